@@ -1,0 +1,73 @@
+#include "editor/store/ini_files.h"
+
+#include "platform/base/files.h"
+
+namespace kestrane {
+
+std::string FileError::Message(const char* verb) const {
+    return std::string("Could not ") + verb + " " + file + ": " + reason;
+}
+
+std::optional<std::string> ReadFile(const std::string& fileName, FileError* error) {
+    std::string bytes;
+    std::string reason;
+    if (!platform::ReadBytes(fileName, bytes, &reason)) {
+        if (error) *error = {fileName, reason};
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool LoadIniFile(IniStore& store, const std::string& fileName, FileError* error) {
+    auto text = ReadFile(fileName, error);
+    if (!text) return false;
+    store.Load(std::move(*text));
+    return true;
+}
+
+namespace {
+
+bool WriteFile(const std::string& fileName, const std::string& bytes, FileError* error) {
+    std::string reason;
+    if (platform::WriteBytesAtomic(fileName, bytes, &reason)) return true;
+    if (error) *error = {fileName, reason};
+    return false;
+}
+
+}  // namespace
+
+bool SaveINIFiles(const std::string& iniFolder, const IniStore& user, const IniStore& ut2004,
+                  const UserIniExtras& extras, FileError* error) {
+    // Both texts are complete before either file is touched.
+    const std::string userText = WriteUserIniText(user, extras);
+    const std::string utText = WriteIniText(ut2004);
+    return WriteFile(iniFolder + "\\User.ini", userText, error) &&
+           WriteFile(iniFolder + "\\UT2004.ini", utText, error);
+}
+
+bool SaveIniStore(const std::string& fileName, const IniStore& store, FileError* error) {
+    return WriteFile(fileName, WriteIniText(store), error);
+}
+
+std::string KestraneIniPath(const std::string& programFolder) {
+    return programFolder + "\\Kestrane.ini";
+}
+
+std::optional<size_t> IndexOfKestraneKey(const IniStore& kestrane, const std::string& key) {
+    return kestrane.FindKey(key);
+}
+
+void SetKestraneValue(IniStore& kestrane, const std::string& key, const std::string& value) {
+    if (const auto row = IndexOfKestraneKey(kestrane, key)) {
+        kestrane.SetValue(*row, value);
+    } else {
+        kestrane.AppendLine(key, value);
+    }
+}
+
+bool SaveKestraneINI(const std::string& programFolder, const IniStore& kestrane,
+                     FileError* error) {
+    return SaveIniStore(KestraneIniPath(programFolder), kestrane, error);
+}
+
+}  // namespace kestrane

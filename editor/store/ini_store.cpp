@@ -1,0 +1,156 @@
+#include "editor/store/ini_store.h"
+
+#include <algorithm>
+
+#include "editor/store/text_compare.h"
+
+namespace kestrane {
+
+std::vector<std::string> SplitCrLf(std::string_view text) {
+    std::vector<std::string> lines;
+    if (text.empty()) return lines;
+    size_t start = 0;
+    for (;;) {
+        const size_t pos = text.find("\r\n", start);
+        if (pos == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, pos - start));
+        start = pos + 2;
+    }
+    return lines;
+}
+
+void IniStore::Parse() {
+    const size_t n = lines_.size();
+    keys_.assign(n, {});
+    values_.assign(n, {});
+    kinds_.assign(n, RowKind::Blank);
+    for (size_t i = 0; i < n; ++i) {
+        const std::string& line = lines_[i];
+        if (line.empty()) continue;
+        const size_t bracket = line.find(']');
+        if (bracket != std::string::npos && bracket + 1 == line.size()) {
+            keys_[i] = line;
+            kinds_[i] = RowKind::Header;
+            continue;
+        }
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos) {
+            keys_[i] = line;
+            kinds_[i] = RowKind::Odd;
+            continue;
+        }
+        keys_[i] = line.substr(0, eq);
+        values_[i] = line.substr(eq + 1);
+        kinds_[i] = RowKind::KeyLine;
+    }
+    keysIndexed_ = false;
+    valuesIndexed_ = false;
+}
+
+void IniStore::Load(std::string text) {
+    SetText(std::move(text));
+    SplitLines();
+    Parse();
+}
+
+void IniStore::Clear() { Load({}); }
+
+void IniStore::SetValue(size_t row, std::string value) {
+    if (values_[row] == value) return;
+    values_[row] = std::move(value);
+    valuesIndexed_ = false;
+}
+
+void IniStore::SetKey(size_t row, std::string key) {
+    if (keys_[row] == key) return;
+    keys_[row] = std::move(key);
+    InvalidateKeys();
+}
+
+size_t IniStore::AppendLine(std::string key, std::string value) {
+    // A file that ends in a line end keeps its last, empty line last.
+    size_t row = keys_.size();
+    if (row > 0 && kinds_[row - 1] == RowKind::Blank) --row;
+    const auto at = static_cast<std::ptrdiff_t>(row);
+    lines_.insert(lines_.begin() + at, key + "=" + value);
+    keys_.insert(keys_.begin() + at, std::move(key));
+    values_.insert(values_.begin() + at, std::move(value));
+    kinds_.insert(kinds_.begin() + at, RowKind::KeyLine);
+    keysIndexed_ = false;
+    valuesIndexed_ = false;
+    return row;
+}
+
+void IniStore::IndexKeys() const {
+    if (keysIndexed_) return;
+    keysFolded_.clear();
+    keysExact_.clear();
+    for (size_t i = 0; i < keys_.size(); ++i) {
+        if (kinds_[i] == RowKind::Odd) continue;
+        keysFolded_[Folded(keys_[i])].push_back(i);
+        keysExact_[keys_[i]].push_back(i);
+    }
+    keysIndexed_ = true;
+}
+
+void IniStore::IndexValues() const {
+    if (valuesIndexed_) return;
+    valuesFolded_.clear();
+    for (size_t i = 0; i < values_.size(); ++i) {
+        if (kinds_[i] == RowKind::Odd) continue;
+        valuesFolded_[Folded(values_[i])].push_back(i);
+    }
+    valuesIndexed_ = true;
+}
+
+std::optional<size_t> IniStore::FirstAtOrAfter(const RowIndex& index, const std::string& key,
+                                               size_t from, size_t nth) {
+    const auto it = index.find(key);
+    if (it == index.end()) return std::nullopt;
+    const std::vector<size_t>& rows = it->second;
+    auto pos = std::lower_bound(rows.begin(), rows.end(), from);
+    if (static_cast<size_t>(rows.end() - pos) <= nth) return std::nullopt;
+    return *(pos + static_cast<std::ptrdiff_t>(nth));
+}
+
+std::optional<size_t> IniStore::FindKey(std::string_view key, size_t from) const {
+    IndexKeys();
+    return FirstAtOrAfter(keysFolded_, Folded(key), from);
+}
+
+std::optional<size_t> IniStore::FindKeyExact(std::string_view key, size_t from) const {
+    IndexKeys();
+    return FirstAtOrAfter(keysExact_, std::string(key), from);
+}
+
+std::optional<size_t> IniStore::FindValue(std::string_view value, size_t nth) const {
+    IndexValues();
+    return FirstAtOrAfter(valuesFolded_, Folded(value), 0, nth);
+}
+
+std::string GetVal(const IniStore& store, std::string_view variable) {
+    const auto row = store.FindKey(variable);
+    return row ? store.Value(*row) : std::string();
+}
+
+std::string GetVal2(const IniStore& store, std::string_view variable, std::string_view bracket) {
+    const auto header = store.FindKey(bracket);
+    if (!header) return {};
+    const auto row = store.FindKey(variable, *header);
+    return row ? store.Value(*row) : std::string();
+}
+
+std::string GetBind(const IniStore& store, std::string_view word) {
+    const auto row = store.FindValue(word, 0);
+    return row ? store.Key(*row) : std::string();
+}
+
+std::string GetBind2(const IniStore& store, std::string_view word) {
+    const auto row = store.FindValue(word, 1);
+    return row ? store.Key(*row) : std::string();
+}
+
+}  // namespace kestrane

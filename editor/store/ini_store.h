@@ -1,0 +1,83 @@
+// One configuration file in memory: its whole text, its lines split at CR LF, and a key and a
+// value per line. Lookups go through indexes built from the rows, never a scan per call.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace kestrane {
+
+enum class RowKind : std::uint8_t {
+    Blank,    // empty line
+    Header,   // first "]" is the last character: the whole line is the key
+    KeyLine,  // key before the first "=", value after it
+    Odd,      // neither: no "=" and not a header; written back exactly as read
+};
+
+// Splits at every CR LF pair; a lone CR or LF stays inside its line. A text ending in CR LF
+// gives a last empty line; an empty text gives no lines.
+std::vector<std::string> SplitCrLf(std::string_view text);
+
+class IniStore {
+public:
+    // A load is three steps: the text, the split, the parse.
+    void SetText(std::string text) { text_ = std::move(text); }
+    void SplitLines() { lines_ = SplitCrLf(text_); }
+    void Parse();
+    void Load(std::string text);
+    void Clear();
+
+    const std::string& Text() const { return text_; }
+    const std::vector<std::string>& Lines() const { return lines_; }
+    size_t RowCount() const { return keys_.size(); }
+
+    const std::string& Key(size_t row) const { return keys_[row]; }
+    const std::string& Value(size_t row) const { return values_[row]; }
+    RowKind Kind(size_t row) const { return kinds_[row]; }
+    void SetValue(size_t row, std::string value);
+    void SetKey(size_t row, std::string key);
+    // Adds "key=value" as a new last line (before a final empty line). Rows after it move.
+    size_t AppendLine(std::string key, std::string value);
+
+    // First row whose key equals `key` ignoring case, at or after `from`.
+    std::optional<size_t> FindKey(std::string_view key, size_t from = 0) const;
+    // The same, comparing exactly.
+    std::optional<size_t> FindKeyExact(std::string_view key, size_t from = 0) const;
+    // The n-th (0-based) row whose value equals `value` ignoring case.
+    std::optional<size_t> FindValue(std::string_view value, size_t nth = 0) const;
+
+private:
+    using RowIndex = std::unordered_map<std::string, std::vector<size_t>>;
+    void InvalidateKeys() const { keysIndexed_ = false; }
+    void IndexKeys() const;
+    void IndexValues() const;
+    static std::optional<size_t> FirstAtOrAfter(const RowIndex& index, const std::string& key,
+                                                size_t from, size_t nth = 0);
+
+    std::string text_;
+    std::vector<std::string> lines_;
+    std::vector<std::string> keys_;
+    std::vector<std::string> values_;
+    std::vector<RowKind> kinds_;
+
+    mutable RowIndex keysFolded_;
+    mutable RowIndex keysExact_;
+    mutable RowIndex valuesFolded_;
+    mutable bool keysIndexed_ = false;
+    mutable bool valuesIndexed_ = false;
+};
+
+// The store's lookups; all ignore case and answer the empty text when nothing matches.
+std::string GetVal(const IniStore& store, std::string_view variable);
+// First `variable` at or after the header `bracket` (not limited to that section).
+std::string GetVal2(const IniStore& store, std::string_view variable, std::string_view bracket);
+// Key of the first / second row whose value is `word`: the input key bound to a command.
+std::string GetBind(const IniStore& store, std::string_view word);
+std::string GetBind2(const IniStore& store, std::string_view word);
+
+}  // namespace kestrane

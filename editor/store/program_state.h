@@ -1,0 +1,53 @@
+// The editor's program-wide state: the three stores, the game folders and the flags that
+// start-up, the windows and the binding share. One instance, living as long as the program.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "editor/store/ini_store.h"
+
+namespace kestrane {
+
+struct ProgramState {
+    IniStore user;      // User.ini of the INI folder
+    IniStore ut2004;    // UT2004.ini of the INI folder
+    IniStore kestrane;  // Kestrane.ini of the program folder
+
+    // Windows paths; each folder text ends in "\".
+    std::string iniFolder;
+    std::string gameFolder;
+    std::string gameSystemFolder;
+    std::string gameCacheFolder;
+    std::string gameMapsFolder;
+    std::string gameExePath;
+
+    bool saveToGameFolderNext = false;
+    bool profileActive = false;
+    bool noProfileName = false;
+    bool newProfileFromCurrent = false;
+    bool musicOn = false;
+    bool cacheListLoaded = false;
+    bool quietMenuMissing = false;
+
+    // Text a numeric or colour field had when it got the focus.
+    std::string savedFieldText;
+
+    // What the last Bind left for DelKey.
+    std::int16_t bindIndex = 0;
+    std::string bindKeyName;
+
+    std::array<std::int16_t, 3> rgbParts{};  // red, green, blue
+    std::array<std::string, 17> weaponNames;
+    std::array<std::string, 17> weaponPriorityValues;
+
+    std::string renderDeviceName;
+    std::string renderDeviceSection;
+};
+
+ProgramState& State();
+// Tests start each case from a fresh state.
+void ResetState();
+
+}  // namespace kestrane

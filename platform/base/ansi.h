@@ -1,0 +1,15 @@
+// 8-bit text as the game writes it (Windows-1252) to and from Unicode, for the places where
+// file text meets a widget or a host file name.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+QString FromAnsi(std::string_view bytes);
+// Characters without a Windows-1252 byte become "?".
+std::string ToAnsi(const QString& text);
+
+}  // namespace platform

@@ -1,0 +1,88 @@
+#include "platform/base/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/base/paths.h"
+
+namespace platform {
+namespace {
+
+void SetError(std::string* error, const QString& text) {
+    if (error) *error = text.toStdString();
+}
+
+}  // namespace
+
+bool ReadBytes(const std::string& windowsPath, std::string& bytes, std::string* error) {
+    const std::string host = ToHostPath(windowsPath);
+    if (host.empty()) {
+        SetError(error, "the drive of the path is unknown");
+        return false;
+    }
+    QFile file(QString::fromStdString(host));
+    if (!QFileInfo(file).isFile()) {
+        SetError(error, QFileInfo::exists(file.fileName()) ? "it is not a file" : "it does not exist");
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    bytes.assign(data.constData(), static_cast<size_t>(data.size()));
+    return true;
+}
+
+bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes, std::string* error) {
+    const std::string host = ToHostPath(windowsPath);
+    if (host.empty()) {
+        SetError(error, "the drive of the path is unknown");
+        return false;
+    }
+    const QString name = QString::fromStdString(host);
+    const QFileInfo info(name);
+    if (!info.dir().exists()) {
+        SetError(error, "its folder does not exist");
+        return false;
+    }
+    // A read-only file stays as it is, as it would on Windows.
+    if (info.exists() && (!info.isFile() || !info.isWritable())) {
+        SetError(error, info.isFile() ? "the file is read-only" : "it is not a file");
+        return false;
+    }
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size())) {
+        SetError(error, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool FileExists(const std::string& windowsPath) {
+    const std::string host = ToHostPath(windowsPath);
+    return !host.empty() && QFileInfo(QString::fromStdString(host)).isFile();
+}
+
+bool FolderExists(const std::string& windowsPath) {
+    const std::string host = ToHostPath(windowsPath);
+    return !host.empty() && QFileInfo(QString::fromStdString(host)).isDir();
+}
+
+}  // namespace platform

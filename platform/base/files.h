@@ -1,0 +1,20 @@
+// Whole-file reads and writes on Windows paths. No write leaves a half-written file: the new
+// bytes go to a temporary file in the same folder, which replaces the original only once it
+// is complete.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// On failure `error` says why (the caller names the file in its message).
+bool ReadBytes(const std::string& windowsPath, std::string& bytes, std::string* error = nullptr);
+bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes,
+                      std::string* error = nullptr);
+
+bool FileExists(const std::string& windowsPath);
+bool FolderExists(const std::string& windowsPath);
+
+}  // namespace platform

@@ -1,0 +1,130 @@
+#include "editor/store/ini_store.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/store/ini_writer.h"
+
+namespace kestrane {
+namespace {
+
+IniStore Loaded(const std::string& text) {
+    IniStore store;
+    store.Load(text);
+    return store;
+}
+
+TEST(SplitCrLf, KeepsLoneCrAndLfInsideLines) {
+    EXPECT_TRUE(SplitCrLf("").empty());
+    EXPECT_EQ(SplitCrLf("a\r\nb\nc\rd\r\n"),
+              (std::vector<std::string>{"a", "b\nc\rd", ""}));
+}
+
+TEST(IniStore, ClassifiesEveryLine) {
+    const IniStore s = Loaded("[Sec]\r\nk = v=w \r\n\r\nKey=[Word]\r\n; note\r\n=lead\r\nAliases[0]=(x)");
+    struct Row {
+        RowKind kind;
+        const char* key;
+        const char* value;
+    };
+    const Row want[] = {{RowKind::Header, "[Sec]", ""},     {RowKind::KeyLine, "k ", " v=w "},
+                        {RowKind::Blank, "", ""},           {RowKind::Header, "Key=[Word]", ""},
+                        {RowKind::Odd, "; note", ""},       {RowKind::KeyLine, "", "lead"},
+                        {RowKind::KeyLine, "Aliases[0]", "(x)"}};
+    ASSERT_EQ(s.RowCount(), std::size(want));
+    for (size_t i = 0; i < s.RowCount(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(s.Kind(i), want[i].kind);
+        EXPECT_EQ(s.Key(i), want[i].key);
+        EXPECT_EQ(s.Value(i), want[i].value);
+    }
+}
+
+TEST(IniStore, LookupsIgnoreCaseAndTakeTheFirstMatch) {
+    const IniStore s = Loaded(
+        "[A]\r\nName=one\r\nname=two\r\n[B]\r\nOnly=b\r\n[C]\r\nName=three\r\nKey=[Word]\r\n"
+        "F=Jump\r\nG=jump\r\nH=Fire\r\n");
+    EXPECT_EQ(GetVal(s, "NAME"), "one");
+    EXPECT_EQ(GetVal(s, "missing"), "");
+    EXPECT_EQ(GetVal(s, "Key"), "");  // a bracketed value makes the line a header
+    EXPECT_EQ(GetVal2(s, "name", "[c]"), "three");
+    EXPECT_EQ(GetVal2(s, "Only", "[A]"), "b");  // not limited to the section
+    EXPECT_EQ(GetVal2(s, "Only", "[C]"), "");
+    EXPECT_EQ(GetVal2(s, "Name", "[Nowhere]"), "");
+    EXPECT_EQ(GetBind(s, "JUMP"), "F");
+    EXPECT_EQ(GetBind2(s, "jump"), "G");
+    EXPECT_EQ(GetBind2(s, "Fire"), "");
+}
+
+TEST(IniStore, LookupsFollowChangedValuesAndReloads) {
+    IniStore s = Loaded("A=Jump\r\nB=Fire\r\nC=x\r\n");
+    s.SetValue(0, "");
+    EXPECT_EQ(GetBind(s, "Jump"), "");
+    s.SetValue(2, "Jump");
+    EXPECT_EQ(GetBind(s, "Jump"), "C");
+    s.Load("Z=1\r\n");
+    EXPECT_EQ(GetVal(s, "C"), "");  // nothing of the longer file is left
+    EXPECT_EQ(s.RowCount(), 2u);
+}
+
+TEST(IniStore, HoldsFilesOfAnyLength) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "K" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+    const IniStore s = Loaded(text);
+    EXPECT_EQ(GetVal(s, "K19999"), "19999");
+    EXPECT_EQ(WriteIniText(s), text + "\r\n");
+}
+
+struct WriteCase {
+    const char* name;
+    const char* in;
+    const char* out;
+};
+
+class LineWriterTest : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(LineWriterTest, RewritesLineForLine) {
+    const IniStore s = Loaded(GetParam().in);
+    EXPECT_EQ(WriteIniText(s), GetParam().out);
+    // From the second write on, nothing changes.
+    const std::string twice = WriteIniText(Loaded(GetParam().out));
+    EXPECT_EQ(WriteIniText(Loaded(twice)), twice);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LineWriterTest,
+    ::testing::Values(
+        WriteCase{"Unchanged", "[S]\r\n k = v=w \r\nX=[Y]", "[S]\r\n k = v=w \r\nX=[Y]\r\n"},
+        WriteCase{"BlankRunsCollapse", "\r\n\r\nA=1\r\n\r\n\r\n\r\nB=2", "\r\nA=1\r\n\r\nB=2\r\n"},
+        WriteCase{"TrailingLineEndGivesOneEmptyLine", "A=1\r\n", "A=1\r\n\r\n"},
+        WriteCase{"OddLinesSurvive", "[S]\r\n; comment\r\n        M MaplistRecord]x\r\n=v\r\n",
+                  "[S]\r\n; comment\r\n        M MaplistRecord]x\r\n=v\r\n\r\n"},
+        WriteCase{"LoneLfStaysInside", "A=1\nB=2\r\n", "A=1\nB=2\r\n\r\n"},
+        WriteCase{"Empty", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UserIniWriter, AliasRunsTakeTheBoxTextOnceAndKeepTheBlankState) {
+    const IniStore s = Loaded(
+        "[Engine.PlayerInput]\r\n\r\nAliases[0]=(Command=\"a\")\r\nAliases[1]=(Command=\"b\")\r\n"
+        "\r\nX=1\r\nAliases[5]=(late)\r\n[T]\r\nAliases=old\r\nAliases=older\r\n");
+    UserIniExtras extras;
+    extras.aliasText = "Aliases[0]=(new)\r\nAliases[1]=(two)";
+    extras.ttsAliasText = "Aliases=tts";
+    EXPECT_EQ(WriteUserIniText(s, extras),
+              "[Engine.PlayerInput]\r\n\r\nAliases[0]=(new)\r\nAliases[1]=(two)\r\nX=1\r\n"
+              "[T]\r\nAliases=tts\r\n\r\n");
+}
+
+TEST(UserIniWriter, QuietMenuLinesOnlyUnderTheExactHeaderWhileMissing) {
+    const IniStore s =
+        Loaded("[XInterface.GUIController]\r\nA=1\r\n[xinterface.guicontroller]\r\nB=2");
+    UserIniExtras extras;
+    EXPECT_EQ(WriteUserIniText(s, extras), WriteIniText(s));
+    extras.quietMenuMissing = true;
+    extras.quietMenu = true;
+    EXPECT_EQ(WriteUserIniText(s, extras),
+              "[XInterface.GUIController]\r\nbQuietMenu=True\r\nbNoToolTips=False\r\nA=1\r\n"
+              "[xinterface.guicontroller]\r\nB=2\r\n");
+}
+
+}  // namespace
+}  // namespace kestrane
