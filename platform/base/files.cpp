@@ -52,8 +52,11 @@ bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes, st
         SetError(error, "its folder does not exist");
         return false;
     }
-    // A read-only file stays as it is, as it would on Windows.
-    if (info.exists() && (!info.isFile() || !info.isWritable())) {
+    // A read-only file stays as it is, as it would on Windows (for root too: no write bit
+    // for the owner is the read-only attribute).
+    const bool readOnly =
+        info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
+    if (info.exists() && (!info.isFile() || readOnly)) {
         SetError(error, info.isFile() ? "the file is read-only" : "it is not a file");
         return false;
     }
