@@ -1,0 +1,18 @@
+// The platform's message box: OK only, or a question. Texts are 8-bit program text.
+#pragma once
+
+#include <string>
+
+#include "platform/scripted_responder.h"
+
+class QWidget;
+
+namespace platform {
+
+// The program's title, shown as the caption of its message boxes.
+void SetProgramTitle(const std::string& title);
+
+MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
+                      const std::string& title = {}, QWidget* owner = nullptr);
+
+}  // namespace platform

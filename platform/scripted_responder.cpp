@@ -1,0 +1,40 @@
+#include "platform/scripted_responder.h"
+
+namespace platform {
+namespace {
+
+ScriptedResponder* g_current = nullptr;
+
+}  // namespace
+
+ScriptedResponder::ScriptedResponder() : previous_(g_current) { g_current = this; }
+ScriptedResponder::~ScriptedResponder() { g_current = previous_; }
+ScriptedResponder* ScriptedResponder::Current() { return g_current; }
+
+MsgAnswer ScriptedResponder::TakeMessage(const ShownMessage& shown) {
+    messages_.push_back(shown);
+    if (messageAnswers_.empty()) {
+        return shown.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    }
+    const MsgAnswer answer = messageAnswers_.front();
+    messageAnswers_.pop_front();
+    return answer;
+}
+
+std::string ScriptedResponder::TakeFile(const std::string& what) {
+    dialogs_.push_back(what);
+    if (fileAnswers_.empty()) return {};
+    std::string answer = fileAnswers_.front();
+    fileAnswers_.pop_front();
+    return answer;
+}
+
+std::string ScriptedResponder::TakeFolder(const std::string& what) {
+    dialogs_.push_back(what);
+    if (folderAnswers_.empty()) return {};
+    std::string answer = folderAnswers_.front();
+    folderAnswers_.pop_front();
+    return answer;
+}
+
+}  // namespace platform

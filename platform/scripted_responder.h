@@ -1,0 +1,53 @@
+// Answers for message boxes and file and folder dialogs, given in advance by a test. While one
+// is installed no dialog is shown: each question takes the next answer of its kind (or the
+// safe default when none is left) and is recorded.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MsgButtons buttons;
+};
+
+class ScriptedResponder {
+public:
+    ScriptedResponder();   // installs itself
+    ~ScriptedResponder();  // and uninstalls
+    ScriptedResponder(const ScriptedResponder&) = delete;
+    ScriptedResponder& operator=(const ScriptedResponder&) = delete;
+
+    static ScriptedResponder* Current();
+
+    void AnswerMessage(MsgAnswer answer) { messageAnswers_.push_back(answer); }
+    // A Windows path, or empty text for a cancelled dialog.
+    void AnswerFileDialog(const std::string& path) { fileAnswers_.push_back(path); }
+    void AnswerFolderDialog(const std::string& path) { folderAnswers_.push_back(path); }
+
+    const std::vector<ShownMessage>& Messages() const { return messages_; }
+    // Titles or captions of the file and folder dialogs asked, in order.
+    const std::vector<std::string>& Dialogs() const { return dialogs_; }
+
+    // Used by the platform layer.
+    MsgAnswer TakeMessage(const ShownMessage& shown);
+    std::string TakeFile(const std::string& what);
+    std::string TakeFolder(const std::string& what);
+
+private:
+    std::deque<MsgAnswer> messageAnswers_;
+    std::deque<std::string> fileAnswers_;
+    std::deque<std::string> folderAnswers_;
+    std::vector<ShownMessage> messages_;
+    std::vector<std::string> dialogs_;
+    ScriptedResponder* previous_;
+};
+
+}  // namespace platform
