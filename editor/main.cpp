@@ -1,10 +1,11 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "editor/windows/startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Kestrane INI");
-    window.show();
+    // The main window decides when the editor ends (after Play, Update or Exit).
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!kestrane::Main()) return 1;
     return app.exec();
 }

@@ -88,8 +88,10 @@ void IniStore::IndexKeys() const {
     if (keysIndexed_) return;
     keysFolded_.clear();
     keysExact_.clear();
+    headerRows_.clear();
     for (size_t i = 0; i < keys_.size(); ++i) {
         if (kinds_[i] == RowKind::Odd) continue;
+        if (kinds_[i] == RowKind::Header) headerRows_.push_back(i);
         keysFolded_[Folded(keys_[i])].push_back(i);
         keysExact_[keys_[i]].push_back(i);
     }
@@ -124,6 +126,13 @@ std::optional<size_t> IniStore::FindKey(std::string_view key, size_t from) const
 std::optional<size_t> IniStore::FindKeyExact(std::string_view key, size_t from) const {
     IndexKeys();
     return FirstAtOrAfter(keysExact_, std::string(key), from);
+}
+
+std::optional<size_t> IniStore::NextHeaderAfter(size_t row) const {
+    IndexKeys();
+    const auto it = std::upper_bound(headerRows_.begin(), headerRows_.end(), row);
+    if (it == headerRows_.end()) return std::nullopt;
+    return *it;
 }
 
 std::optional<size_t> IniStore::FindValue(std::string_view value, size_t nth) const {

@@ -48,6 +48,8 @@ public:
     std::optional<size_t> FindKey(std::string_view key, size_t from = 0) const;
     // The same, comparing exactly.
     std::optional<size_t> FindKeyExact(std::string_view key, size_t from = 0) const;
+    // First header line after `row`; nullopt when the file has none.
+    std::optional<size_t> NextHeaderAfter(size_t row) const;
     // The n-th (0-based) row whose value equals `value` ignoring case.
     std::optional<size_t> FindValue(std::string_view value, size_t nth = 0) const;
 
@@ -68,6 +70,7 @@ private:
     mutable RowIndex keysFolded_;
     mutable RowIndex keysExact_;
     mutable RowIndex valuesFolded_;
+    mutable std::vector<size_t> headerRows_;
     mutable bool keysIndexed_ = false;
     mutable bool valuesIndexed_ = false;
 };

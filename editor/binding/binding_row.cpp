@@ -1,0 +1,64 @@
+#include "editor/binding/binding_row.h"
+
+#include <string>
+
+#include "editor/binding/key_searches.h"
+#include "editor/store/colour_text.h"
+#include "editor/store/leading_number.h"
+
+namespace kestrane {
+namespace {
+
+constexpr std::string_view kRed = "txb_IRC_Red";
+constexpr std::string_view kGreen = "txb_IRC_Green";
+constexpr std::string_view kBlue = "txb_IRC_Blue";
+constexpr std::string_view kPreview = "tbx_IRCColor";
+
+std::uint32_t Channel(const std::string& text) {
+    const int v = LeadingInt16(text);
+    return static_cast<std::uint32_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
+
+}  // namespace
+
+void LoadRow(BindingContext& ctx, const BindingRow& row) {
+    const IniStore& store = ctx.Store(row.file);
+    const std::string value =
+        row.section.empty() ? GetVal(store, row.key) : GetVal2(store, row.key, row.section);
+    if (IsCheckForm(row.form)) {
+        ctx.controls.SetValue(row.control, LoadCheck(row.form, value));
+        return;
+    }
+    if (row.form == Form::Colour) {
+        const int set = row.control.index;
+        GetRGB(ctx.state.rgbParts, value);
+        ctx.controls.SetText({kRed, set}, std::to_string(ctx.state.rgbParts[0]));
+        ctx.controls.SetText({kGreen, set}, std::to_string(ctx.state.rgbParts[1]));
+        ctx.controls.SetText({kBlue, set}, std::to_string(ctx.state.rgbParts[2]));
+        ctx.controls.SetBackColor({kPreview, set},
+                                  Channel(ctx.controls.Text({kRed, set})) +
+                                      256 * Channel(ctx.controls.Text({kGreen, set})) +
+                                      65536 * Channel(ctx.controls.Text({kBlue, set})));
+        return;
+    }
+    ctx.controls.SetText(row.control, LoadText(row.form, value, row.n));
+}
+
+void SaveRow(BindingContext& ctx, const BindingRow& row) {
+    IniStore& store = ctx.Store(row.file);
+    const auto line = row.section.empty() ? FindKey(store, row.key)
+                                          : FindKeyInSection(store, row.key, row.section);
+    if (!line) return;
+    if (IsCheckForm(row.form)) {
+        store.SetValue(*line, SaveCheck(row.form, ctx.controls.Value(row.control)));
+    } else if (row.form == Form::Colour) {
+        const int set = row.control.index;
+        store.SetValue(*line, ColourText(ctx.controls.Text({kRed, set}),
+                                         ctx.controls.Text({kGreen, set}),
+                                         ctx.controls.Text({kBlue, set})));
+    } else {
+        store.SetValue(*line, ctx.controls.Text(row.control));
+    }
+}
+
+}  // namespace kestrane

@@ -1,0 +1,10 @@
+#include "editor/binding/areas.h"
+
+namespace kestrane {
+
+const AreaBinding& RenderSectionsArea() {
+    static const AreaBinding area{};
+    return area;
+}
+
+}  // namespace kestrane

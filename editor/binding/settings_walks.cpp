@@ -1,0 +1,60 @@
+#include "editor/binding/settings_walks.h"
+
+#include "editor/binding/areas.h"
+#include "editor/store/bind_boxes.h"
+
+namespace kestrane {
+namespace {
+
+void RunLoad(BindingContext& ctx, const AreaBinding& area) {
+    if (area.beforeLoad) area.beforeLoad(ctx);
+    for (const BindingRow& row : area.rows) LoadRow(ctx, row);
+    if (area.afterLoad) area.afterLoad(ctx);
+}
+
+void RunSave(BindingContext& ctx, const AreaBinding& area) {
+    if (area.beforeSave) area.beforeSave(ctx);
+    for (const BindingRow& row : area.rows) SaveRow(ctx, row);
+    if (area.afterSave) area.afterSave(ctx);
+}
+
+}  // namespace
+
+std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
+    FileError error;
+    auto userText = ReadFile(ctx.state.iniFolder + "User.ini", &error);
+    if (!userText) return error;
+    auto utText = ReadFile(ctx.state.iniFolder + "UT2004.ini", &error);
+    if (!utText) return error;
+
+    ctx.state.user.Load(*userText);
+    ctx.state.ut2004.Load(*utText);
+
+    FormControls& c = ctx.controls;
+    for (ControlRef box : {ControlRef{"RTB_User", 0}, ControlRef{"RTB_User", 1},
+                           ControlRef{"RTB_TextToSpeechAlias"}, ControlRef{"RTB_Aliases"}}) {
+        c.SetText(box, {});
+    }
+    c.SetText({"RTB_User", 0}, *userText);
+    c.SetText({"RTB_User", 1}, ctx.state.ut2004.Text());
+
+    for (AreaGetter area : kLoadOrder) RunLoad(ctx, area());
+    if (ctx.binds) DelKey(*ctx.binds);
+    return std::nullopt;
+}
+
+void SaveSettings(BindingContext& ctx) {
+    for (AreaGetter area : kSaveOrder) RunSave(ctx, area());
+}
+
+UserIniExtras UserIniExtrasOf(BindingContext& ctx) {
+    UserIniExtras extras;
+    extras.quietMenuMissing = ctx.state.quietMenuMissing;
+    extras.quietMenu = ctx.controls.Value({"c_Hud", 8}) == 1;
+    extras.noToolTips = ctx.controls.Value({"c_Hud", 9}) == 1;
+    extras.ttsAliasText = ctx.controls.Text({"RTB_TextToSpeechAlias"});
+    extras.aliasText = ctx.controls.Text({"RTB_Aliases"});
+    return extras;
+}
+
+}  // namespace kestrane

@@ -1,0 +1,93 @@
+// The main window `INI`: the tab control with every setting tab, the menu bar, the menu music
+// player, and the handlers of the menus. Behaviour lives in the binding walks and the save
+// rule; this class wires controls to them.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "editor/binding/binding_row.h"
+#include "editor/windows/control_registry.h"
+
+class QTabWidget;
+class QAction;
+
+namespace platform {
+class MusicPlayer;
+}
+
+namespace kestrane {
+
+class BindBoxes;
+class RichTextBox;
+
+class INI : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit INI(QWidget* parent = nullptr);
+    ~INI() override;
+
+    ControlRegistry& Controls() { return controls_; }
+    BindingContext Binding();
+    QTabWidget* SSTab1() const { return tabs_; }
+    QWidget* Tab(std::string_view id) const;
+    QAction* MenuItem(std::string_view control) const;
+    platform::MusicPlayer& mmcMP3() { return *music_; }
+    // The tbx_Bind array, once the key tabs have made it.
+    void SetBindBoxes(std::unique_ptr<BindBoxes> binds);
+
+    // The load step of start-up; false when the game or its files cannot be found (the
+    // message has been shown and nothing was written).
+    bool Form_Load();
+    // Stops the music; nothing is asked and nothing is saved.
+    void Form_Unload();
+    bool Unloaded() const { return unloaded_; }
+
+    // Menu handlers.
+    void frmFileSave_Click();
+    void mnuFileExit_Click();
+    void mnuPlayUT2k4_Click();
+    void mnuPatchwell_Kestrane_Click();
+    void mnuMusicOnOff_Click();
+    void mnuAbout_Click();
+    void mnuCacheEdit_Click();
+    void mnuInstantActionSettings_Click();
+    void btnColorName_Click();
+    void mnuLoadProfile_Click();
+    void mnuNewProfile_Click();
+    void mnuSaveNewProfile_Click();
+    void mnuDeleteProfile_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildTabs();
+    void BuildRawTabs();
+    // Unloads the window and starts `program`; a start that fails is reported by path.
+    void LeaveFor(const std::string& question, const std::string& program);
+    void Unload();
+
+    ControlRegistry controls_;
+    std::unique_ptr<BindBoxes> binds_;
+    std::unique_ptr<platform::MusicPlayer> music_;
+    QTabWidget* tabs_ = nullptr;
+    bool unloaded_ = false;
+
+    QPointer<QWidget> about_;
+    QPointer<QWidget> cache_;
+    QPointer<QWidget> instantAction_;
+    QPointer<QWidget> colorName_;
+};
+
+// The one main window, created on first use.
+INI& MainWindow();
+bool MainWindowExists();
+// Tests start each case without one.
+void DestroyMainWindow();
+
+}  // namespace kestrane

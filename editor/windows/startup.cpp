@@ -1,0 +1,164 @@
+#include "editor/windows/startup.h"
+
+#include <QTabWidget>
+
+#include "editor/binding/settings_walks.h"
+#include "editor/instant_action/game_sections.h"
+#include "editor/store/ini_files.h"
+#include "editor/store/program_state.h"
+#include "editor/windows/main_window.h"
+#include "editor/windows/save_rule.h"
+#include "editor/windows/secondary_windows.h"
+#include "editor/windows/splash_window.h"
+#include "platform/base/files.h"
+#include "platform/base/folders.h"
+#include "platform/base/paths.h"
+#include "platform/base/registry.h"
+#include "platform/message_box.h"
+#include "platform/music_player.h"
+
+namespace kestrane {
+namespace {
+
+constexpr const char* kDefaultKestraneIni = "Music=ON\r\nProfileName=\r\nCacheDelete=False\r\n";
+
+bool ShowLoadError(INI& window, const FileError& error) {
+    platform::ShowMessage(error.Message("read"), platform::MsgButtons::Ok, {}, &window);
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> DeriveGameFolders() {
+    ProgramState& s = State();
+    const std::string folder =
+        platform::ReadRegistryValue(platform::kHkeyLocalMachine, kGameRegistryKey, "Folder").Text();
+    if (folder.empty()) {
+        return std::string("The game was not found: the registry value \"Folder\" under "
+                           "HKEY_LOCAL_MACHINE\\") +
+               kGameRegistryKey + " is missing (looked in " + platform::WinePrefix() +
+               "/system.reg).";
+    }
+    s.iniFolder = folder + "\\System\\";
+    s.gameSystemFolder = s.iniFolder;
+    s.gameCacheFolder = folder + "\\Cache\\";
+    s.gameMapsFolder = folder + "\\Maps\\";
+    s.gameFolder = folder + "\\";
+    s.gameExePath = s.iniFolder + "\\UT2004.exe";
+    for (const char* name : {"User.ini", "UT2004.ini"}) {
+        const std::string path = s.gameSystemFolder + name;
+        if (!platform::FileExists(path)) {
+            return std::string("The game's ") + name + " was not found: " + path +
+                   " does not exist (the game folder comes from the registry value \"Folder\" "
+                   "under HKEY_LOCAL_MACHINE\\" + kGameRegistryKey + ").";
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadKestraneIni() {
+    const std::string path = KestraneIniPath(platform::ProgramFolder());
+    IniStore& k = State().kestrane;
+    if (!platform::FileExists(path)) {
+        std::string reason;
+        if (!platform::WriteBytesAtomic(path, kDefaultKestraneIni, &reason)) {
+            return "Could not create " + path + ": " + reason;
+        }
+    }
+    FileError error;
+    if (!LoadIniFile(k, path, &error)) return error.Message("read");
+    return std::nullopt;
+}
+
+std::string ProfileFolder(const std::string& name) {
+    return platform::ProgramFolder() + "\\Profiles\\" + name + "\\";
+}
+
+bool MainFormLoad(INI& window) {
+    ProgramState& s = State();
+    s.saveToGameFolderNext = false;
+    window.SSTab1()->setCurrentIndex(0);
+    if (auto problem = DeriveGameFolders()) {
+        platform::ShowMessage(*problem, platform::MsgButtons::Ok, {}, &window);
+        return false;
+    }
+
+    s.noProfileName = false;
+    const std::string profile = GetVal(s.kestrane, "ProfileName");
+    BindingContext ctx = window.Binding();
+    if (profile.empty()) {
+        s.noProfileName = true;
+        if (auto error = Load_INI_Form(ctx)) return ShowLoadError(window, *error);
+        return true;
+    }
+
+    window.setWindowTitle(QString::fromLatin1("Kestrane INI - Profile Loaded: ") +
+                          QString::fromLatin1(profile.c_str()));
+    SetKestraneValue(s.kestrane, "ProfileName", profile);
+    FileError error;
+    if (!SaveKestraneINI(platform::ProgramFolder(), s.kestrane, &error)) {
+        platform::ShowMessage(error.Message("save"), platform::MsgButtons::Ok, {}, &window);
+    }
+    s.profileActive = true;
+    if (auto e = Load_INI_Form(ctx)) return ShowLoadError(window, *e);
+    FindGameTypeSections();
+    if (!WriteUT2004INIWithGameDefaults(&error)) {
+        platform::ShowMessage(error.Message("save"), platform::MsgButtons::Ok, {}, &window);
+    }
+    if (auto e = Load_INI_Form(ctx)) return ShowLoadError(window, *e);
+    SaveSettingsInto(window, s.iniFolder);
+
+    s.iniFolder = ProfileFolder(profile);
+    // A profile whose folder went missing gets it back before its copies are written.
+    if (!platform::FolderExists(s.iniFolder)) {
+        platform::MakeDirectory(platform::ProgramFolder() + "\\Profiles");
+        platform::MakeDirectory(s.iniFolder);
+    }
+    SaveSettingsInto(window, s.iniFolder);
+    return true;
+}
+
+bool Main() {
+    platform::SetProgramTitle(kProgramTitle);
+    if (auto problem = ReadKestraneIni()) {
+        platform::ShowMessage(*problem);
+        return false;
+    }
+    frmSplash& splash = Splash();
+    splash.ShowSplash();
+    const std::string music = GetVal(State().kestrane, "Music");
+
+    INI& window = MainWindow();
+    if (!window.Form_Load()) {
+        CloseSplash();
+        DestroyMainWindow();
+        return false;
+    }
+    platform::MusicPlayer& player = window.mmcMP3();
+    player.SetDeviceType("MPEGVideo");
+    player.SetFileName(platform::ProgramFolder() + "\\Music\\Kestrane INI Menu Music.mp3");
+    player.SetCommand("Open");
+    if (EqualsNoCase(music, "ON")) {
+        player.SetCommand("Play");
+        State().musicOn = true;
+    } else {
+        State().musicOn = false;
+    }
+    State().cacheListLoaded = false;
+    return true;
+}
+
+void ShowMainForm() {
+    INI& window = MainWindow();
+    window.show();
+    ProgramState& s = State();
+    if (s.noProfileName) {
+        platform::ShowMessage("You Must Associate a New Profile Name for the Current User",
+                              platform::MsgButtons::Ok, {}, &window);
+        s.newProfileFromCurrent = true;
+        OpenNewProfileDialog(window);
+        s.noProfileName = false;
+    }
+}
+
+}  // namespace kestrane

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QTabWidget>
+
+#include "editor/instant_action/game_sections.h"
+#include "editor/store/program_state.h"
+#include "editor/windows/main_window.h"
+#include "editor/windows/secondary_windows.h"
+#include "editor/windows/splash_window.h"
+#include "tests/windows/editor_fixture.h"
+
+namespace kestrane {
+namespace {
+
+using test::EditorTest;
+
+TEST_F(EditorTest, StartWithoutProfileWritesNothingAndAsksForOne) {
+    Install();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MainWindow().windowTitle(), "Kestrane INI");
+    EXPECT_EQ(MainWindow().SSTab1()->currentIndex(), 0);
+    EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+    EXPECT_EQ(SystemFile("UT2004.ini"), test::kSmallUt2004Ini);
+    EXPECT_TRUE(responder->Messages().empty());
+    EXPECT_FALSE(State().musicOn);
+
+    Splash().tmrShow_Timer();  // the splash's time is up
+    EXPECT_TRUE(MainWindow().isVisible());
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_EQ(responder->Messages()[0].text, "You Must Associate a New Profile Name for the Current User");
+    EXPECT_EQ(responder->Messages()[0].title, "Kestrane INI");
+    EXPECT_NE(NewProfileDialog(), nullptr);
+    EXPECT_TRUE(State().newProfileFromCurrent);
+    EXPECT_FALSE(State().noProfileName);
+}
+
+TEST_F(EditorTest, StartWithProfileMirrorsTheGameFilesIntoTheProfile) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini,
+            "Music=on\r\nProfileName=Me\r\nCacheDelete=False\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MainWindow().windowTitle(), "Kestrane INI - Profile Loaded: Me");
+    EXPECT_TRUE(State().profileActive);
+    EXPECT_TRUE(State().musicOn);
+    EXPECT_EQ(State().iniFolder, "C:\\Kestrane\\Profiles\\Me\\");
+
+    const std::string ut = SystemFile("UT2004.ini");
+    for (const char* header : {"[Onslaught.ONSOnslaughtGame]", "[UT2k4Assault.ASGameInfo]",
+                               "[BonusPack.xMutantGame]", "[BonusPack.xLastManStandingGame]",
+                               "[SkaarjPack.Invasion]"}) {
+        EXPECT_NE(ut.find(header), std::string::npos) << header;
+    }
+    EXPECT_EQ(ProgramFile("Profiles/Me/UT2004.ini"), ut);
+    EXPECT_EQ(ProgramFile("Profiles/Me/User.ini"), SystemFile("User.ini"));
+    EXPECT_EQ(SystemFile("User.ini"),
+              "[Engine.Input]\r\nAliases[0]=(Command=\"Button bFire | Fire\",Alias=Fire)\r\n"
+              "Aliases[1]=(Command=\"Jump\",Alias=Jump)\r\nSpace=Jump\r\n\r\n[DefaultPlayer]\r\n"
+              "Name=Player\r\n\r\n");
+}
+
+TEST_F(EditorTest, MissingGameEndsWithAMessageAndWritesNothing) {
+    prefix->WriteSystemReg("");
+    prefix->Write("Kestrane/Kestrane.ini", "Music=OFF\r\nProfileName=Me\r\n");
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_NE(responder->Messages()[0].text.find("\"Folder\""), std::string::npos);
+    EXPECT_NE(responder->Messages()[0].text.find("system.reg"), std::string::npos);
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "Music=OFF\r\nProfileName=Me\r\n");
+}
+
+TEST_F(EditorTest, MissingGameFileIsNamed) {
+    prefix->Write("UT2004/System/User.ini", test::kSmallUserIni);
+    prefix->Write("Kestrane/Kestrane.ini", "Music=OFF\r\nProfileName=Me\r\n");
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_NE(responder->Messages()[0].text.find("C:\\UT2004\\System\\UT2004.ini"), std::string::npos);
+    EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "Music=OFF\r\nProfileName=Me\r\n");
+}
+
+TEST_F(EditorTest, MissingKestraneIniIsCreatedWithTheDefaultKeys) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "Music=ON\r\nProfileName=\r\nCacheDelete=False\r\n");
+}
+
+TEST_F(EditorTest, FileSaveWritesTheIniFolderAndWithAProfileTheSystemFolder) {
+    Install();
+    ASSERT_TRUE(Start());
+    Trigger("frmFileSave");
+    const std::string saved = SystemFile("User.ini");
+    EXPECT_EQ(saved.find("\r\n\r\n\r\n"), std::string::npos);  // the blank run collapsed
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(prefix->ProgramFolder() + "/Profiles")));
+
+    // A profile: its folder first, then the game's System folder with the same content.
+    DestroyMainWindow();
+    ResetState();
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    ASSERT_TRUE(Start());
+    prefix->Write("UT2004/System/User.ini", "stale");
+    Trigger("frmFileSave");
+    EXPECT_EQ(SystemFile("User.ini"), ProgramFile("Profiles/Me/User.ini"));
+    EXPECT_EQ(State().iniFolder, "C:\\Kestrane\\Profiles\\Me\\");
+}
+
+TEST_F(EditorTest, AFailedSaveNamesTheFileAndKeepsTheEditorOpen) {
+    Install();
+    ASSERT_TRUE(Start());
+    QFile::setPermissions(QString::fromStdString(prefix->SystemFolder() + "/User.ini"),
+                          QFileDevice::ReadOwner);
+    Trigger("frmFileSave");
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_NE(responder->Messages()[0].text.find("User.ini"), std::string::npos);
+    EXPECT_FALSE(MainWindow().Unloaded());
+    EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+}
+
+struct LeaveCase {
+    const char* item;
+    platform::MsgAnswer answer;
+    bool saves;
+    bool leaves;
+    const char* program;
+};
+
+TEST_F(EditorTest, PlayAndUpdateAskToSave) {
+    const LeaveCase cases[] = {
+        {"mnuPlayUT2k4", platform::MsgAnswer::Yes, true, true, "UT2004.exe"},
+        {"mnuPlayUT2k4", platform::MsgAnswer::No, false, true, "UT2004.exe"},
+        {"mnuPlayUT2k4", platform::MsgAnswer::Cancel, false, false, ""},
+        {"mnuPatchwell_Kestrane", platform::MsgAnswer::Yes, true, true, "Patchwell"},
+        {"mnuPatchwell_Kestrane", platform::MsgAnswer::No, false, true, "Patchwell"},
+        {"mnuPatchwell_Kestrane", platform::MsgAnswer::Cancel, false, false, ""},
+    };
+    for (const LeaveCase& c : cases) {
+        SCOPED_TRACE(std::string(c.item) + " " + std::to_string(static_cast<int>(c.answer)));
+        DestroyMainWindow();
+        ResetState();
+        launches.clear();
+        Install(std::string(test::kSmallUserIni));
+        responder = std::make_unique<platform::ScriptedResponder>();
+        ASSERT_TRUE(Start());
+        responder->AnswerMessage(c.answer);
+        Trigger(c.item);
+        ASSERT_EQ(responder->Messages().size(), 1u);
+        EXPECT_NE(responder->Messages()[0].text.find("\r\n\r\nDo You Want To Save?"), std::string::npos);
+        EXPECT_EQ(SystemFile("User.ini") != test::kSmallUserIni, c.saves);
+        EXPECT_EQ(MainWindow().Unloaded(), c.leaves);
+        ASSERT_EQ(launches.size(), c.leaves ? 1u : 0u);
+        if (c.leaves) EXPECT_NE(launches[0].program.find(c.program), std::string::npos);
+    }
+}
+
+TEST_F(EditorTest, ExitWritesNothing) {
+    Install();
+    ASSERT_TRUE(Start());
+    Trigger("mnuFileExit");
+    EXPECT_TRUE(MainWindow().Unloaded());
+    EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+    EXPECT_TRUE(launches.empty());
+    EXPECT_EQ(MainWindow().MenuItem("mnuFileExit")->shortcut(), QKeySequence("Ctrl+X"));
+}
+
+TEST_F(EditorTest, MusicSwitchRewritesKestraneIni) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "ProfileName=\r\nmusic=on\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(State().musicOn);
+    Trigger("mnuMusicOnOff");
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nmusic=OFF\r\n\r\n");
+    Trigger("mnuMusicOnOff");
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nmusic=ON\r\n\r\n");
+    EXPECT_TRUE(State().musicOn);
+}
+
+TEST_F(EditorTest, MissingMusicLineIsAddedNotWrittenOverAnotherKey) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "ProfileName=\r\nCacheDelete=True");
+    ASSERT_TRUE(Start());
+    Trigger("mnuMusicOnOff");
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nCacheDelete=True\r\nMusic=ON\r\n");
+}
+
+TEST_F(EditorTest, OpenersOpenOneWindowEach) {
+    Install();
+    ASSERT_TRUE(Start());
+    Trigger("mnuCacheEdit");
+    Trigger("mnuCacheEdit");
+    EXPECT_EQ(MainWindow().findChildren<QWidget*>("frmCache_Edit").size(), 1);
+}
+
+}  // namespace
+}  // namespace kestrane
