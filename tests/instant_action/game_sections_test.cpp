@@ -249,5 +249,19 @@ TEST_F(GameSectionsTest, RealFilesKeepTheirLinesAndGainWhatTheyLack) {
     }
 }
 
+TEST_F(GameSectionsTest, ShippedTemplateLacksTheSectionsAndGainsThemAll) {
+    const std::string path = test::BuiltProgramFolder() + "/Profiles/Default/UT2004.ini";
+    if (!QFile::exists(QString::fromStdString(path))) GTEST_SKIP() << "no built program folder";
+    const std::string text = test::ReadHostFile(path);
+    EXPECT_EQ(ToCrLf(text), text) << "every line ends in CR LF";
+    LoadFile(text);
+    FindGameTypeSections();
+    const GameSectionFlags& f = GameSections();
+    EXPECT_FALSE(f.HasOnslaughtSection || f.HasAssaultSection || f.HasMutantSection ||
+                 f.HasLastManStandingSection || f.HasInvasionSection);
+    ASSERT_TRUE(WriteUT2004INIWithGameDefaults());
+    EXPECT_TRUE(AllPresent(FindGameTypeSections(Loaded(FileText()))));
+}
+
 }  // namespace
 }  // namespace kestrane
