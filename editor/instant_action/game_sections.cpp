@@ -1,0 +1,55 @@
+#include "editor/instant_action/game_sections.h"
+
+#include "editor/instant_action/game_section_defaults.h"
+#include "editor/store/ini_writer.h"
+#include "editor/store/program_state.h"
+#include "platform/base/files.h"
+
+namespace kestrane {
+
+GameSectionFlags& GameSections() {
+    static GameSectionFlags flags;
+    return flags;
+}
+
+GameSectionFlags FindGameTypeSections(const IniStore& ut2004) {
+    // The store holds only the rows of the file it read last, so a header left over from an
+    // earlier, longer file cannot count as present.
+    GameSectionFlags flags;
+    for (const GameSectionDefaults& section : GameSectionTable()) {
+        flags.*section.present = ut2004.FindKeyExact(section.header).has_value();
+    }
+    return flags;
+}
+
+void FindGameTypeSections() {
+    GameSections() = FindGameTypeSections(State().ut2004);
+}
+
+std::string UT2004IniTextWithGameDefaults(const IniStore& ut2004, const GameSectionFlags& flags) {
+    std::string text = WriteIniText(ut2004);
+    for (const GameSectionDefaults& section : GameSectionTable()) {
+        if (flags.*section.present) continue;
+        text += "\r\n\r\n";
+        text += section.header;
+        text += "\r\n";
+        for (std::string_view line : section.lines) {
+            text += line;
+            text += "\r\n";
+        }
+        text += "\r\n\r\n";
+    }
+    return text;
+}
+
+bool WriteUT2004INIWithGameDefaults(FileError* error) {
+    const ProgramState& state = State();
+    const std::string fileName = state.iniFolder + "UT2004.ini";
+    const std::string text = UT2004IniTextWithGameDefaults(state.ut2004, GameSections());
+    std::string reason;
+    if (platform::WriteBytesAtomic(fileName, text, &reason)) return true;
+    if (error) *error = {fileName, reason};
+    return false;
+}
+
+}  // namespace kestrane
