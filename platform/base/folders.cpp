@@ -43,6 +43,7 @@ bool ValidWindowsName(const QString& name) {
     return true;
 }
 
+// Roots no folder command may take away: a drive, the prefix, the home folder.
 bool IsDriveRoot(const QString& host) {
     const QString path = QFileInfo(host).canonicalFilePath();
     if (path.isEmpty() || path == "/") return true;
@@ -50,7 +51,9 @@ bool IsDriveRoot(const QString& host) {
         const QString link = QString::fromStdString(WinePrefix()) + "/dosdevices/" + letter + ":";
         if (QFileInfo(link).canonicalFilePath() == path) return true;
     }
-    return QFileInfo(QString::fromStdString(WinePrefix()) + "/drive_c").canonicalFilePath() == path;
+    const QString prefix = QString::fromStdString(WinePrefix());
+    return QFileInfo(prefix + "/drive_c").canonicalFilePath() == path ||
+           QFileInfo(prefix).canonicalFilePath() == path || QDir::home().canonicalPath() == path;
 }
 
 // Deletes the contents first; a folder without write permission is opened up for it, as

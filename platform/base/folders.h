@@ -22,7 +22,8 @@ int32_t MakeDirectory(const std::string& windowsPath);
 
 // Deletes the folder with everything in it, read-only contents included; one trailing "\" is
 // dropped. True when the folder existed and is gone afterwards. False for a missing path or a
-// file; a drive's root is never deleted. Links inside the tree are removed, not followed.
+// file; a drive's root, the prefix and the home folder are never deleted. Links inside the tree are
+// removed, not followed.
 bool DeleteFolderTree(const std::string& windowsPath);
 
 // Names (not paths) of a folder's files or subfolders, ordered by name without regard to

@@ -85,6 +85,7 @@ TEST(DeleteFolderTree, RefusesFilesMissingPathsAndDriveRoots) {
     EXPECT_FALSE(platform::DeleteFolderTree("C:\\Kestrane\\Profiles\\Missing\\"));
     EXPECT_FALSE(platform::DeleteFolderTree("C:\\"));
     EXPECT_FALSE(platform::DeleteFolderTree("C:"));
+    EXPECT_FALSE(platform::DeleteFolderTree("C:\\.."));
     EXPECT_FALSE(platform::DeleteFolderTree(""));
     EXPECT_EQ(prefix.Read("Kestrane/Profiles/User.ini"), "keep");
 }
