@@ -7,9 +7,15 @@ ScriptedResponder* g_current = nullptr;
 
 }  // namespace
 
-ScriptedResponder::ScriptedResponder() : previous_(g_current) { g_current = this; }
-ScriptedResponder::~ScriptedResponder() { g_current = previous_; }
-ScriptedResponder* ScriptedResponder::Current() { return g_current; }
+ScriptedResponder::ScriptedResponder() : previous_(g_current) {
+    g_current = this;
+}
+ScriptedResponder::~ScriptedResponder() {
+    g_current = previous_;
+}
+ScriptedResponder* ScriptedResponder::Current() {
+    return g_current;
+}
 
 MsgAnswer ScriptedResponder::TakeMessage(const ShownMessage& shown) {
     messages_.push_back(shown);
@@ -21,16 +27,18 @@ MsgAnswer ScriptedResponder::TakeMessage(const ShownMessage& shown) {
     return answer;
 }
 
-std::string ScriptedResponder::TakeFile(const std::string& what) {
-    dialogs_.push_back(what);
+std::string ScriptedResponder::TakeFile(const AskedDialog& asked) {
+    dialogs_.push_back(asked.caption);
+    asked_.push_back(asked);
     if (fileAnswers_.empty()) return {};
     std::string answer = fileAnswers_.front();
     fileAnswers_.pop_front();
     return answer;
 }
 
-std::string ScriptedResponder::TakeFolder(const std::string& what) {
-    dialogs_.push_back(what);
+std::string ScriptedResponder::TakeFolder(const AskedDialog& asked) {
+    dialogs_.push_back(asked.caption);
+    asked_.push_back(asked);
     if (folderAnswers_.empty()) return {};
     std::string answer = folderAnswers_.front();
     folderAnswers_.pop_front();

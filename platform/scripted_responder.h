@@ -3,6 +3,7 @@
 // safe default when none is left) and is recorded.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -18,8 +19,17 @@ struct ShownMessage {
     MsgButtons buttons;
 };
 
+// A file or folder dialog as the program asked for it.
+struct AskedDialog {
+    std::string caption;  // "Open", "Save As", or the folder browser's title
+    std::string filter;   // as given: "Desc|pattern|..."
+    std::string defaultExtension;
+    std::string initialFolder;  // Windows path
+    int32_t flags = 0;
+};
+
 class ScriptedResponder {
-public:
+  public:
     ScriptedResponder();   // installs itself
     ~ScriptedResponder();  // and uninstalls
     ScriptedResponder(const ScriptedResponder&) = delete;
@@ -35,18 +45,21 @@ public:
     const std::vector<ShownMessage>& Messages() const { return messages_; }
     // Titles or captions of the file and folder dialogs asked, in order.
     const std::vector<std::string>& Dialogs() const { return dialogs_; }
+    // The same dialogs with everything they were given.
+    const std::vector<AskedDialog>& AskedDialogs() const { return asked_; }
 
     // Used by the platform layer.
     MsgAnswer TakeMessage(const ShownMessage& shown);
-    std::string TakeFile(const std::string& what);
-    std::string TakeFolder(const std::string& what);
+    std::string TakeFile(const AskedDialog& asked);
+    std::string TakeFolder(const AskedDialog& asked);
 
-private:
+  private:
     std::deque<MsgAnswer> messageAnswers_;
     std::deque<std::string> fileAnswers_;
     std::deque<std::string> folderAnswers_;
     std::vector<ShownMessage> messages_;
     std::vector<std::string> dialogs_;
+    std::vector<AskedDialog> asked_;
     ScriptedResponder* previous_;
 };
 

@@ -1,0 +1,161 @@
+#include "platform/base/folders.h"
+
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+
+#include "platform/base/ansi.h"
+#include "platform/base/paths.h"
+
+namespace platform {
+namespace {
+
+QString Host(const std::string& windowsPath) {
+    return QString::fromStdString(ToHostPath(windowsPath));
+}
+
+int32_t ErrorOf(int error) {
+    switch (error) {
+        case EEXIST:
+            return kErrorAlreadyExists;
+        case ENOENT:
+        case ENOTDIR:
+            return kErrorPathNotFound;
+        case ENOSPC:
+        case EDQUOT:
+            return kErrorDiskFull;
+        case ENAMETOOLONG:
+            return kErrorFilenameTooLong;
+        default:
+            return kErrorAccessDenied;
+    }
+}
+
+// Characters Windows refuses in a file or folder name.
+bool ValidWindowsName(const QString& name) {
+    for (QChar c : name) {
+        if (c.unicode() < 32 || QStringView(u"<>:\"|?*/").contains(c)) return false;
+    }
+    return true;
+}
+
+// Roots no folder command may take away: a drive, the prefix, the home folder.
+bool IsDriveRoot(const QString& host) {
+    const QString path = QFileInfo(host).canonicalFilePath();
+    if (path.isEmpty() || path == "/") return true;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        const QString link = QString::fromStdString(WinePrefix()) + "/dosdevices/" + letter + ":";
+        if (QFileInfo(link).canonicalFilePath() == path) return true;
+    }
+    const QString prefix = QString::fromStdString(WinePrefix());
+    return QFileInfo(prefix + "/drive_c").canonicalFilePath() == path ||
+           QFileInfo(prefix).canonicalFilePath() == path || QDir::home().canonicalPath() == path;
+}
+
+// Deletes the contents first; a folder without write permission is opened up for it, as
+// Windows deletes read-only entries when forced.
+bool DeleteTree(const QString& folder) {
+    QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOwner |
+                                      QFile::WriteOwner | QFile::ExeOwner);
+    bool ok = true;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isDir() && !entry.isSymLink()) {
+            ok = DeleteTree(entry.filePath()) && ok;
+        } else {
+            ok = QFile::remove(entry.filePath()) && ok;
+        }
+    }
+    return QDir().rmdir(folder) && ok;
+}
+
+std::vector<std::string> List(const std::string& windowsFolder, QDir::Filters kind) {
+    std::vector<std::string> names;
+    const QString host = Host(windowsFolder);
+    if (host.isEmpty() || !QFileInfo(host).isDir()) return names;
+    const QStringList entries = QDir(host).entryList(
+        kind | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    names.reserve(static_cast<size_t>(entries.size()));
+    for (const QString& entry : entries) names.push_back(ToAnsi(entry));
+    return names;
+}
+
+}  // namespace
+
+int32_t MakeDirectory(const std::string& windowsPath) {
+    const QString host = Host(windowsPath);
+    if (host.isEmpty()) return kErrorPathNotFound;
+    if (!ValidWindowsName(QFileInfo(host).fileName())) return kErrorInvalidName;
+    if (::mkdir(QFile::encodeName(host).constData(), 0777) == 0) return 0;
+    return ErrorOf(errno);
+}
+
+bool DeleteFolderTree(const std::string& windowsPath) {
+    std::string path = windowsPath;
+    if (!path.empty() && path.back() == '\\') path.pop_back();
+    const QString host = Host(path);
+    if (host.isEmpty() || path.empty()) return false;
+    const QFileInfo info(host);
+    if (!info.isDir()) return false;
+    if (info.isSymLink()) return QFile::remove(host) && !QFileInfo::exists(host);
+    if (IsDriveRoot(host)) return false;
+    const bool ok = DeleteTree(host);
+    return ok && !QFileInfo::exists(host);
+}
+
+std::vector<std::string> ListFiles(const std::string& windowsFolder) {
+    return List(windowsFolder, QDir::Files);
+}
+
+std::vector<std::string> ListSubfolders(const std::string& windowsFolder) {
+    return List(windowsFolder, QDir::Dirs);
+}
+
+bool RemoveFile(const std::string& windowsPath) {
+    const QString host = Host(windowsPath);
+    if (host.isEmpty() || !QFileInfo(host).isFile()) return false;
+    return QFile::remove(host) && !QFileInfo::exists(host);
+}
+
+bool CopyFile(const std::string& fromWindowsPath, const std::string& toWindowsPath,
+              bool failIfExists) {
+    const QString from = Host(fromWindowsPath);
+    const QString to = Host(toWindowsPath);
+    if (from.isEmpty() || to.isEmpty() || !QFileInfo(from).isFile()) return false;
+    const QFileInfo target(to);
+    if (target.exists()) {
+        if (failIfExists || !target.isFile() || !target.isWritable() ||
+            !(target.permissions() & QFileDevice::WriteOwner)) {
+            return false;
+        }
+        if (target.canonicalFilePath() == QFileInfo(from).canonicalFilePath()) return false;
+    }
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) return false;
+    QSaveFile copy(to);
+    if (!copy.open(QIODevice::WriteOnly)) return false;
+    QByteArray block;
+    while (!source.atEnd()) {
+        block = source.read(1 << 20);
+        if (block.isEmpty() && source.error() != QFileDevice::NoError) {
+            copy.cancelWriting();
+            return false;
+        }
+        if (copy.write(block) != block.size()) {
+            copy.cancelWriting();
+            return false;
+        }
+    }
+    if (source.error() != QFileDevice::NoError) {
+        copy.cancelWriting();
+        return false;
+    }
+    return copy.commit();
+}
+
+}  // namespace platform
