@@ -6,7 +6,7 @@ namespace kestrane {
 namespace {
 
 class LineWriter {
-public:
+  public:
     explicit LineWriter(const IniStore& store) : store_(store) {
         out_.reserve(store.Text().size() + store.Lines().size() * 2 + 64);
     }
@@ -44,7 +44,7 @@ public:
 
     std::string Take() { return std::move(out_); }
 
-private:
+  private:
     const IniStore& store_;
     std::string out_;
     bool blank_ = false;
@@ -70,10 +70,12 @@ std::string WriteUserIniText(const IniStore& store, const UserIniExtras& extras)
             writer.Line("[XInterface.GUIController]");
             writer.Line(std::string("bQuietMenu=") + (extras.quietMenu ? "True" : "False"));
             writer.Line(std::string("bNoToolTips=") + (extras.noToolTips ? "True" : "False"));
-        } else if (key == "Aliases") {
+        } else if (store.Kind(i) == RowKind::KeyLine && EqualsNoCase(key, "Aliases")) {
+            // The alias boxes were filled from these lines in any letter case; matching them
+            // the same way here keeps a line from being written twice.
             if (!ttsWritten) writer.Line(extras.ttsAliasText);
             ttsWritten = true;
-        } else if (key.find("liases[") != std::string::npos) {
+        } else if (store.Kind(i) == RowKind::KeyLine && InStrText(key, "liases[") != 0) {
             if (!aliasesWritten) writer.Line(extras.aliasText);
             aliasesWritten = true;
         } else {

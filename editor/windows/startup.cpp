@@ -6,10 +6,12 @@
 #include "editor/instant_action/game_sections.h"
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
+#include "editor/store/text_compare.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/save_rule.h"
 #include "editor/windows/secondary_windows.h"
 #include "editor/windows/splash_window.h"
+#include "platform/base/ansi.h"
 #include "platform/base/files.h"
 #include "platform/base/folders.h"
 #include "platform/base/paths.h"
@@ -34,8 +36,9 @@ std::optional<std::string> DeriveGameFolders() {
     const std::string folder =
         platform::ReadRegistryValue(platform::kHkeyLocalMachine, kGameRegistryKey, "Folder").Text();
     if (folder.empty()) {
-        return std::string("The game was not found: the registry value \"Folder\" under "
-                           "HKEY_LOCAL_MACHINE\\") +
+        return std::string(
+                   "The game was not found: the registry value \"Folder\" under "
+                   "HKEY_LOCAL_MACHINE\\") +
                kGameRegistryKey + " is missing (looked in " + platform::WinePrefix() +
                "/system.reg).";
     }
@@ -50,7 +53,8 @@ std::optional<std::string> DeriveGameFolders() {
         if (!platform::FileExists(path)) {
             return std::string("The game's ") + name + " was not found: " + path +
                    " does not exist (the game folder comes from the registry value \"Folder\" "
-                   "under HKEY_LOCAL_MACHINE\\" + kGameRegistryKey + ").";
+                   "under HKEY_LOCAL_MACHINE\\" +
+                   kGameRegistryKey + ").";
         }
     }
     return std::nullopt;
@@ -93,7 +97,7 @@ bool MainFormLoad(INI& window) {
     }
 
     window.setWindowTitle(QString::fromLatin1("Kestrane INI - Profile Loaded: ") +
-                          QString::fromLatin1(profile.c_str()));
+                          platform::FromAnsi(profile));
     SetKestraneValue(s.kestrane, "ProfileName", profile);
     FileError error;
     if (!SaveKestraneINI(platform::ProgramFolder(), s.kestrane, &error)) {

@@ -1,0 +1,14 @@
+#include "editor/store/crosshair_names.h"
+
+#include "editor/store/text_compare.h"
+
+namespace kestrane {
+
+std::string GetCrosshair(std::string_view crossName) {
+    for (const CrosshairPair& pair : CrosshairPairs) {
+        if (EqualsNoCase(pair.texture, crossName)) return std::string(pair.display);
+    }
+    return "Cross 1";
+}
+
+}  // namespace kestrane

@@ -1,0 +1,102 @@
+#include "editor/windows/rich_text_box.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "platform/base/ansi.h"
+
+namespace kestrane {
+namespace {
+
+// The widget's documents hold one paragraph separator per line end; the files hold CR LF.
+// Positions outside convert by counting the line ends before them.
+int ToDocument(const QTextDocument* doc, int position) {
+    const QTextBlock last = doc->lastBlock();
+    int outside = 0;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const int length = block.length() - 1;  // without its separator
+        if (position <= outside + length || block == last) {
+            return block.position() + std::min(position - outside, length);
+        }
+        outside += length + 2;
+        if (position < outside) return block.position() + length;
+    }
+    return 0;
+}
+
+int FromDocument(const QTextDocument* doc, int position) {
+    const QTextBlock block = doc->findBlock(position);
+    return position + block.blockNumber();  // one extra character for each CR LF before it
+}
+
+}  // namespace
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(false);
+    setFont(QFont("Courier New", 9));
+}
+
+std::string RichTextBox::Text() const {
+    QString text = toPlainText();
+    text.replace('\n', "\r\n");
+    return platform::ToAnsi(text);
+}
+
+void RichTextBox::SetText(const std::string& bytes) {
+    QString text = platform::FromAnsi(bytes);
+    text.replace("\r\n", "\n");
+    setPlainText(text);
+}
+
+void RichTextBox::AppendText(const std::string& bytes) {
+    QString text = platform::FromAnsi(bytes);
+    text.replace("\r\n", "\n");
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text);
+}
+
+int RichTextBox::SelStart() const {
+    return FromDocument(document(), textCursor().selectionStart());
+}
+
+void RichTextBox::SetSelStart(int start) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(ToDocument(document(), std::max(0, start)));
+    setTextCursor(cursor);
+}
+
+int RichTextBox::SelLength() const {
+    const QTextCursor cursor = textCursor();
+    return FromDocument(document(), cursor.selectionEnd()) -
+           FromDocument(document(), cursor.selectionStart());
+}
+
+void RichTextBox::SetSelLength(int length) {
+    QTextCursor cursor = textCursor();
+    const int start = SelStart();
+    cursor.setPosition(cursor.selectionStart());
+    cursor.setPosition(ToDocument(document(), start + std::max(0, length)),
+                       QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void RichTextBox::SetSelColor(unsigned color) {
+    QTextCharFormat format;
+    format.setForeground(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+    textCursor().mergeCharFormat(format);
+}
+
+void RichTextBox::SetSelMarked(bool on) {
+    QTextCharFormat format;
+    format.setFontUnderline(on);
+    textCursor().mergeCharFormat(format);
+}
+
+QTextCharFormat RichTextBox::FormatAt(int position) const {
+    QTextCursor cursor(document());
+    cursor.setPosition(ToDocument(document(), position) + 1);  // the format of the char before
+    return cursor.charFormat();
+}
+
+}  // namespace kestrane
