@@ -29,7 +29,8 @@ TEST_F(EditorTest, StartWithoutProfileWritesNothingAndAsksForOne) {
     Splash().tmrShow_Timer();  // the splash's time is up
     EXPECT_TRUE(MainWindow().isVisible());
     ASSERT_EQ(responder->Messages().size(), 1u);
-    EXPECT_EQ(responder->Messages()[0].text, "You Must Associate a New Profile Name for the Current User");
+    EXPECT_EQ(responder->Messages()[0].text,
+              "You Must Associate a New Profile Name for the Current User");
     EXPECT_EQ(responder->Messages()[0].title, "Kestrane INI");
     EXPECT_NE(NewProfileDialog(), nullptr);
     EXPECT_TRUE(State().newProfileFromCurrent);
@@ -46,9 +47,9 @@ TEST_F(EditorTest, StartWithProfileMirrorsTheGameFilesIntoTheProfile) {
     EXPECT_EQ(State().iniFolder, "C:\\Kestrane\\Profiles\\Me\\");
 
     const std::string ut = SystemFile("UT2004.ini");
-    for (const char* header : {"[Onslaught.ONSOnslaughtGame]", "[UT2k4Assault.ASGameInfo]",
-                               "[BonusPack.xMutantGame]", "[BonusPack.xLastManStandingGame]",
-                               "[SkaarjPack.Invasion]"}) {
+    for (const char* header :
+         {"[Onslaught.ONSOnslaughtGame]", "[UT2k4Assault.ASGameInfo]", "[BonusPack.xMutantGame]",
+          "[BonusPack.xLastManStandingGame]", "[SkaarjPack.Invasion]"}) {
         EXPECT_NE(ut.find(header), std::string::npos) << header;
     }
     EXPECT_EQ(ProgramFile("Profiles/Me/UT2004.ini"), ut);
@@ -74,7 +75,8 @@ TEST_F(EditorTest, MissingGameFileIsNamed) {
     prefix->Write("Kestrane/Kestrane.ini", "Music=OFF\r\nProfileName=Me\r\n");
     EXPECT_FALSE(Start());
     ASSERT_EQ(responder->Messages().size(), 1u);
-    EXPECT_NE(responder->Messages()[0].text.find("C:\\UT2004\\System\\UT2004.ini"), std::string::npos);
+    EXPECT_NE(responder->Messages()[0].text.find("C:\\UT2004\\System\\UT2004.ini"),
+              std::string::npos);
     EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
     EXPECT_EQ(ProgramFile("Kestrane.ini"), "Music=OFF\r\nProfileName=Me\r\n");
 }
@@ -139,16 +141,20 @@ TEST_F(EditorTest, PlayAndUpdateAskToSave) {
         ResetState();
         launches.clear();
         Install(std::string(test::kSmallUserIni));
+        responder.reset();  // the old one unregisters before the new one takes over
         responder = std::make_unique<platform::ScriptedResponder>();
         ASSERT_TRUE(Start());
         responder->AnswerMessage(c.answer);
         Trigger(c.item);
         ASSERT_EQ(responder->Messages().size(), 1u);
-        EXPECT_NE(responder->Messages()[0].text.find("\r\n\r\nDo You Want To Save?"), std::string::npos);
+        EXPECT_NE(responder->Messages()[0].text.find("\r\n\r\nDo You Want To Save?"),
+                  std::string::npos);
         EXPECT_EQ(SystemFile("User.ini") != test::kSmallUserIni, c.saves);
         EXPECT_EQ(MainWindow().Unloaded(), c.leaves);
         ASSERT_EQ(launches.size(), c.leaves ? 1u : 0u);
-        if (c.leaves) EXPECT_NE(launches[0].program.find(c.program), std::string::npos);
+        if (c.leaves) {
+            EXPECT_NE(launches[0].program.find(c.program), std::string::npos);
+        }
     }
 }
 
