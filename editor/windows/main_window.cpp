@@ -17,6 +17,7 @@
 #include "editor/windows/save_rule.h"
 #include "editor/windows/secondary_windows.h"
 #include "editor/windows/startup.h"
+#include "editor/windows/tab_contents.h"
 #include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 #include "platform/base/process.h"
@@ -92,16 +93,7 @@ void INI::BuildTabs() {
     }
     setCentralWidget(tabs_);
     BuildRawTabs();
-
-    // The alias boxes are written back by the store's writer in place of the alias lines.
-    auto* comm = Tab("comm");
-    auto* layout = new QVBoxLayout(comm);
-    for (const char* name : {"RTB_Aliases", "RTB_TextToSpeechAlias"}) {
-        auto* box = new RichTextBox(comm);
-        box->setObjectName(name);
-        layout->addWidget(box);
-        controls_.Add(name, box);
-    }
+    BuildTabContents(*this);
 }
 
 void INI::BuildRawTabs() {
