@@ -10,6 +10,7 @@ namespace kestrane {
 std::int32_t HighlightAll(RichTextBox& box, std::string_view word, std::int32_t& start) {
     if (start <= 0) start = 1;
     if (word.empty()) return 0;
+    box.EnsureDocument();
     const std::string text = box.Text();
     const std::vector<size_t> found = FindOccurrences(text, word, static_cast<size_t>(start));
     if (found.empty()) return 0;

@@ -103,7 +103,7 @@ void INI::BuildRawTabs() {
         auto* layout = new QVBoxLayout(page);
         auto* box = new RichTextBox(page);
         box->setObjectName(QString("RTB_User%1").arg(index));
-        box->setLineWrapMode(QTextEdit::NoWrap);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
         layout->addWidget(box);
         controls_.Add("RTB_User", index, box);
         ++index;

@@ -31,24 +31,41 @@ int FromDocument(const QTextDocument* doc, int position) {
 
 }  // namespace
 
-RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
-    setAcceptRichText(false);
+RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setFont(QFont("Courier New", 9));
 }
 
 std::string RichTextBox::Text() const {
+    if (pending_) return *pending_;
     QString text = toPlainText();
     text.replace('\n', "\r\n");
     return platform::ToAnsi(text);
 }
 
 void RichTextBox::SetText(const std::string& bytes) {
-    QString text = platform::FromAnsi(bytes);
+    pending_ = bytes;
+    if (isVisible()) EnsureDocument();
+}
+
+void RichTextBox::EnsureDocument() {
+    if (!pending_) return;
+    QString text = platform::FromAnsi(*pending_);
+    pending_.reset();
     text.replace("\r\n", "\n");
     setPlainText(text);
 }
 
+void RichTextBox::showEvent(QShowEvent* event) {
+    EnsureDocument();
+    QPlainTextEdit::showEvent(event);
+}
+
 void RichTextBox::AppendText(const std::string& bytes) {
+    if (pending_) {
+        *pending_ += bytes;
+        if (isVisible()) EnsureDocument();
+        return;
+    }
     QString text = platform::FromAnsi(bytes);
     text.replace("\r\n", "\n");
     QTextCursor cursor(document());
@@ -57,22 +74,26 @@ void RichTextBox::AppendText(const std::string& bytes) {
 }
 
 int RichTextBox::SelStart() const {
+    const_cast<RichTextBox*>(this)->EnsureDocument();
     return FromDocument(document(), textCursor().selectionStart());
 }
 
 void RichTextBox::SetSelStart(int start) {
+    EnsureDocument();
     QTextCursor cursor = textCursor();
     cursor.setPosition(ToDocument(document(), std::max(0, start)));
     setTextCursor(cursor);
 }
 
 int RichTextBox::SelLength() const {
+    const_cast<RichTextBox*>(this)->EnsureDocument();
     const QTextCursor cursor = textCursor();
     return FromDocument(document(), cursor.selectionEnd()) -
            FromDocument(document(), cursor.selectionStart());
 }
 
 void RichTextBox::SetSelLength(int length) {
+    EnsureDocument();
     QTextCursor cursor = textCursor();
     const int start = SelStart();
     cursor.setPosition(cursor.selectionStart());
@@ -82,18 +103,21 @@ void RichTextBox::SetSelLength(int length) {
 }
 
 void RichTextBox::SetSelColor(unsigned color) {
+    EnsureDocument();
     QTextCharFormat format;
     format.setForeground(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
     textCursor().mergeCharFormat(format);
 }
 
 void RichTextBox::SetSelMarked(bool on) {
+    EnsureDocument();
     QTextCharFormat format;
     format.setFontUnderline(on);
     textCursor().mergeCharFormat(format);
 }
 
 QTextCharFormat RichTextBox::FormatAt(int position) const {
+    const_cast<RichTextBox*>(this)->EnsureDocument();
     QTextCursor cursor(document());
     cursor.setPosition(ToDocument(document(), position) + 1);  // the format of the char before
     return cursor.charFormat();

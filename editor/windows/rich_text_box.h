@@ -2,12 +2,13 @@
 // 8-bit bytes, and the selection properties the search marks occurrences with.
 #pragma once
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
+#include <optional>
 #include <string>
 
 namespace kestrane {
 
-class RichTextBox : public QTextEdit {
+class RichTextBox : public QPlainTextEdit {
     Q_OBJECT
 
   public:
@@ -29,6 +30,17 @@ class RichTextBox : public QTextEdit {
     void SetSelMarked(bool on);
     // The character format at the given character position (for checking marks).
     QTextCharFormat FormatAt(int position) const;
+
+    // Lays a text set while hidden into the document now; the document is only current after it.
+    void EnsureDocument();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // A whole game file takes tens of milliseconds to lay out; a hidden box keeps its bytes
+    // until it is first shown or its document is needed.
+    std::optional<std::string> pending_;
 };
 
 }  // namespace kestrane

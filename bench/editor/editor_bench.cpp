@@ -1,0 +1,136 @@
+// The editor's start-up beside a bare Qt window's, each as a fresh process, and the load and
+// save walks on the real files inside one process.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <cstring>
+#include <memory>
+
+#include "editor/binding/settings_walks.h"
+#include "editor/store/ini_files.h"
+#include "editor/store/program_state.h"
+#include "editor/windows/main_window.h"
+#include "editor/windows/save_rule.h"
+#include "editor/windows/startup.h"
+#include "platform/base/paths.h"
+#include "tests/support/temp_prefix.h"
+
+namespace {
+
+using namespace kestrane;
+
+std::string CrLf(const QByteArray& data) {
+    std::string out;
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r')) out.push_back('\r');
+        out.push_back(data[i]);
+    }
+    return out;
+}
+
+std::string RealFile(const char* rel) {
+    QFile f(QString(KESTRANE_REAL_FIXTURES) + "/" + rel);
+    return f.open(QIODevice::ReadOnly) ? CrLf(f.readAll()) : std::string();
+}
+
+// A game installation with the largest real files and a profile, as a player's would be.
+std::unique_ptr<test::TempPrefix> MakeInstallation(int copies) {
+    auto prefix = std::make_unique<test::TempPrefix>();
+    std::string user;
+    const std::string one = RealFile("dantrevino__ut2k4/System/User.ini");
+    for (int i = 0; i < copies; ++i) user += one;
+    prefix->Write("UT2004/System/User.ini", user);
+    prefix->Write("UT2004/System/UT2004.ini", RealFile("dantrevino__ut2k4/System/UT2004.ini"));
+    prefix->Write("Kestrane/Kestrane.ini",
+                  "Music=OFF\r\nProfileName=Bench\r\nCacheDelete=False\r\n");
+    return prefix;
+}
+
+// Child processes: the editor up to the end of its load step, or a bare window.
+int RunChild(int argc, char** argv, const char* mode) {
+    QApplication app(argc, argv);
+    platform::SetProgramFolderForTest(
+        qEnvironmentVariable("KESTRANE_BENCH_PROGRAM_FOLDER").toStdString());
+    if (std::strcmp(mode, "editor") == 0) {
+        if (ReadKestraneIni()) return 2;
+        if (!MainWindow().Form_Load()) return 3;
+        MainWindow().show();
+    } else {
+        auto* window = new QMainWindow;
+        window->resize(800, 600);
+        window->show();
+    }
+    QCoreApplication::processEvents();
+    return 0;
+}
+
+void StartUp(benchmark::State& state, const char* mode) {
+    if (RealFile("dantrevino__ut2k4/System/User.ini").empty()) {
+        state.SkipWithError("real fixtures absent");
+        return;
+    }
+    auto prefix = MakeInstallation(1);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("KESTRANE_BENCH_PROGRAM_FOLDER", QString::fromStdString(prefix->ProgramFolder()));
+    for (auto _ : state) {
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer timer;
+        timer.start();
+        child.start(QCoreApplication::applicationFilePath(), {"--child", mode});
+        child.waitForFinished(60000);
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        if (child.exitCode() != 0) state.SkipWithError("child failed");
+    }
+}
+BENCHMARK_CAPTURE(StartUp, bare_window, "bare")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartUp, editor, "editor")->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Load and save walks inside one editor, on the real files and on a User.ini ten times as long.
+void Walks(benchmark::State& state, bool save) {
+    if (RealFile("dantrevino__ut2k4/System/User.ini").empty()) {
+        state.SkipWithError("real fixtures absent");
+        return;
+    }
+    auto prefix = MakeInstallation(static_cast<int>(state.range(0)));
+    ResetState();
+    if (ReadKestraneIni() || !MainWindow().Form_Load()) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    INI& window = MainWindow();
+    for (auto _ : state) {
+        if (save) {
+            if (!SaveSettingsInto(window, State().gameSystemFolder))
+                state.SkipWithError("save failed");
+        } else {
+            BindingContext ctx = window.Binding();
+            if (Load_INI_Form(ctx)) state.SkipWithError("load failed");
+        }
+    }
+    DestroyMainWindow();
+    ResetState();
+}
+BENCHMARK_CAPTURE(Walks, Load_INI_Form, false)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Walks, SaveSettings_and_SaveINIFiles, true)
+    ->Arg(1)
+    ->Arg(10)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) return RunChild(argc, argv, argv[2]);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
