@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -38,16 +41,22 @@ QString Q(std::string_view text) {
 INI::INI(QWidget* parent) : QMainWindow(parent), music_(std::make_unique<platform::MusicPlayer>()) {
     setObjectName("INI");
     setWindowTitle(kProgramTitle);
-    resize(1024, 720);
     BuildMenus();
     BuildTabs();
+    // Wide enough for every tab caption on one row, centred like the splash before it.
+    resize(std::max(1120, tabs_->tabBar()->sizeHint().width() + 8), 760);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 INI::~INI() {
     if (g_main == this) g_main = nullptr;
 }
 
-BindingContext INI::Binding() { return BindingContext{State(), controls_, binds_.get()}; }
+BindingContext INI::Binding() {
+    return BindingContext{State(), controls_, binds_.get()};
+}
 
 QWidget* INI::Tab(std::string_view id) const {
     for (size_t i = 0; i < kMainTabs.size(); ++i) {
@@ -60,7 +69,9 @@ QAction* INI::MenuItem(std::string_view control) const {
     return findChild<QAction*>(Q(control));
 }
 
-void INI::SetBindBoxes(std::unique_ptr<BindBoxes> binds) { binds_ = std::move(binds); }
+void INI::SetBindBoxes(std::unique_ptr<BindBoxes> binds) {
+    binds_ = std::move(binds);
+}
 
 void INI::BuildMenus() {
     QMenu* menu = nullptr;
@@ -110,7 +121,9 @@ void INI::BuildRawTabs() {
     }
 }
 
-bool INI::Form_Load() { return MainFormLoad(*this); }
+bool INI::Form_Load() {
+    return MainFormLoad(*this);
+}
 
 void INI::Form_Unload() {
     music_->SetCommand("Stop");
@@ -131,9 +144,13 @@ void INI::closeEvent(QCloseEvent* event) {
     Unload();
 }
 
-void INI::frmFileSave_Click() { SaveCurrentSettings(*this); }
+void INI::frmFileSave_Click() {
+    SaveCurrentSettings(*this);
+}
 
-void INI::mnuFileExit_Click() { Unload(); }
+void INI::mnuFileExit_Click() {
+    Unload();
+}
 
 void INI::LeaveFor(const std::string& question, const std::string& program) {
     const auto answer = platform::ShowMessage(question + "\r\n\r\nDo You Want To Save?",
@@ -148,7 +165,9 @@ void INI::LeaveFor(const std::string& question, const std::string& program) {
     }
 }
 
-void INI::mnuPlayUT2k4_Click() { LeaveFor("Closing Kestrane INI....", State().gameExePath); }
+void INI::mnuPlayUT2k4_Click() {
+    LeaveFor("Closing Kestrane INI....", State().gameExePath);
+}
 
 void INI::mnuPatchwell_Kestrane_Click() {
     LeaveFor("In Order to Update, Kestrane INI Must First Shut Down!",
@@ -172,12 +191,18 @@ void INI::mnuMusicOnOff_Click() {
     }
 }
 
-void INI::mnuAbout_Click() { OpenOnce(about_, this, "frmAbout", "About Kestrane INI"); }
-void INI::mnuCacheEdit_Click() { OpenOnce(cache_, this, "frmCache_Edit", "Cache Manager"); }
+void INI::mnuAbout_Click() {
+    OpenOnce(about_, this, "frmAbout", "About Kestrane INI");
+}
+void INI::mnuCacheEdit_Click() {
+    OpenOnce(cache_, this, "frmCache_Edit", "Cache Manager");
+}
 void INI::mnuInstantActionSettings_Click() {
     OpenOnce(instantAction_, this, "frmInstantAction", "Instant Action");
 }
-void INI::btnColorName_Click() { OpenOnce(colorName_, this, "frmColorName", "Name Colorizer"); }
+void INI::btnColorName_Click() {
+    OpenOnce(colorName_, this, "frmColorName", "Name Colorizer");
+}
 
 // The profile commands come with the profile windows.
 void INI::mnuLoadProfile_Click() {}
@@ -190,7 +215,9 @@ INI& MainWindow() {
     return *g_main;
 }
 
-bool MainWindowExists() { return g_main != nullptr; }
+bool MainWindowExists() {
+    return g_main != nullptr;
+}
 
 void DestroyMainWindow() {
     delete g_main;

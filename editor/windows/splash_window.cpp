@@ -29,7 +29,8 @@ frmSplash::frmSplash(QWidget* parent)
     if (pixmap.isNull()) {
         SpalshPic_->setText("Kestrane INI");
     } else {
-        SpalshPic_->setPixmap(pixmap.scaled(800, 600, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        SpalshPic_->setPixmap(
+            pixmap.scaled(800, 600, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     SpalshPic_->hide();
     tmrShow_.setSingleShot(true);
@@ -46,8 +47,12 @@ void frmSplash::ShowSplash() {
     show();
 }
 
-void frmSplash::tmrShow_Timer() { Finish(); }
-void frmSplash::Form_KeyPress() { Finish(); }
+void frmSplash::tmrShow_Timer() {
+    Finish();
+}
+void frmSplash::Form_KeyPress() {
+    Finish();
+}
 
 void frmSplash::keyPressEvent(QKeyEvent* event) {
     event->accept();
@@ -56,6 +61,8 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
 
 void frmSplash::Finish() {
     tmrShow_.stop();
+    // Gone before the main window, whose first message may wait for an answer.
+    hide();
     ShowMainForm();
     close();
 }
@@ -65,7 +72,9 @@ frmSplash& Splash() {
     return *g_splash;
 }
 
-bool SplashExists() { return !g_splash.isNull(); }
+bool SplashExists() {
+    return !g_splash.isNull();
+}
 
 void CloseSplash() {
     if (g_splash) {
