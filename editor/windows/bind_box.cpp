@@ -48,6 +48,7 @@ void BindBox::focusOutEvent(QFocusEvent* event) {
     if (!focused_) return;
     focused_ = false;
     focusingPress_ = false;
+    keyPressedHere_ = false;
     emit LostFocus();
 }
 
@@ -60,7 +61,7 @@ void BindBox::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     // The release of the Tab that moved the focus here, or of a key held from before, binds
     // nothing; neither do the releases the keyboard repeats while a key is held.
-    if (event->isAutoRepeat() || !keyPressedHere_) return;
+    if (!focused_ || event->isAutoRepeat() || !keyPressedHere_) return;
     const int code = platform::WindowsKeyCode(*event);
     emit KeyUp(code == 0 ? -1 : code);
 }
