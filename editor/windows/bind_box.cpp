@@ -10,7 +10,9 @@ namespace kestrane {
 BindBox::BindBox(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached by the mouse only: a box in the Tab chain would start a capture whenever the
+    // window or a page change hands the focus on, and Tab is a key to bind once inside.
+    setFocusPolicy(Qt::ClickFocus);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAcceptDrops(false);
 }

@@ -72,30 +72,40 @@ BindBox* MakeBox(int index, QWidget* parent) {
     return box;
 }
 
-// The rows of one group: heading, column captions, then caption and two boxes per command.
-QWidget* BuildGroup(const BindGroup& group, std::vector<QLineEdit*>& boxes, QWidget* parent) {
-    QWidget* holder = group.frame ? new QGroupBox(Q(group.heading), parent) : new QWidget(parent);
-    auto* grid = new QGridLayout(holder);
-    grid->setVerticalSpacing(2);
+// The groups of one column share its grid, so that their boxes stand in line.
+QWidget* BuildColumn(std::string_view tab, int column, std::vector<QLineEdit*>& boxes,
+                     QWidget* parent) {
+    QWidget* holder = nullptr;
+    QGridLayout* grid = nullptr;
     int row = 0;
-    if (!group.frame) grid->addWidget(BoldLabel(group.heading, holder), row++, 0, 1, 3);
-    if (group.columnCaptions) {
-        int column = 0;
-        for (std::string_view caption : {"A C T I O N", "K E Y 1", "K E Y 2"}) {
-            grid->addWidget(BoldLabel(caption, holder), row, column++, Qt::AlignCenter);
+    for (const BindGroup& group : kBindGroups) {
+        if (group.tab != tab || group.column != column) continue;
+        if (!holder) {
+            holder = group.frame ? new QGroupBox(Q(group.heading), parent) : new QWidget(parent);
+            grid = new QGridLayout(holder);
+            grid->setVerticalSpacing(2);
+        } else {
+            grid->setRowMinimumHeight(row++, 16);  // room between two groups
         }
-        ++row;
-    }
-    for (const CommandRange& range : group.rows) {
-        for (int k = range.first; k <= range.last; ++k, ++row) {
-            grid->addWidget(new QLabel(Q(kBindCommands[k].caption), holder), row, 0);
-            for (int box : {2 * k, 2 * k + 1}) {
-                boxes[box] = MakeBox(box, holder);
-                grid->addWidget(boxes[box], row, 1 + box % 2);
+        if (!group.frame) grid->addWidget(BoldLabel(group.heading, holder), row++, 0, 1, 3);
+        if (group.columnCaptions) {
+            int at = 0;
+            for (std::string_view caption : {"A C T I O N", "K E Y 1", "K E Y 2"}) {
+                grid->addWidget(BoldLabel(caption, holder), row, at++, Qt::AlignCenter);
+            }
+            ++row;
+        }
+        for (const CommandRange& range : group.rows) {
+            for (int k = range.first; k <= range.last; ++k, ++row) {
+                grid->addWidget(new QLabel(Q(kBindCommands[k].caption), holder), row, 0);
+                for (int box : {2 * k, 2 * k + 1}) {
+                    boxes[box] = MakeBox(box, holder);
+                    grid->addWidget(boxes[box], row, 1 + box % 2);
+                }
             }
         }
     }
-    holder->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    if (holder) holder->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
     return holder;
 }
 
@@ -105,21 +115,16 @@ QLayout* PageLayout(QWidget* page) {
     return new QVBoxLayout(page);
 }
 
-// The groups of one tab, side by side in their columns.
+// The columns of one tab, side by side.
 void BuildTab(INI& window, std::string_view tab, std::vector<QLineEdit*>& boxes) {
     QWidget* page = window.Tab(tab);
     auto* holder = new QWidget(page);
     auto* columns = new QHBoxLayout(holder);
-    std::vector<QVBoxLayout*> column;
-    for (const BindGroup& group : kBindGroups) {
-        if (group.tab != tab) continue;
-        while (static_cast<int>(column.size()) <= group.column) {
-            column.push_back(new QVBoxLayout());
-            columns->addLayout(column.back());
-        }
-        column[static_cast<size_t>(group.column)]->addWidget(BuildGroup(group, boxes, holder));
+    for (int column = 0;; ++column) {
+        QWidget* built = BuildColumn(tab, column, boxes, holder);
+        if (!built) break;
+        columns->addWidget(built, 0, Qt::AlignTop);
     }
-    for (QVBoxLayout* c : column) c->addStretch();
     columns->addStretch();
     PageLayout(page)->addWidget(holder);
 }
