@@ -9,8 +9,11 @@ namespace {
 constexpr std::array<BindingRow, kBindCommands.size()> MakeRows() {
     std::array<BindingRow, kBindCommands.size()> rows{};
     for (size_t k = 0; k < kBindCommands.size(); ++k) {
-        rows[k] = BindingRow{IniFile::User, kBindCommands[k].command, {},
-                             ControlRef{"tbx_Bind", static_cast<int>(2 * k)}, Form::Binding};
+        rows[k] = BindingRow{IniFile::User,
+                             kBindCommands[k].command,
+                             {},
+                             ControlRef{"tbx_Bind", static_cast<int>(2 * k)},
+                             Form::Binding};
     }
     return rows;
 }

@@ -79,8 +79,14 @@ void BindBox::mousePressEvent(QMouseEvent* event) {
 }
 
 // No selection, no dragging: the box only shows a key name.
-void BindBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
-void BindBox::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
-void BindBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void BindBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+void BindBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+void BindBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 }  // namespace kestrane

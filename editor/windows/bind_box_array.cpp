@@ -19,9 +19,8 @@ BindBoxArray::BindBoxArray(std::vector<QLineEdit*> boxes, std::function<QWidget*
     : boxes_(std::move(boxes)), focusTarget_(std::move(focusTarget)) {}
 
 BindBoxArray::BindBoxArray(std::vector<QLineEdit*> boxes, QWidget* focusTarget)
-    : BindBoxArray(std::move(boxes), [target = QPointer<QWidget>(focusTarget)]() -> QWidget* {
-          return target;
-      }) {}
+    : BindBoxArray(std::move(boxes),
+                   [target = QPointer<QWidget>(focusTarget)]() -> QWidget* { return target; }) {}
 
 int BindBoxArray::Count() const {
     return static_cast<int>(boxes_.size());

@@ -149,7 +149,8 @@ void BuildKeyBindingGroups(INI& window) {
     for (int i = 0; i < kBindBoxCount; ++i) {
         auto* box = static_cast<BindBox*>(boxes[static_cast<size_t>(i)]);
         window.Controls().Add("tbx_Bind", i, box);
-        QObject::connect(box, &BindBox::GotFocus, box, [i, array] { tbx_Bind_GotFocus(i, *array); });
+        QObject::connect(box, &BindBox::GotFocus, box,
+                         [i, array] { tbx_Bind_GotFocus(i, *array); });
         QObject::connect(box, &BindBox::LostFocus, box,
                          [i, array] { tbx_Bind_LostFocus(i, *array); });
         QObject::connect(box, &BindBox::KeyUp, box,

@@ -7,8 +7,8 @@
 
 #include "editor/binding/key_searches.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
 #include "editor/windows/main_tabs.h"
+#include "editor/windows/main_window.h"
 #include "platform/base/ansi.h"
 
 namespace kestrane::test {
@@ -29,7 +29,9 @@ QLineEdit* BindWindowTest::Box(int index) const {
     return box;
 }
 
-std::string BindWindowTest::Text(int index) const { return platform::ToAnsi(Box(index)->text()); }
+std::string BindWindowTest::Text(int index) const {
+    return platform::ToAnsi(Box(index)->text());
+}
 
 std::string BindWindowTest::StoreValue(const std::string& key) const {
     const auto row = FindKey(State().user, key);

@@ -45,7 +45,7 @@ inline constexpr int kFireBox = 38, kAltFireBox = 40, kForwardBox = 8, kJumpBox 
 inline constexpr int kTeamChatBox = 112, kScoresBox = 94, kWalkBox = 18;
 
 class BindWindowTest : public EditorTest {
-protected:
+  protected:
     // Installs the files, starts the editor and shows its window, active, on `tab`.
     void Open(const std::string& user = kBindUserIni, const char* tab = "binds");
     QLineEdit* Box(int index) const;

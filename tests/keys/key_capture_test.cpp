@@ -17,8 +17,12 @@ using test::BindWindowTest;
 using test::kForwardBox;
 using test::kJumpBox;
 
-QColor Back(QLineEdit* box) { return box->palette().color(QPalette::Base); }
-QColor Fore(QLineEdit* box) { return box->palette().color(QPalette::Text); }
+QColor Back(QLineEdit* box) {
+    return box->palette().color(QPalette::Base);
+}
+QColor Fore(QLineEdit* box) {
+    return box->palette().color(QPalette::Text);
+}
 
 TEST_F(BindWindowTest, AKeyMovesToItsNewCommandAndTheOldKeyIsUnboundOnSave) {
     Open();
@@ -111,7 +115,7 @@ TEST_F(BindWindowTest, MenuShortcutsAreKeysWhileABoxCaptures) {
     QTest::keyClick(Box(kForwardBox), Qt::Key_S, Qt::ControlModifier);  // File > Save's key
     EXPECT_EQ(Text(kForwardBox), "S");
     EXPECT_EQ(SystemFile("User.ini"), test::kBindUserIni);  // nothing was saved
-    EXPECT_EQ(Text(10), "");  // MoveBackward gave S up
+    EXPECT_EQ(Text(10), "");                                // MoveBackward gave S up
 }
 
 TEST_F(BindWindowTest, MouseButtonsBindOnlyWhileABoxCaptures) {
