@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <algorithm>
 
 #include "platform/base/ansi.h"
 
@@ -51,8 +52,14 @@ void BindBoxArray::SetColours(int index, std::uint32_t back, std::optional<std::
 }
 
 void BindBoxArray::MoveFocusAway() {
+    QWidget* had = QApplication::focusWidget();
     if (QWidget* target = focusTarget_ ? focusTarget_() : nullptr) {
         target->setFocus(Qt::OtherFocusReason);
+    }
+    // The capture ends even when no target could take the focus.
+    if (had && QApplication::focusWidget() == had &&
+        std::find(boxes_.begin(), boxes_.end(), had) != boxes_.end()) {
+        had->clearFocus();
     }
 }
 

@@ -63,12 +63,8 @@ BindBox* MakeBox(int index, QWidget* parent) {
     box->setObjectName(QString("tbx_Bind%1").arg(index));
     QFont font("Verdana");
     font.setBold(true);
-    font.setPointSize(7);
     box->setFont(font);
     box->setFixedWidth(96);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(192, 192, 255));
-    box->setPalette(palette);
     return box;
 }
 
@@ -149,6 +145,8 @@ void BuildKeyBindingGroups(INI& window) {
     for (int i = 0; i < kBindBoxCount; ++i) {
         auto* box = static_cast<BindBox*>(boxes[static_cast<size_t>(i)]);
         window.Controls().Add("tbx_Bind", i, box);
+        array->SetFontSize(i, BindBoxFontSize({}));
+        array->SetColours(i, kBindBoxBack, std::nullopt);
         QObject::connect(box, &BindBox::GotFocus, box,
                          [i, array] { tbx_Bind_GotFocus(i, *array); });
         QObject::connect(box, &BindBox::LostFocus, box,
