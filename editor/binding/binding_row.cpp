@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editor/binding/binding_form.h"
 #include "editor/binding/key_searches.h"
 #include "editor/store/colour_text.h"
 #include "editor/store/leading_number.h"
@@ -22,6 +23,7 @@ std::uint32_t Channel(const std::string& text) {
 }  // namespace
 
 void LoadRow(BindingContext& ctx, const BindingRow& row) {
+    if (row.form == Form::Binding) return LoadBindingRow(ctx, row);
     const IniStore& store = ctx.Store(row.file);
     const std::string value =
         row.section.empty() ? GetVal(store, row.key) : GetVal2(store, row.key, row.section);
@@ -45,6 +47,7 @@ void LoadRow(BindingContext& ctx, const BindingRow& row) {
 }
 
 void SaveRow(BindingContext& ctx, const BindingRow& row) {
+    if (row.form == Form::Binding) return SaveBindingRow(ctx, row);
     IniStore& store = ctx.Store(row.file);
     const auto line = row.section.empty() ? FindKey(store, row.key)
                                           : FindKeyInSection(store, row.key, row.section);

@@ -16,6 +16,7 @@ enum class Form {
     TextLeft,         // the first n characters
     Number4,          // the leading number's shortest text, cut to 4 characters
     Colour,           // "(B=..,G=..,R=..,A=..)" into the red, green and blue boxes of a set
+    Binding,          // command -> its first and second key in two bind boxes
 };
 
 bool IsCheckForm(Form form);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kestrane {
@@ -15,6 +16,10 @@ class BindBoxes {
     virtual std::string Text(int index) const = 0;
     virtual void SetText(int index, const std::string& text) = 0;
     virtual void SetFontSize(int index, int points) = 0;
+    // Colours as red + 256 * green + 65536 * blue; no text colour: the system's window text.
+    virtual void SetColours(int index, std::uint32_t back, std::optional<std::uint32_t> text) {
+        (void)index, (void)back, (void)text;
+    }
     // Ends a capture: the focus leaves the bind boxes (for the player picture).
     virtual void MoveFocusAway() {}
 };

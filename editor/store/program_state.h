@@ -37,6 +37,8 @@ struct ProgramState {
     // What the last Bind left for DelKey.
     std::int16_t bindIndex = 0;
     std::string bindKeyName;
+    // The text a bind box had when its capture began.
+    std::string bindPreviousKey;
 
     std::array<std::int16_t, 3> rgbParts{};  // red, green, blue
     std::array<std::string, 17> weaponNames;

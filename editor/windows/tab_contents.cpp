@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "editor/windows/key_binding_tabs.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/rich_text_box.h"
 
@@ -22,6 +23,9 @@ void BuildAliasBoxes(INI& window) {
 
 }  // namespace
 
-void BuildTabContents(INI& window) { BuildAliasBoxes(window); }
+void BuildTabContents(INI& window) {
+    BuildAliasBoxes(window);
+    BuildKeyBindingGroups(window);
+}
 
 }  // namespace kestrane

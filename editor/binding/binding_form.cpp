@@ -1,0 +1,33 @@
+#include "editor/binding/binding_form.h"
+
+#include "editor/binding/key_searches.h"
+#include "editor/store/text_compare.h"
+
+namespace kestrane {
+
+std::optional<size_t> FindBindLine(const IniStore& user, std::string_view keyName) {
+    if (auto row = FindKey(user, keyName)) return row;
+    if (keyName.empty()) return std::nullopt;
+    return user.FindKey(keyName);
+}
+
+void LoadBindingRow(BindingContext& ctx, const BindingRow& row) {
+    const IniStore& user = ctx.state.user;
+    const int first = row.control.index;
+    ctx.controls.SetText({row.control.name, first}, GetBind(user, row.key));
+    ctx.controls.SetText({row.control.name, first + 1}, GetBind2(user, row.key));
+}
+
+void SaveBindingRow(BindingContext& ctx, const BindingRow& row) {
+    IniStore& user = ctx.state.user;
+    for (int box : {row.control.index, row.control.index + 1}) {
+        const auto line = FindBindLine(user, ctx.controls.Text({row.control.name, box}));
+        if (!line) continue;
+        // A line that already names the command keeps the file's own spelling of it, so a save
+        // with no edits leaves every binding line as it was.
+        if (EqualsNoCase(user.Value(*line), row.key)) continue;
+        user.SetValue(*line, std::string(row.key));
+    }
+}
+
+}  // namespace kestrane
