@@ -4,7 +4,7 @@
 
 namespace kestrane {
 
-const std::array<MenuItemSpec, 14> kMainMenu = {{
+const std::array<MenuItemRow, 14> kMainMenu = {{
     {"mnuFile", "&File", "frmFileSave", "&Save", "Ctrl+S", &INI::frmFileSave_Click},
     {"mnuFile", "&File", "", "-", "", nullptr},
     {"mnuFile", "&File", "mnuFileExit", "&Exit", "Ctrl+X", &INI::mnuFileExit_Click},

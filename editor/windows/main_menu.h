@@ -8,7 +8,7 @@ namespace kestrane {
 
 class INI;
 
-struct MenuItemSpec {
+struct MenuItemRow {
     std::string_view menu;     // control name of the menu
     std::string_view menuCaption;
     std::string_view control;  // control name of the item; empty for a separator
@@ -17,6 +17,6 @@ struct MenuItemSpec {
     void (INI::*handler)();
 };
 
-extern const std::array<MenuItemSpec, 14> kMainMenu;
+extern const std::array<MenuItemRow, 14> kMainMenu;
 
 }  // namespace kestrane

@@ -7,12 +7,12 @@
 
 namespace kestrane {
 
-struct TabSpec {
+struct TabRow {
     std::string_view id;
     std::string_view caption;
 };
 
-inline constexpr std::array<TabSpec, 12> kMainTabs = {{
+inline constexpr std::array<TabRow, 12> kMainTabs = {{
     {"player", "Player Settings"},
     {"binds", "Bind Keys"},
     {"comm", "&Communication / Hud"},

@@ -76,7 +76,7 @@ void INI::SetBindBoxes(std::unique_ptr<BindBoxes> binds) {
 void INI::BuildMenus() {
     QMenu* menu = nullptr;
     std::string_view current;
-    for (const MenuItemSpec& item : kMainMenu) {
+    for (const MenuItemRow& item : kMainMenu) {
         if (item.menu != current) {
             menu = menuBar()->addMenu(Q(item.menuCaption));
             menu->setObjectName(Q(item.menu));
@@ -97,7 +97,7 @@ void INI::BuildMenus() {
 void INI::BuildTabs() {
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("SSTab1");
-    for (const TabSpec& tab : kMainTabs) {
+    for (const TabRow& tab : kMainTabs) {
         auto* page = new QWidget(tabs_);
         page->setObjectName(Q(tab.id));
         tabs_->addTab(page, Q(tab.caption));
