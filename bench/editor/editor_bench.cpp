@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QProcess>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -52,19 +53,30 @@ std::unique_ptr<test::TempPrefix> MakeInstallation(int copies) {
 
 // Child processes: the editor up to the end of its load step, or a bare window.
 int RunChild(int argc, char** argv, const char* mode) {
+    QElapsedTimer phases;
+    phases.start();
+    const bool tell = qEnvironmentVariableIsSet("KESTRANE_BENCH_PHASES");
+    auto mark = [&](const char* what) {
+        if (tell) std::fprintf(stderr, "%-12s %6.1f ms\n", what, phases.nsecsElapsed() / 1e6);
+    };
     QApplication app(argc, argv);
+    mark("application");
     platform::SetProgramFolderForTest(
         qEnvironmentVariable("KESTRANE_BENCH_PROGRAM_FOLDER").toStdString());
     if (std::strcmp(mode, "editor") == 0) {
         if (ReadKestraneIni()) return 2;
-        if (!MainWindow().Form_Load()) return 3;
-        MainWindow().show();
+        INI& window = MainWindow();
+        mark("window made");
+        if (!window.Form_Load()) return 3;
+        mark("load step");
+        window.show();
     } else {
         auto* window = new QMainWindow;
         window->resize(800, 600);
         window->show();
     }
     QCoreApplication::processEvents();
+    mark("shown");
     return 0;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "editor/binding/bind_commands.h"
+#include "editor/store/bind_boxes.h"
 #include "editor/windows/bind_box.h"
 #include "editor/windows/bind_box_array.h"
 #include "editor/windows/key_capture.h"
@@ -61,7 +62,8 @@ QLabel* BoldLabel(std::string_view text, QWidget* parent) {
 BindBox* MakeBox(int index, QWidget* parent) {
     auto* box = new BindBox(parent);
     box->setObjectName(QString("tbx_Bind%1").arg(index));
-    QFont font("Verdana");
+    // Made at the size the load's font rule gives most names, so the rule seldom resizes one.
+    QFont font("Verdana", BindBoxFontSize({}));
     font.setBold(true);
     box->setFont(font);
     box->setFixedWidth(96);

@@ -1,5 +1,6 @@
 #include "editor/windows/rich_text_box.h"
 
+#include <QFontDatabase>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -32,7 +33,7 @@ int FromDocument(const QTextDocument* doc, int position) {
 }  // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
-    setFont(QFont("Courier New", 9));
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
 std::string RichTextBox::Text() const {
