@@ -1,27 +1,13 @@
 #include "editor/windows/tab_contents.h"
 
-#include <QVBoxLayout>
-
-#include "editor/windows/main_window.h"
-#include "editor/windows/rich_text_box.h"
+#include "editor/windows/comm_tab.h"
+#include "editor/windows/player_tab.h"
 
 namespace kestrane {
-namespace {
 
-// The alias boxes are written back by the store's writer in place of the alias lines.
-void BuildAliasBoxes(INI& window) {
-    QWidget* comm = window.Tab("comm");
-    auto* layout = new QVBoxLayout(comm);
-    for (const char* name : {"RTB_Aliases", "RTB_TextToSpeechAlias"}) {
-        auto* box = new RichTextBox(comm);
-        box->setObjectName(name);
-        layout->addWidget(box);
-        window.Controls().Add(name, box);
-    }
+void BuildTabContents(INI& window) {
+    new PlayerTab(window);
+    new CommTab(window);
 }
-
-}  // namespace
-
-void BuildTabContents(INI& window) { BuildAliasBoxes(window); }
 
 }  // namespace kestrane
