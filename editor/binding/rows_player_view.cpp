@@ -17,13 +17,15 @@ constexpr BindingRow User(std::string_view key, std::string_view control, Form f
 }
 
 // The entry one past the list's end reads as the empty text, so a missing key shows "None".
-// The pass runs on after a match.
+// A character the list lacks (a custom model) is shown as the file names it, so a save keeps it.
 void LoadCharacter(BindingContext& ctx) {
     const std::string value = GetVal(ctx.state.user, "Character");
     const int count = ctx.controls.ListCount(kCharacter);
+    bool matched = false;
     for (int i = 0; i <= count; ++i) {
         const std::string entry = i < count ? ctx.controls.ListItem(kCharacter, i) : std::string();
         if (!EqualsNoCase(entry, value)) continue;
+        matched = true;
         ctx.controls.SetText(kCharacter, value);
         const std::string shown = ctx.controls.Text(kCharacter);
         if (!shown.empty()) {
@@ -31,6 +33,10 @@ void LoadCharacter(BindingContext& ctx) {
         } else {
             ctx.controls.SetText(kCharacter, "None");
         }
+    }
+    if (!matched) {
+        ctx.controls.SetText(kCharacter, value);
+        ctx.controls.SetPicture({"pb_Player"}, CharacterPicturePath(value));
     }
 }
 
