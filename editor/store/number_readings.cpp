@@ -11,8 +11,12 @@
 namespace kestrane {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The whole text as one number under the regional settings, or nothing.
 std::optional<double> ReadLocale(std::string_view text) {
@@ -82,9 +86,13 @@ std::string GeneralText(double value) {
 
 }  // namespace
 
-bool IsNumericText(std::string_view text) { return ReadLocale(text).has_value(); }
+bool IsNumericText(std::string_view text) {
+    return ReadLocale(text).has_value();
+}
 
-double LocaleNumber(std::string_view text) { return ReadLocale(text).value_or(0); }
+double LocaleNumber(std::string_view text) {
+    return ReadLocale(text).value_or(0);
+}
 
 double FieldNumber(std::string_view text) {
     const char decimal = platform::DecimalSeparator();

@@ -46,6 +46,8 @@ std::string WithNewSpeechAlias(std::string_view speechAliases) {
     return text;
 }
 
-bool StatsLoginAccepted(std::string_view text) { return text.empty() || text.size() >= 6; }
+bool StatsLoginAccepted(std::string_view text) {
+    return text.empty() || text.size() >= 6;
+}
 
 }  // namespace kestrane

@@ -22,20 +22,43 @@
 namespace kestrane {
 namespace {
 
-constexpr std::array<const char*, 10> kCommCaptions = {
-    "No Voice Message",        "No Voice Taunts",    "No Auto Taunt",
-    "Auto Taunt",              "No Text to Speech Messages", "Only Speak Team Text",
-    "No Console Death Message", "Message Beep",      "No Mature Language",
-    "Vehicle Shadows"};
+constexpr std::array<const char*, 10> kCommCaptions = {"No Voice Message",
+                                                       "No Voice Taunts",
+                                                       "No Auto Taunt",
+                                                       "Auto Taunt",
+                                                       "No Text to Speech Messages",
+                                                       "Only Speak Team Text",
+                                                       "No Console Death Message",
+                                                       "Message Beep",
+                                                       "No Mature Language",
+                                                       "Vehicle Shadows"};
 
-constexpr std::array<const char*, 26> kHudCaptions = {
-    "Hide Hud",          "Show Weapon Info",      "Show Weapon Bar",       "Show Personal Info",
-    "Show Points",       "Show Crosshair",        "Show Portrait",         "No Enemy Names",
-    "Quiet Menu",        "No Tool Tips",          "No Coronas",            "Weapons Bob",
-    "Never Switch On Pickup", "Small Weapons",    "Small Weapon Bar",      "Always Level",
-    "KeyBoard Look",     "Snap to Level",         "Look Up Stairs",        "Enable Stats Tracking",
-    "Dynamic Net Speed", "GUI Force Feedback",    "Damage Force Feedback", "Pickup Force Feedback",
-    "Weapon Force Feedback", "Landing Shake"};
+constexpr std::array<const char*, 26> kHudCaptions = {"Hide Hud",
+                                                      "Show Weapon Info",
+                                                      "Show Weapon Bar",
+                                                      "Show Personal Info",
+                                                      "Show Points",
+                                                      "Show Crosshair",
+                                                      "Show Portrait",
+                                                      "No Enemy Names",
+                                                      "Quiet Menu",
+                                                      "No Tool Tips",
+                                                      "No Coronas",
+                                                      "Weapons Bob",
+                                                      "Never Switch On Pickup",
+                                                      "Small Weapons",
+                                                      "Small Weapon Bar",
+                                                      "Always Level",
+                                                      "KeyBoard Look",
+                                                      "Snap to Level",
+                                                      "Look Up Stairs",
+                                                      "Enable Stats Tracking",
+                                                      "Dynamic Net Speed",
+                                                      "GUI Force Feedback",
+                                                      "Damage Force Feedback",
+                                                      "Pickup Force Feedback",
+                                                      "Weapon Force Feedback",
+                                                      "Landing Shake"};
 
 QCheckBox* AddCheck(INI& window, QWidget* parent, const char* caption, const char* name,
                     int index) {

@@ -14,13 +14,13 @@ class RichTextBox;
 class CommTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit CommTab(INI& window);
 
     void cb_Aliases_Click();
     void cb_TxTAlias_Add_Click();
 
-private:
+  private:
     void BuildSwitches();
     void BuildNumberFields();
     void BuildAliasEditors();

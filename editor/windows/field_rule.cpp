@@ -8,7 +8,7 @@ namespace {
 // A field's text with its change handler: every text set that differs from the present one
 // runs the handler at once, nested, before the setting returns.
 class Field {
-public:
+  public:
     Field(std::string_view text, std::string_view saved, const FieldRule& rule)
         : text_(text), saved_(saved), rule_(rule) {}
 
@@ -42,7 +42,7 @@ public:
         if (rule_.zeroRule) ZeroRule();
     }
 
-private:
+  private:
     static constexpr int kMaxDepth = 32;
 
     void Lower() {
@@ -50,9 +50,8 @@ private:
     }
     void Upper() {
         if (!rule_.upper) return;
-        const double reading = rule_.upperReadsLocale && IsNumericText(text_)
-                                   ? LocaleNumber(text_)
-                                   : FieldNumber(text_);
+        const double reading = rule_.upperReadsLocale && IsNumericText(text_) ? LocaleNumber(text_)
+                                                                              : FieldNumber(text_);
         if (reading >= *rule_.upper) Set(BoundText(*rule_.upper));
     }
     void ZeroRule() {
@@ -85,8 +84,8 @@ std::string TextAfterStepUp(std::string_view text, std::string_view saved, const
     return field.Text();
 }
 
-std::string TextAfterStepDown(std::string_view text, std::string_view saved,
-                              const FieldRule& rule, const StepRule& step) {
+std::string TextAfterStepDown(std::string_view text, std::string_view saved, const FieldRule& rule,
+                              const StepRule& step) {
     Field field(text, saved, rule);
     field.Set(NumberText(FieldNumber(text) - step.step));
     if (step.floor && FieldNumber(field.Text()) <= *step.floor) {

@@ -36,7 +36,7 @@ std::string TextAfterChange(std::string_view text, std::string_view saved, const
 // What one press of the up or down button leaves in a field holding `text`.
 std::string TextAfterStepUp(std::string_view text, std::string_view saved, const FieldRule& rule,
                             const StepRule& step);
-std::string TextAfterStepDown(std::string_view text, std::string_view saved,
-                              const FieldRule& rule, const StepRule& step);
+std::string TextAfterStepDown(std::string_view text, std::string_view saved, const FieldRule& rule,
+                              const StepRule& step);
 
 }  // namespace kestrane

@@ -20,7 +20,9 @@ bool NumericField::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void NumericField::GotFocus() { State().savedFieldText = platform::ToAnsi(box_->text()); }
+void NumericField::GotFocus() {
+    State().savedFieldText = platform::ToAnsi(box_->text());
+}
 
 // The rule's own nesting (each text it writes runs it again) is worked out by the rule; the
 // box then takes the text it comes to rest on, in one setting, before the change returns.

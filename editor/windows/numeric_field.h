@@ -17,7 +17,7 @@ namespace kestrane {
 class NumericField : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // The wiring lives as long as the box.
     NumericField(QLineEdit* box, const FieldRule& rule, const StepRule& steps);
 
@@ -28,10 +28,10 @@ public:
     void StepUp();
     void StepDown();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Show(const std::string& text);
 
     QLineEdit* box_;

@@ -148,8 +148,8 @@ void PlayerTab::BuildStatsLogin() {
 }
 
 void PlayerTab::cb_Character_Click() {
-    window_.Controls().SetPicture(
-        {"pb_Player"}, CharacterPicturePath(window_.Controls().Text({"cb_Character"})));
+    window_.Controls().SetPicture({"pb_Player"},
+                                  CharacterPicturePath(window_.Controls().Text({"cb_Character"})));
 }
 
 bool PlayerTab::eventFilter(QObject* watched, QEvent* event) {
@@ -167,15 +167,17 @@ bool PlayerTab::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             // Checked once the focus has moved, so the box can take it back.
-            QTimer::singleShot(0, this, isName ? &PlayerTab::tbx_Stat_Name_LostFocus
-                                               : &PlayerTab::tbx_Stat_Pass_LostFocus);
+            QTimer::singleShot(
+                0, this,
+                isName ? &PlayerTab::tbx_Stat_Name_LostFocus : &PlayerTab::tbx_Stat_Pass_LostFocus);
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
 void PlayerTab::tbx_Stat_Name_KeyDown(int keyCode) {
-    if (keyCode == kEnter) StatsLostFocus(statName_, "'Stat Name' Must Be At Least 6 Characters Long", true);
+    if (keyCode == kEnter)
+        StatsLostFocus(statName_, "'Stat Name' Must Be At Least 6 Characters Long", true);
 }
 
 void PlayerTab::tbx_Stat_Pass_KeyDown(int keyCode) {

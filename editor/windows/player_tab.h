@@ -14,7 +14,7 @@ class PictureBox;
 class PlayerTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit PlayerTab(INI& window);
 
     // Picking a name from the list shows its portrait.
@@ -25,10 +25,10 @@ public:
     void tbx_Stat_Name_LostFocus();
     void tbx_Stat_Pass_LostFocus();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildPlayerInformation();
     void BuildStatsLogin();
     void StatsLostFocus(QLineEdit* box, const char* message, bool handOn);

@@ -6,7 +6,7 @@
 namespace kestrane::test {
 
 class LocaleGuard {
-public:
+  public:
     LocaleGuard(char decimal, char group) {
         platform::SetDecimalSeparatorForTest(decimal);
         platform::SetDigitGroupSeparatorForTest(group);

@@ -20,11 +20,11 @@ struct NumericCase {
 TEST(NumberReadings, NumericTestAndLocaleNumberWithAPoint) {
     const LocaleGuard locale('.', ',');
     const NumericCase cases[] = {
-        {"5", true, 5},        {" 12 ", true, 12},    {"-3", true, -3},     {"+2", true, 2},
-        {"0.", true, 0},       {".5", true, 0.5},     {"1e3", true, 1000},  {"2.5E-1", true, 0.25},
-        {"1,000", true, 1000}, {"1,5", true, 15},     {"", false, 0},       {"   ", false, 0},
-        {"-", false, 0},       {".", false, 0},       {"1.2.3", false, 0},  {"12a", false, 0},
-        {"1e", false, 0},      {",5", false, 0},      {"1,,0", false, 0},   {"&H10", false, 0},
+        {"5", true, 5},        {" 12 ", true, 12}, {"-3", true, -3},    {"+2", true, 2},
+        {"0.", true, 0},       {".5", true, 0.5},  {"1e3", true, 1000}, {"2.5E-1", true, 0.25},
+        {"1,000", true, 1000}, {"1,5", true, 15},  {"", false, 0},      {"   ", false, 0},
+        {"-", false, 0},       {".", false, 0},    {"1.2.3", false, 0}, {"12a", false, 0},
+        {"1e", false, 0},      {",5", false, 0},   {"1,,0", false, 0},  {"&H10", false, 0},
     };
     for (const NumericCase& c : cases) {
         SCOPED_TRACE(c.text);

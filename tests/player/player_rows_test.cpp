@@ -123,7 +123,7 @@ std::string FullUserIni() {
 }
 
 class PlayerRowsTest : public EditorTest {
-protected:
+  protected:
     ControlRegistry& Controls() { return MainWindow().Controls(); }
     void WritePortrait(const char* name) {
         QImage image(8, 10, QImage::Format_RGB32);
@@ -145,7 +145,8 @@ TEST_F(PlayerRowsTest, EveryRowLoadsAndASaveWithoutEditsWritesWhatTheBoxesShow) 
     size_t k = 0;
     for (const FlagRow& row : kFlagRows) {
         const std::string value = kFlagValues[k++ % std::size(kFlagValues)];
-        EXPECT_EQ(Controls().Value(row.control), value == "True" || value == "true" || value == "TRUE")
+        EXPECT_EQ(Controls().Value(row.control),
+                  value == "True" || value == "true" || value == "TRUE")
             << row.key;
     }
     EXPECT_EQ(Controls().Text({"cb_Character"}), "jakob");
