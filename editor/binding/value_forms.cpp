@@ -1,7 +1,7 @@
 #include "editor/binding/value_forms.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "editor/store/leading_number.h"
 #include "editor/store/text_compare.h"
@@ -37,9 +37,15 @@ std::string SaveCheck(Form form, int checked) {
 std::string ShortestNumberText(double value) {
     if (!std::isfinite(value)) return "0";
     if (value == 0) return "0";
+    // to_chars, not printf: the C locale may use another decimal separator than the files.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", value);
-    std::string text = buf;
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    if (ec != std::errc()) return "0";
+    std::string text(buf, end);
+    for (char& c : text) {
+        if (c == 'e') c = 'E';
+    }
     // "%G" keeps trailing zeros of the exponent form only; strip those of the mantissa.
     const size_t e = text.find('E');
     std::string mantissa = e == std::string::npos ? text : text.substr(0, e);

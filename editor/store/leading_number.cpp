@@ -1,8 +1,8 @@
 #include "editor/store/leading_number.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace kestrane {
@@ -40,6 +40,22 @@ double RadixInteger(std::string_view digits, int radix) {
     return value;
 }
 
+// strtod would follow the C locale, which the GUI sets from the user's environment; the
+// numbers read here always use ".".
+double ParsePlain(const std::string& number) {
+    const char* first = number.data();
+    const char* last = first + number.size();
+    const bool negative = first != last && *first == '-';
+    if (first != last && (*first == '-' || *first == '+')) ++first;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small reads as 0, too large as infinity, as strtod gives them.
+        value = number.find("e-") != std::string::npos ? 0.0 : HUGE_VAL;
+    }
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -65,10 +81,10 @@ double LeadingNumber(std::string_view text) {
             while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) ++j;
             std::string number = s.substr(0, j);
             number[i] = 'e';
-            return std::strtod(number.c_str(), nullptr);
+            return ParsePlain(number);
         }
     }
-    return std::strtod(s.substr(0, i).c_str(), nullptr);
+    return ParsePlain(s.substr(0, i));
 }
 
 std::int16_t RoundToInt16(double value) {

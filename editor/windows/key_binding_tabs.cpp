@@ -16,6 +16,7 @@
 #include "editor/windows/bind_box_array.h"
 #include "editor/windows/key_capture.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/tab_page.h"
 
 namespace kestrane {
 namespace {
@@ -107,12 +108,6 @@ QWidget* BuildColumn(std::string_view tab, int column, std::vector<QLineEdit*>& 
     return holder;
 }
 
-// Pages shared with other areas may already have their layout; the groups join it.
-QLayout* PageLayout(QWidget* page) {
-    if (QLayout* layout = page->layout()) return layout;
-    return new QVBoxLayout(page);
-}
-
 // The columns of one tab, side by side.
 void BuildTab(INI& window, std::string_view tab, std::vector<QLineEdit*>& boxes) {
     QWidget* page = window.Tab(tab);
@@ -124,7 +119,7 @@ void BuildTab(INI& window, std::string_view tab, std::vector<QLineEdit*>& boxes)
         columns->addWidget(built, 0, Qt::AlignTop);
     }
     columns->addStretch();
-    PageLayout(page)->addWidget(holder);
+    PageRow(page, 0)->addWidget(holder, 0, Qt::AlignTop);
 }
 
 // After a capture the focus goes to the player picture, or, while it is not on show, to the

@@ -63,13 +63,15 @@ std::vector<std::string> BindingLines(const std::string& text) {
     for (int code = 0; code <= 254; ++code) {
         if (auto name = KeyCodeToName(code); !name.empty()) names.insert(Folded(name));
     }
-    for (const BindCommand& c : kBindCommands) names.insert(Folded(c.command));
+    // Key names such as "1" are values of other settings too: commands only on the value side.
+    std::set<std::string> commands;
+    for (const BindCommand& c : kBindCommands) commands.insert(Folded(c.command));
     IniStore store;
     store.Load(text);
     std::vector<std::string> lines;
     for (size_t i = 0; i < store.RowCount(); ++i) {
         if (store.Kind(i) != RowKind::KeyLine) continue;
-        if (names.count(Folded(store.Key(i))) || names.count(Folded(store.Value(i)))) {
+        if (names.count(Folded(store.Key(i))) || commands.count(Folded(store.Value(i)))) {
             lines.push_back(store.Key(i) + "=" + store.Value(i));
         }
     }

@@ -1,0 +1,27 @@
+#include "editor/binding/row_steps.h"
+
+namespace kestrane {
+
+void LoadSteps(BindingContext& ctx, std::span<const RowStep> steps) {
+    for (const RowStep& step : steps) {
+        if (step.walks == Walks::SaveOnly) continue;
+        if (step.load) {
+            step.load(ctx);
+        } else {
+            LoadRow(ctx, step.row);
+        }
+    }
+}
+
+void SaveSteps(BindingContext& ctx, std::span<const RowStep> steps) {
+    for (const RowStep& step : steps) {
+        if (step.walks == Walks::LoadOnly) continue;
+        if (step.save) {
+            step.save(ctx);
+        } else {
+            SaveRow(ctx, step.row);
+        }
+    }
+}
+
+}  // namespace kestrane

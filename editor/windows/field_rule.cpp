@@ -1,0 +1,97 @@
+#include "editor/windows/field_rule.h"
+
+#include "editor/store/number_readings.h"
+
+namespace kestrane {
+namespace {
+
+// A field's text with its change handler: every text set that differs from the present one
+// runs the handler at once, nested, before the setting returns.
+class Field {
+  public:
+    Field(std::string_view text, std::string_view saved, const FieldRule& rule)
+        : text_(text), saved_(saved), rule_(rule) {}
+
+    const std::string& Text() const { return text_; }
+
+    void Set(std::string text) {
+        if (text == text_) return;
+        text_ = std::move(text);
+        // Rules whose bounds replace each other's texts (possible in locales without "."
+        // as decimal separator) must come to rest: the nesting is cut off deep down.
+        if (depth_ >= kMaxDepth) return;
+        ++depth_;
+        Change();
+        --depth_;
+    }
+
+    void Change() {
+        if (rule_.freeText) return;
+        if (!IsNumericText(text_)) {
+            Set(saved_);
+            if (rule_.zeroRule) ZeroRule();
+            return;
+        }
+        if (rule_.upperFirst) {
+            Upper();
+            Lower();
+        } else {
+            Lower();
+            Upper();
+        }
+        if (rule_.zeroRule) ZeroRule();
+    }
+
+  private:
+    static constexpr int kMaxDepth = 32;
+
+    void Lower() {
+        if (rule_.lower && FieldNumber(text_) <= *rule_.lower) Set(BoundText(*rule_.lower));
+    }
+    void Upper() {
+        if (!rule_.upper) return;
+        const double reading = rule_.upperReadsLocale && IsNumericText(text_) ? LocaleNumber(text_)
+                                                                              : FieldNumber(text_);
+        if (reading >= *rule_.upper) Set(BoundText(*rule_.upper));
+    }
+    void ZeroRule() {
+        if (FieldNumber(text_) <= 0) Set("0");
+    }
+
+    std::string text_;
+    std::string saved_;
+    const FieldRule& rule_;
+    int depth_ = 0;
+};
+
+}  // namespace
+
+std::string TextAfterChange(std::string_view text, std::string_view saved, const FieldRule& rule) {
+    Field field(text, saved, rule);
+    field.Change();
+    return field.Text();
+}
+
+std::string TextAfterStepUp(std::string_view text, std::string_view saved, const FieldRule& rule,
+                            const StepRule& step) {
+    Field field(text, saved, rule);
+    field.Set(NumberText(FieldNumber(text) + step.step));
+    if (step.cap) {
+        const std::string& now = field.Text();
+        const double reading = IsNumericText(now) ? LocaleNumber(now) : FieldNumber(now);
+        if (reading >= *step.cap) field.Set(BoundText(*step.cap));
+    }
+    return field.Text();
+}
+
+std::string TextAfterStepDown(std::string_view text, std::string_view saved, const FieldRule& rule,
+                              const StepRule& step) {
+    Field field(text, saved, rule);
+    field.Set(NumberText(FieldNumber(text) - step.step));
+    if (step.floor && FieldNumber(field.Text()) <= *step.floor) {
+        field.Set(BoundText(*step.floor));
+    }
+    return field.Text();
+}
+
+}  // namespace kestrane

@@ -1,0 +1,42 @@
+// The rule every numeric field of the main window follows: the text it had on focus comes back
+// when an edit leaves something that is not a number, a number beyond a bound becomes the
+// bound, and the stepper buttons add or subtract a step and may stop at a limit of their own.
+// Pure functions over texts; the window wires its text boxes and buttons to them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrane {
+
+// The bounds a field's change handler applies. Both tests are inclusive: a value equal to a
+// bound is rewritten to the bound's own text too.
+struct FieldRule {
+    std::optional<double> lower;  // tested by the field number
+    std::optional<double> upper;  // tested by the field number, or by the locale number
+    bool upperReadsLocale = false;
+    bool upperFirst = false;  // the upper bound is tested before the lower one
+    bool zeroRule = false;    // last of all, also after a revert: 0 or less becomes "0"
+    bool freeText = false;    // any text stays: no test at all
+};
+
+// A stepper button pair's step and their own limits, tested after the field's rule has run.
+struct StepRule {
+    double step = 1;
+    std::optional<double> cap;    // up: at or above (locale number) becomes the cap
+    std::optional<double> floor;  // down: at or below (field number) becomes the floor
+};
+
+// The text a field holds once its text changed to `text` and its change handler ran, every
+// text the handler writes running the handler again, nested, as a text box does; `saved` is
+// the remembered field text.
+std::string TextAfterChange(std::string_view text, std::string_view saved, const FieldRule& rule);
+
+// What one press of the up or down button leaves in a field holding `text`.
+std::string TextAfterStepUp(std::string_view text, std::string_view saved, const FieldRule& rule,
+                            const StepRule& step);
+std::string TextAfterStepDown(std::string_view text, std::string_view saved, const FieldRule& rule,
+                              const StepRule& step);
+
+}  // namespace kestrane

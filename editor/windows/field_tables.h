@@ -1,0 +1,29 @@
+// The numeric fields of the player and communication tabs: caption, change rule and steppers
+// of each, by index. Other tabs add tables of their own for the same field rule.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "editor/windows/field_rule.h"
+
+namespace kestrane {
+
+struct FieldSpec {
+    std::string_view caption;  // the label beside the field
+    FieldRule rule;
+    StepRule steps;
+};
+
+// tbx_Comm(0..27) with the b_Add / b_Sub buttons of the same index; 12 to 27 are the crosshair
+// scales of the weapon frames.
+extern const std::array<FieldSpec, 28> kCommFields;
+
+// tbx_Bob, tbx_FOV, tbx_FOV2 with b_P_Add / b_P_Sub 0 to 2.
+struct ViewFieldSpec {
+    std::string_view name;
+    FieldSpec field;
+};
+extern const std::array<ViewFieldSpec, 3> kViewFields;
+
+}  // namespace kestrane

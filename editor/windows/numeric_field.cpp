@@ -1,0 +1,65 @@
+#include "editor/windows/numeric_field.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "editor/store/program_state.h"
+#include "platform/base/ansi.h"
+
+namespace kestrane {
+
+NumericField::NumericField(QLineEdit* box, const FieldRule& rule, const StepRule& steps)
+    : QObject(box), box_(box), rule_(rule), steps_(steps) {
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textChanged, this, &NumericField::Change);
+}
+
+bool NumericField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_ && event->type() == QEvent::FocusIn) GotFocus();
+    return QObject::eventFilter(watched, event);
+}
+
+void NumericField::GotFocus() {
+    State().savedFieldText = platform::ToAnsi(box_->text());
+}
+
+// The rule's own nesting (each text it writes runs it again) is worked out by the rule; the
+// box then takes the text it comes to rest on, in one setting, before the change returns.
+void NumericField::Change() {
+    if (showing_) return;
+    const std::string text = platform::ToAnsi(box_->text());
+    Show(TextAfterChange(text, State().savedFieldText, rule_));
+}
+
+void NumericField::StepUp() {
+    Show(TextAfterStepUp(platform::ToAnsi(box_->text()), State().savedFieldText, rule_, steps_));
+}
+
+void NumericField::StepDown() {
+    Show(TextAfterStepDown(platform::ToAnsi(box_->text()), State().savedFieldText, rule_, steps_));
+}
+
+void NumericField::Show(const std::string& text) {
+    const QString shown = platform::FromAnsi(text);
+    if (shown == box_->text()) return;
+    showing_ = true;
+    box_->setText(shown);
+    showing_ = false;
+}
+
+QToolButton* MakeStepButton(bool up, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(false);
+    button->setFixedSize(18, 11);
+    return button;
+}
+
+void ConnectSteppers(NumericField* field, QAbstractButton* up, QAbstractButton* down) {
+    QObject::connect(up, &QAbstractButton::clicked, field, &NumericField::StepUp);
+    QObject::connect(down, &QAbstractButton::clicked, field, &NumericField::StepDown);
+}
+
+}  // namespace kestrane

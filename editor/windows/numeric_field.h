@@ -1,0 +1,48 @@
+// Wires a text box and its stepper buttons to the field rule: the box remembers its text in
+// the program-wide saved field text when it gets the focus, every change of its text (typed,
+// stepped or set by the loader) runs the rule at once, and the buttons step it.
+#pragma once
+
+#include <QObject>
+
+#include "editor/windows/field_rule.h"
+
+class QAbstractButton;
+class QLineEdit;
+class QToolButton;
+class QWidget;
+
+namespace kestrane {
+
+class NumericField : public QObject {
+    Q_OBJECT
+
+  public:
+    // The wiring lives as long as the box.
+    NumericField(QLineEdit* box, const FieldRule& rule, const StepRule& steps);
+
+    QLineEdit* Box() const { return box_; }
+    // The handlers, as the box and its buttons run them.
+    void GotFocus();
+    void Change();
+    void StepUp();
+    void StepDown();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Show(const std::string& text);
+
+    QLineEdit* box_;
+    FieldRule rule_;
+    StepRule steps_;
+    bool showing_ = false;
+};
+
+// The up and down arrow buttons beside a field; they take no focus, so a step leaves the
+// remembered text alone.
+QToolButton* MakeStepButton(bool up, QWidget* parent);
+void ConnectSteppers(NumericField* field, QAbstractButton* up, QAbstractButton* down);
+
+}  // namespace kestrane

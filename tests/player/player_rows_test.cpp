@@ -1,0 +1,278 @@
+// Load and save of the player, HUD, message and alias rows through the real main window.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QImage>
+
+#include "editor/binding/settings_walks.h"
+#include "editor/store/program_state.h"
+#include "editor/windows/main_window.h"
+#include "editor/windows/picture_box.h"
+#include "tests/windows/editor_fixture.h"
+
+namespace kestrane {
+namespace {
+
+using test::EditorTest;
+
+// The value of the first line "key=..." of a file's text; "<none>" when no line has the key.
+std::string ValueIn(const std::string& text, const std::string& key) {
+    const std::string start = key + "=";
+    size_t at = text.rfind(start, 0) == 0 ? 0 : text.find("\r\n" + start);
+    if (at == std::string::npos) return "<none>";
+    if (at != 0) at += 2;
+    const size_t begin = at + start.size();
+    return text.substr(begin, text.find("\r\n", begin) - begin);
+}
+
+struct TextRow {
+    const char* key;
+    const char* value;
+    ControlRef control;
+    const char* shown;  // and what a save writes back
+};
+
+const TextRow kTextRows[] = {
+    {"Name", "Some|Name", {"tbx_Name"}, "Some|Name"},
+    {"StatsUsername", "statsman", {"tbx_Stat_Name"}, "statsman"},
+    {"StatsPassword", "secret99", {"tbx_Stat_Pass"}, "secret99"},
+    {"Bob", "0.006000", {"tbx_Bob"}, "0.006"},
+    {"DesiredFOV", "90.000000", {"tbx_FOV"}, "90.0"},
+    {"DefaultFOV", "200", {"tbx_FOV2"}, "180"},
+    {"TextToSpeechVoiceVolume", "12", {"tbx_Comm", 0}, "1"},
+    {"AnnouncerVolume", "4", {"tbx_Comm", 1}, "4"},
+    {"AnnouncerLevel", "2", {"tbx_Comm", 2}, "2"},
+    {"AmbientSoundScaling", "0.800000", {"tbx_Comm", 3}, "0.8"},
+    {"HudOpacity", "300", {"tbx_Comm", 4}, "255"},
+    {"HudScale", "0.800000", {"tbx_Comm", 5}, "0"},
+    {"ConsoleMessageCount", "4", {"tbx_Comm", 6}, "4"},
+    {"ConsoleFontSize", "12", {"tbx_Comm", 7}, "8"},
+    {"MessageFontOffset", "0", {"tbx_Comm", 8}, "0"},
+    {"DynamicPingThreshold", "-50", {"tbx_Comm", 9}, "0"},
+    {"ConfiguredInternetSpeed", "1234567", {"tbx_Comm", 10}, "12345"},
+    {"ConfiguredLanSpeed", "20000", {"tbx_Comm", 11}, "20000"},
+};
+
+struct FlagRow {
+    const char* key;
+    ControlRef control;
+};
+
+const FlagRow kFlagRows[] = {
+    {"bEnableDodging", {"c_Mouse", 1}},
+    {"bNoVoiceMessages", {"c_Comm", 0}},
+    {"bNoVoiceTaunts", {"c_Comm", 1}},
+    {"bNoAutoTaunts", {"c_Comm", 2}},
+    {"bAutoTaunt", {"c_Comm", 3}},
+    {"bNoTextToSpeechVoiceMessages", {"c_Comm", 4}},
+    {"bOnlySpeakTeamText", {"c_Comm", 5}},
+    {"bNoConsoleDeathMessages", {"c_Comm", 6}},
+    {"bMessageBeep", {"c_Comm", 7}},
+    {"bNoMatureLanguage", {"c_Comm", 8}},
+    {"bVehicleShadows", {"c_Comm", 9}},
+    {"bHideHUD", {"c_Hud", 0}},
+    {"bShowWeaponInfo", {"c_Hud", 1}},
+    {"bShowWeaponBar", {"c_Hud", 2}},
+    {"bShowPersonalInfo", {"c_Hud", 3}},
+    {"bShowPoints", {"c_Hud", 4}},
+    {"bCrosshairShow", {"c_Hud", 5}},
+    {"bShowPortrait", {"c_Hud", 6}},
+    {"bNoEnemyNames", {"c_Hud", 7}},
+    {"bQuietMenu", {"c_Hud", 8}},
+    {"bNoToolTips", {"c_Hud", 9}},
+    {"bNoCoronas", {"c_Hud", 10}},
+    {"bWeaponBob", {"c_Hud", 11}},
+    {"bNeverSwitchOnPickup", {"c_Hud", 12}},
+    {"bSmallWeapons", {"c_Hud", 13}},
+    {"bSmallWeaponBar", {"c_Hud", 14}},
+    {"bAlwaysLevel", {"c_Hud", 15}},
+    {"bKeyboardLook", {"c_Hud", 16}},
+    {"bSnapToLevel", {"c_Hud", 17}},
+    {"bLookUpStairs", {"c_Hud", 18}},
+    {"bEnableStatsTracking", {"c_Hud", 19}},
+    {"bDynamicNetSpeed", {"c_Hud", 20}},
+    {"bEnableGUIForceFeedback", {"c_Hud", 21}},
+    {"bEnableDamageForceFeedback", {"c_Hud", 22}},
+    {"bEnablePickupForceFeedback", {"c_Hud", 23}},
+    {"bEnableWeaponForceFeedback", {"c_Hud", 24}},
+    {"bLandingShake", {"c_Hud", 25}},
+    {"TeamBeaconUseCustomColor", {"c_CustomBeacon"}},
+    {"bPlayerShadows", {"c_Player_Shadow"}},
+    {"bPlayOwnFootsteps", {"c_Footsteps"}},
+};
+
+// Flag values in turn: a checked "True" in any case, and three that load unchecked.
+const char* const kFlagValues[] = {"True", "False", "true", "1", "TRUE", "no"};
+
+std::string FullUserIni() {
+    std::string text = "[Engine.Input]\r\n";
+    text += "Aliases[0]=(Command=\"Button bFire | Fire\",Alias=Fire)\r\n";
+    text += "Aliases[1]=(Command=,Alias=)\r\n";
+    text += "Aliases[2]=(Command=\"Jump\",Alias=Jump)\r\n";
+    text += "[XGame.xPlayer]\r\n";
+    text += "Aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")\r\n";
+    text += "Aliases=(MatchWords=(\"lol\"),ReplaceWord=\"laughing\")\r\n";
+    text += "[XGame.xPawn]\r\nCharacter=jakob\r\nteam=0\r\nTotalUnlockedCharacters=Malcolm;xan\r\n";
+    for (const TextRow& row : kTextRows) text += std::string(row.key) + "=" + row.value + "\r\n";
+    text += "[XInterface.GUIController]\r\n";
+    size_t k = 0;
+    for (const FlagRow& row : kFlagRows) {
+        text += std::string(row.key) + "=" + kFlagValues[k++ % std::size(kFlagValues)] + "\r\n";
+    }
+    return text;
+}
+
+class PlayerRowsTest : public EditorTest {
+  protected:
+    ControlRegistry& Controls() { return MainWindow().Controls(); }
+    void WritePortrait(const char* name) {
+        QImage image(8, 10, QImage::Format_RGB32);
+        image.fill(Qt::darkRed);
+        const std::string path = prefix->ProgramFolder() + "/Images/Characters/" + name + ".jpg";
+        prefix->Write(std::string("Kestrane/Images/Characters/") + name + ".jpg", "");
+        ASSERT_TRUE(image.save(QString::fromStdString(path), "JPG"));
+    }
+    bool PortraitShown() { return Controls().Get<PictureBox>({"pb_Player"})->HasPicture(); }
+};
+
+TEST_F(PlayerRowsTest, EveryRowLoadsAndASaveWithoutEditsWritesWhatTheBoxesShow) {
+    WritePortrait("Jakob");
+    Install(FullUserIni());
+    ASSERT_TRUE(Start());
+    for (const TextRow& row : kTextRows) {
+        EXPECT_EQ(Controls().Text(row.control), row.shown) << row.key;
+    }
+    size_t k = 0;
+    for (const FlagRow& row : kFlagRows) {
+        const std::string value = kFlagValues[k++ % std::size(kFlagValues)];
+        EXPECT_EQ(Controls().Value(row.control),
+                  value == "True" || value == "true" || value == "TRUE")
+            << row.key;
+    }
+    EXPECT_EQ(Controls().Text({"cb_Character"}), "jakob");
+    EXPECT_TRUE(PortraitShown());
+    EXPECT_EQ(Controls().Value({"rb_Red"}), 1);
+    EXPECT_EQ(Controls().Value({"rb_Blue"}), 0);
+    EXPECT_EQ(Controls().Text({"tbx_Total_Unockedl_Char"}), "2 of 3");
+    EXPECT_FALSE(State().quietMenuMissing);
+    // Lines joined by CR LF, none after the last; the empty entry is left out.
+    EXPECT_EQ(Controls().Text({"RTB_Aliases"}),
+              "Aliases[0]=(Command=\"Button bFire | Fire\",Alias=Fire)\r\n"
+              "Aliases[2]=(Command=\"Jump\",Alias=Jump)");
+    EXPECT_EQ(Controls().Text({"RTB_TextToSpeechAlias"}),
+              "Aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")\r\n"
+              "Aliases=(MatchWords=(\"lol\"),ReplaceWord=\"laughing\")");
+
+    Trigger("frmFileSave");
+    const std::string saved = SystemFile("User.ini");
+    for (const TextRow& row : kTextRows) EXPECT_EQ(ValueIn(saved, row.key), row.shown) << row.key;
+    k = 0;
+    for (const FlagRow& row : kFlagRows) {
+        const std::string value = kFlagValues[k++ % std::size(kFlagValues)];
+        const bool on = value == "True" || value == "true" || value == "TRUE";
+        EXPECT_EQ(ValueIn(saved, row.key), on ? "True" : "False") << row.key;
+    }
+    EXPECT_EQ(ValueIn(saved, "Character"), "jakob");
+    EXPECT_EQ(ValueIn(saved, "team"), "0");
+    EXPECT_EQ(ValueIn(saved, "TotalUnlockedCharacters"), "Malcolm;xan");  // never written
+    EXPECT_EQ(saved.find("Aliases[1]"), std::string::npos);
+    EXPECT_NE(saved.find("Aliases[0]=(Command=\"Button bFire | Fire\",Alias=Fire)\r\n"
+                         "Aliases[2]=(Command=\"Jump\",Alias=Jump)\r\n"),
+              std::string::npos);
+}
+
+TEST_F(PlayerRowsTest, EditedControlsAreSavedOnTheirLines) {
+    Install(FullUserIni());
+    ASSERT_TRUE(Start());
+    Controls().SetText({"tbx_Name"}, "Newcomer");
+    Controls().SetText({"cb_Character"}, "Torch");
+    Controls().SetValue({"rb_Blue"}, 1);
+    Controls().SetText({"tbx_Comm", 4}, "128");
+    Controls().SetValue({"c_Mouse", 1}, 0);
+    Controls().SetValue({"c_Hud", 25}, 0);
+    Controls().SetValue({"c_CustomBeacon"}, 0);
+    Trigger("frmFileSave");
+    const std::string saved = SystemFile("User.ini");
+    EXPECT_EQ(ValueIn(saved, "Name"), "Newcomer");
+    EXPECT_EQ(ValueIn(saved, "Character"), "Torch");
+    EXPECT_EQ(ValueIn(saved, "team"), "1");
+    EXPECT_EQ(ValueIn(saved, "HudOpacity"), "128");
+    EXPECT_EQ(ValueIn(saved, "bEnableDodging"), "False");
+    EXPECT_EQ(ValueIn(saved, "bLandingShake"), "False");
+    EXPECT_EQ(ValueIn(saved, "TeamBeaconUseCustomColor"), "False");
+}
+
+TEST_F(PlayerRowsTest, TeamValuesOtherThanZeroLoadBlueAndSaveOne) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"0", "0"}, {"1", "1"}, {"2", "1"}, {"red", "1"}, {"255", "1"}};
+    for (const auto& [value, saved] : cases) {
+        SCOPED_TRACE(value);
+        DestroyMainWindow();
+        ResetState();
+        Install(std::string("[XGame.xPawn]\r\nteam=") + value + "\r\n");
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(Controls().Value({"rb_Blue"}), std::string(value) == "0" ? 0 : 1);
+        Trigger("frmFileSave");
+        EXPECT_EQ(ValueIn(SystemFile("User.ini"), "team"), saved);
+    }
+}
+
+TEST_F(PlayerRowsTest, MissingKeysShowTheirDefaultsAndStoreNothing) {
+    Install("[XGame.xPawn]\r\nName=Solo\r\n[XInterface.GUIController]\r\nbNoToolTips=True\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Controls().Text({"cb_Character"}), "None");
+    EXPECT_FALSE(PortraitShown());
+    EXPECT_EQ(Controls().Value({"rb_Blue"}), 1);
+    EXPECT_EQ(Controls().Text({"tbx_Total_Unockedl_Char"}), "0 of 3");
+    EXPECT_EQ(Controls().Text({"tbx_Comm", 4}), "");
+    EXPECT_TRUE(State().quietMenuMissing);
+    EXPECT_EQ(Controls().Value({"c_Hud", 8}), 0);
+
+    Controls().SetValue({"c_Hud", 8}, 1);
+    Trigger("frmFileSave");
+    // Nothing added for the missing keys but the two lines the writer adds for bQuietMenu (the
+    // file's last line end gives its last, empty line).
+    EXPECT_EQ(SystemFile("User.ini"),
+              "[XGame.xPawn]\r\nName=Solo\r\n[XInterface.GUIController]\r\nbQuietMenu=True\r\n"
+              "bNoToolTips=True\r\nbNoToolTips=True\r\n\r\n");
+}
+
+TEST_F(PlayerRowsTest, AReloadWithoutQuietMenuKeepsTheBoxAsItWas) {
+    Install("[XInterface.GUIController]\r\nbQuietMenu=\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(State().quietMenuMissing);
+    Controls().SetValue({"c_Hud", 8}, 1);
+    BindingContext ctx = MainWindow().Binding();
+    ASSERT_FALSE(Load_INI_Form(ctx).has_value());
+    EXPECT_EQ(Controls().Value({"c_Hud", 8}), 1);
+    Trigger("frmFileSave");
+    // The empty line takes the box's value; the writer adds its own under the header.
+    EXPECT_EQ(SystemFile("User.ini"),
+              "[XInterface.GUIController]\r\nbQuietMenu=True\r\nbNoToolTips=False\r\n"
+              "bQuietMenu=True\r\n\r\n");
+}
+
+TEST_F(PlayerRowsTest, ACharacterTheListLacksIsKeptAndAMissingPortraitLeavesTheBoxEmpty) {
+    Install("[XGame.xPawn]\r\nCharacter=MyCustomSkin\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Controls().Text({"cb_Character"}), "MyCustomSkin");
+    EXPECT_FALSE(PortraitShown());
+    EXPECT_TRUE(responder->Messages().empty());
+    Trigger("frmFileSave");
+    EXPECT_EQ(ValueIn(SystemFile("User.ini"), "Character"), "MyCustomSkin");
+}
+
+TEST_F(PlayerRowsTest, UnlockedCharactersCountsTheThreeNames) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Malcolm,ClanLord,Xan", "3 of 3"}, {"CLANLORD", "1 of 3"}, {"Gorge", "0 of 3"}};
+    for (const auto& [value, shown] : cases) {
+        DestroyMainWindow();
+        ResetState();
+        Install(std::string("[XGame.xPawn]\r\nTotalUnlockedCharacters=") + value + "\r\n");
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(Controls().Text({"tbx_Total_Unockedl_Char"}), shown) << value;
+    }
+}
+
+}  // namespace
+}  // namespace kestrane
