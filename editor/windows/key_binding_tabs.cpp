@@ -45,7 +45,7 @@ constexpr std::array<BindGroup, 8> kBindGroups = {{
     {"binds", 1, "W E A P O N S  S E L E C T I O N", false, false, {{{27, 37}}}},
     {"binds", 2, "G A M E / M I S C", false, true, {{{38, 53}, {26, 26}}}},
     {"comm", 0, "C O M M U N I C A T I O N", false, true, {{{54, 63}}}},
-    {"comm", 1, "H U D  C O N F I G", false, true, {{{64, 69}}}},
+    {"comm", 0, "H U D  C O N F I G", false, true, {{{64, 69}}}},
 }};
 
 QString Q(std::string_view text) {
@@ -119,7 +119,13 @@ void BuildTab(INI& window, std::string_view tab, std::vector<QLineEdit*>& boxes)
         columns->addWidget(built, 0, Qt::AlignTop);
     }
     columns->addStretch();
-    PageRow(page, 0)->addWidget(holder, 0, Qt::AlignTop);
+    if (tab == "binds") {
+        PageRow(page, 0)->addWidget(holder, 0, Qt::AlignTop);
+        PageRow(page, 0)->addStretch(1);
+    } else {
+        PageSide(page)->addWidget(holder, 0, Qt::AlignTop);
+        PageSide(page)->addStretch(1);
+    }
 }
 
 // After a capture the focus goes to the player picture, or, while it is not on show, to the

@@ -1,5 +1,7 @@
 #include "editor/windows/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -44,7 +46,9 @@ INI::INI(QWidget* parent) : QMainWindow(parent), music_(std::make_unique<platfor
     BuildMenus();
     BuildTabs();
     // Wide enough for every tab caption on one row, centred like the splash before it.
-    resize(std::max(1120, tabs_->tabBar()->sizeHint().width() + 8), 760);
+    const QSize least = minimumSizeHint();
+    resize(std::max({1120, tabs_->tabBar()->sizeHint().width() + 8, least.width()}),
+           std::max(760, least.height()));
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
