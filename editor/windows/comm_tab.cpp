@@ -71,12 +71,12 @@ QCheckBox* AddCheck(INI& window, QWidget* parent, const char* caption, const cha
 }  // namespace
 
 void AddCommField(INI& window, int index, QGridLayout* grid, int row, int column) {
-    const FieldSpec& spec = kCommFields.at(static_cast<size_t>(index));
+    const FieldRow& entry = kCommFields.at(static_cast<size_t>(index));
     QWidget* parent = grid->parentWidget();
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString("tbx_Comm%1").arg(index));
     box->setFixedWidth(56);
-    auto* field = new NumericField(box, spec.rule, spec.steps);
+    auto* field = new NumericField(box, entry.rule, entry.steps);
     auto* up = MakeStepButton(true, parent);
     auto* down = MakeStepButton(false, parent);
     up->setObjectName(QString("b_Add%1").arg(index));
@@ -94,8 +94,8 @@ void AddCommField(INI& window, int index, QGridLayout* grid, int row, int column
     line->setSpacing(2);
     line->addWidget(box);
     line->addLayout(arrows);
-    grid->addWidget(new QLabel(QString::fromLatin1(spec.caption.data(),
-                                                   static_cast<qsizetype>(spec.caption.size())),
+    grid->addWidget(new QLabel(QString::fromLatin1(entry.caption.data(),
+                                                   static_cast<qsizetype>(entry.caption.size())),
                                parent),
                     row, column);
     grid->addLayout(line, row, column + 1);

@@ -27,11 +27,11 @@ constexpr StepRule Steps(double step, std::optional<double> cap = {},
 constexpr std::optional<double> kNone;
 
 // Any numeric text stays, negative ones too; only the steppers stop at 0 and 2.
-constexpr FieldSpec kCrosshairScale{"Cross Hair Scale", FieldRule{}, Steps(0.2, 2, 0)};
+constexpr FieldRow kCrosshairScale{"Cross Hair Scale", FieldRule{}, Steps(0.2, 2, 0)};
 
 }  // namespace
 
-const std::array<FieldSpec, 28> kCommFields = {{
+const std::array<FieldRow, 28> kCommFields = {{
     {"Text To Speach Vol", Bounds(0, 9), Steps(1, 9, 0)},
     {"Announcer Volume", Bounds(0, 9), Steps(1, 9, 0)},
     {"Announcer Level", Bounds(0, 9), Steps(1, 9, 0)},
@@ -63,7 +63,7 @@ const std::array<FieldSpec, 28> kCommFields = {{
 }};
 
 // No own cap or floor: the change rule stops the steppers.
-const std::array<ViewFieldSpec, 3> kViewFields = {{
+const std::array<ViewFieldRow, 3> kViewFields = {{
     {"tbx_Bob", {"Player Bob", Bounds(0, 1), Steps(0.001)}},
     {"tbx_FOV", {"Desired FOV", Bounds(0, 180), Steps(5)}},
     {"tbx_FOV2", {"Default FOV", Bounds(0, 180), Steps(5)}},

@@ -9,7 +9,7 @@
 
 namespace kestrane {
 
-struct FieldSpec {
+struct FieldRow {
     std::string_view caption;  // the label beside the field
     FieldRule rule;
     StepRule steps;
@@ -17,13 +17,13 @@ struct FieldSpec {
 
 // tbx_Comm(0..27) with the b_Add / b_Sub buttons of the same index; 12 to 27 are the crosshair
 // scales of the weapon frames.
-extern const std::array<FieldSpec, 28> kCommFields;
+extern const std::array<FieldRow, 28> kCommFields;
 
 // tbx_Bob, tbx_FOV, tbx_FOV2 with b_P_Add / b_P_Sub 0 to 2.
-struct ViewFieldSpec {
+struct ViewFieldRow {
     std::string_view name;
-    FieldSpec field;
+    FieldRow field;
 };
-extern const std::array<ViewFieldSpec, 3> kViewFields;
+extern const std::array<ViewFieldRow, 3> kViewFields;
 
 }  // namespace kestrane

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
@@ -82,18 +83,18 @@ void PlayerTab::BuildPlayerInformation() {
     grid->addWidget(blue, row++, 2);
 
     for (size_t i = 0; i < kViewFields.size(); ++i) {
-        const ViewFieldSpec& spec = kViewFields[i];
+        const ViewFieldRow& entry = kViewFields[i];
         const int index = static_cast<int>(i);
-        auto* box = Named(new QLineEdit(frame), spec.name);
+        auto* box = Named(new QLineEdit(frame), entry.name);
         box->setFixedWidth(60);
-        auto* field = new NumericField(box, spec.field.rule, spec.field.steps);
+        auto* field = new NumericField(box, entry.field.rule, entry.field.steps);
         auto* plus = Named(new QToolButton(frame), "b_P_Add", index);
         auto* minus = Named(new QToolButton(frame), "b_P_Sub", index);
         plus->setText("+");
         minus->setText("-");
         for (QToolButton* b : {plus, minus}) b->setFocusPolicy(Qt::NoFocus);
         ConnectSteppers(field, plus, minus);
-        controls.Add(spec.name, box);
+        controls.Add(entry.name, box);
         controls.Add("b_P_Add", index, plus);
         controls.Add("b_P_Sub", index, minus);
         auto* line = new QHBoxLayout;
@@ -101,7 +102,7 @@ void PlayerTab::BuildPlayerInformation() {
         line->addWidget(plus);
         line->addWidget(minus);
         line->addStretch(1);
-        label(spec.field.caption.data());
+        label(entry.field.caption.data());
         grid->addLayout(line, row++, 1, 1, 2);
     }
 
@@ -118,6 +119,10 @@ void PlayerTab::BuildPlayerInformation() {
     controls.Add("c_Footsteps", steps);
     grid->addWidget(shadow, row++, 0, 1, 3);
     grid->addWidget(steps, row++, 0, 1, 3);
+
+    auto* colorize = Named(new QPushButton("Colorize Player Name", frame), "btnColorName");
+    connect(colorize, &QPushButton::clicked, &window_, &INI::btnColorName_Click);
+    grid->addWidget(colorize, row++, 0, 1, 3, Qt::AlignLeft);
 
     portrait_ = Named(new PictureBox(frame), "pb_Player");
     portrait_->setFixedSize(160, 200);

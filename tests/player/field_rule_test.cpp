@@ -46,8 +46,8 @@ TEST(CommFieldRule, EditsRevertOrClampToTheBounds) {
     };
     for (const ChangeCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.index) + " '" + c.text + "'");
-        const FieldSpec& spec = kCommFields[static_cast<size_t>(c.index)];
-        EXPECT_EQ(TextAfterChange(c.text, c.saved, spec.rule), c.left);
+        const FieldRow& entry = kCommFields[static_cast<size_t>(c.index)];
+        EXPECT_EQ(TextAfterChange(c.text, c.saved, entry.rule), c.left);
     }
 }
 
@@ -77,11 +77,11 @@ TEST(CommFieldRule, SteppersStepAndStopAtTheTighterLimit) {
     };
     for (const StepCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.index) + " from '" + c.start + "'");
-        const FieldSpec& spec = kCommFields[static_cast<size_t>(c.index)];
+        const FieldRow& entry = kCommFields[static_cast<size_t>(c.index)];
         std::string text = c.start;
         for (const char* expected : c.presses) {
-            text = c.up ? TextAfterStepUp(text, "", spec.rule, spec.steps)
-                        : TextAfterStepDown(text, "", spec.rule, spec.steps);
+            text = c.up ? TextAfterStepUp(text, "", entry.rule, entry.steps)
+                        : TextAfterStepDown(text, "", entry.rule, entry.steps);
             EXPECT_EQ(text, expected);
         }
     }
@@ -89,10 +89,10 @@ TEST(CommFieldRule, SteppersStepAndStopAtTheTighterLimit) {
 
 TEST(ViewFieldRule, StepsStopAtTheFieldsBounds) {
     const LocaleGuard locale('.', ',');
-    const FieldSpec& fov = kViewFields[1].field;
+    const FieldRow& fov = kViewFields[1].field;
     EXPECT_EQ(TextAfterStepUp("178", "", fov.rule, fov.steps), "180");
     EXPECT_EQ(TextAfterStepDown("3", "", fov.rule, fov.steps), "0");
-    const FieldSpec& bob = kViewFields[0].field;
+    const FieldRow& bob = kViewFields[0].field;
     EXPECT_EQ(TextAfterStepUp("0.999", "", bob.rule, bob.steps), "1");
     EXPECT_EQ(TextAfterStepDown("0.0005", "", bob.rule, bob.steps), "0");
     EXPECT_EQ(TextAfterChange("90.0", "", fov.rule), "90.0");
@@ -118,7 +118,7 @@ TEST(FieldRule, UpperFirstAndZeroRule) {
 
 TEST(CommFieldRule, ACommaLocaleStepsAndKeepsItsOwnSeparator) {
     const LocaleGuard locale(',', '.');
-    const FieldSpec& ambient = kCommFields[3];
+    const FieldRow& ambient = kCommFields[3];
     std::string text = "0";
     for (const char* expected : {"0,1", "0,2", "0,3"}) {
         text = TextAfterStepUp(text, "", ambient.rule, ambient.steps);

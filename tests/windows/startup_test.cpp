@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QTabWidget>
@@ -192,6 +193,12 @@ TEST_F(EditorTest, OpenersOpenOneWindowEach) {
     Trigger("mnuCacheEdit");
     Trigger("mnuCacheEdit");
     EXPECT_EQ(MainWindow().findChildren<QWidget*>("frmCache_Edit").size(), 1);
+    auto* colorize = MainWindow().findChild<QAbstractButton*>("btnColorName");
+    ASSERT_NE(colorize, nullptr);
+    EXPECT_EQ(colorize->text(), "Colorize Player Name");
+    colorize->click();
+    colorize->click();
+    EXPECT_EQ(MainWindow().findChildren<QWidget*>("frmColorName").size(), 1);
 }
 
 }  // namespace
