@@ -59,21 +59,21 @@ bool InternetTransfer::Collect(QNetworkReply* reply) {
         lastError_ = url + " answered HTTP status " + std::to_string(status.toInt());
         return false;
     }
+    QByteArray body = reply->readAll();
+    bool lengthKnown = false;
+    const qlonglong announced =
+        reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&lengthKnown);
+    if (status.isValid() && lengthKnown && body.size() < announced) {
+        lastError_ = url + " ended after " + std::to_string(body.size()) + " of " +
+                     std::to_string(announced) + " bytes";
+        return false;
+    }
     if (reply->error() != QNetworkReply::NoError) {
         lastError_ = url + ": " + Text(reply->errorString());
         return false;
     }
     if (!status.isValid()) {
         lastError_ = url + " gave no HTTP answer";
-        return false;
-    }
-    QByteArray body = reply->readAll();
-    bool lengthKnown = false;
-    const qlonglong announced =
-        reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&lengthKnown);
-    if (lengthKnown && body.size() < announced) {
-        lastError_ = url + " ended after " + std::to_string(body.size()) + " of " +
-                     std::to_string(announced) + " bytes";
         return false;
     }
     body_ = std::move(body);

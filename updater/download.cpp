@@ -97,6 +97,8 @@ void UpdateDownload::Timer1_Timer() {
     display_.SetPercentCaption(ProgressCaption(display_.ProgressValue(), display_.ProgressMax()));
 }
 
-void UpdateDownload::Cancel() { Inet1.Cancel(); }
+void UpdateDownload::Cancel() {
+    Inet1.Cancel();
+}
 
 }  // namespace patchwell

@@ -18,7 +18,7 @@ extern bool DownloadInProgress;
 class UpdateDownload : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit UpdateDownload(DownloadDisplay& display, QObject* parent = nullptr);
 
     // Starts the download of FileLoc into Dest; Size is the kilobytes the list announces. The
@@ -41,7 +41,7 @@ public:
 
     platform::InternetTransfer Inet1;
 
-private:
+  private:
     void Finish();
 
     DownloadDisplay& display_;

@@ -7,7 +7,7 @@
 namespace patchwell {
 
 class DownloadDisplay {
-public:
+  public:
     virtual ~DownloadDisplay() = default;
     virtual void SetProgressVisible(bool visible) = 0;
     virtual void SetProgressMax(int32_t maximum) = 0;

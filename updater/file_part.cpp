@@ -28,7 +28,8 @@ std::string FilePart(const std::string& FullPath, int32_t WhichPart) {
     if (name.empty()) return FullPath;
     std::string folder;
     size_t from = 0;
-    for (size_t at; (at = FullPath.find(name, from)) != std::string::npos; from = at + name.size()) {
+    for (size_t at; (at = FullPath.find(name, from)) != std::string::npos;
+         from = at + name.size()) {
         folder.append(FullPath, from, at - from);
     }
     folder.append(FullPath, from);

@@ -6,7 +6,9 @@
 
 namespace patchwell {
 
-std::string UpdateFolder() { return platform::ProgramFolder() + "\\update"; }
+std::string UpdateFolder() {
+    return platform::ProgramFolder() + "\\update";
+}
 
 std::string MarkerPath(const std::string& MarkerName) {
     return UpdateFolder() + "\\" + MarkerName;

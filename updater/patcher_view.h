@@ -11,7 +11,7 @@ class QWidget;
 namespace patchwell {
 
 class PatcherView : public DownloadDisplay {
-public:
+  public:
     // The log, as text with CR LF between lines.
     virtual std::string LogText() const = 0;
     virtual void SetLogText(const std::string& text) = 0;

@@ -19,7 +19,9 @@ void EndProgram() {
     std::exit(0);
 }
 
-bool ProgramHasEnded() { return g_ended; }
+bool ProgramHasEnded() {
+    return g_ended;
+}
 
 void SetEndProgramHandlerForTest(std::function<void()> handler) {
     g_handler = std::move(handler);

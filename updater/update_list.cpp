@@ -9,7 +9,9 @@
 namespace patchwell {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string Trim(const std::string& text) {
     size_t from = 0, to = text.size();
@@ -74,7 +76,9 @@ double LeadingNumber(const std::string& text) {
     return ReadNumber(text, at, '.', value) ? value : 0;
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 UpdateEntry ParseEntryLine(const std::string& line, size_t lineNumber) {
     std::vector<std::string> fields;
@@ -92,7 +96,8 @@ UpdateEntry ParseEntryLine(const std::string& line, size_t lineNumber) {
     }
     if (entry.MarkerName.empty() || entry.MarkerName == "." || entry.MarkerName == ".." ||
         entry.MarkerName.find_first_of("\\/:") != std::string::npos) {
-        throw UpdateFailure(where + ": the marker name " + entry.MarkerName + " is not a file name");
+        throw UpdateFailure(where + ": the marker name " + entry.MarkerName +
+                            " is not a file name");
     }
     return entry;
 }

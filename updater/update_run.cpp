@@ -43,7 +43,7 @@ void EnsureFolders(const std::string& programFolder, const std::string& folderPa
 }
 
 class Run {
-public:
+  public:
     Run(RunControls c) : c_(c), programFolder_(platform::ProgramFolder()) {}
 
     void Go(const std::string& listUrl) {
@@ -61,12 +61,12 @@ public:
         if (current || list.NoEntries()) {
             Append(kCrLf + Rule() + kCrLf + kCrLf + "Done!" + kCrLf);
         } else {
-            Append(kCrLf + Rule() + kCrLf + kCrLf + "Update Successful" + kCrLf + kCrLf +
-                   "Done!" + kCrLf);
+            Append(kCrLf + Rule() + kCrLf + kCrLf + "Update Successful" + kCrLf + kCrLf + "Done!" +
+                   kCrLf);
         }
     }
 
-private:
+  private:
     void Append(const std::string& addition) {
         c_.view.AppendLog(addition);
         c_.view.ScrollRTBDown();

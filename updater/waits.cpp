@@ -22,18 +22,22 @@ void SetDelaySecondForTest(std::chrono::milliseconds second) {
     g_second = second.count() > 0 ? second : std::chrono::milliseconds(1000);
 }
 
-void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void Delay(int16_t TimeInterval) {
     if (TimeInterval <= 0) return;
     const qint64 wait = static_cast<qint64>(TimeInterval) * g_second.count();
     QElapsedTimer clock;
     clock.start();
-    // The timer wakes the blocking event wait when nothing else happens meanwhile.
+    // The timer wakes the blocking event wait when nothing else happens meanwhile; it is
+    // armed anew for what is left, since a wake may come a little early.
     QTimer wake;
     wake.setSingleShot(true);
-    wake.start(static_cast<int>(wait));
-    while (clock.elapsed() < wait) {
+    wake.setTimerType(Qt::PreciseTimer);
+    for (qint64 left; (left = wait - clock.elapsed()) > 0;) {
+        wake.start(static_cast<int>(left));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         ThrowIfEnded();
     }

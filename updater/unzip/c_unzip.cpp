@@ -33,7 +33,8 @@ void cUnzip::DirectoryListAddFile(const std::string& sFilename, const std::strin
                                   const QDateTime& dDate, int32_t lSize, int32_t lCRC,
                                   bool bEncrypted, int32_t lFactor, const std::string& sMethod) {
     if (sFilename.empty() || sFilename == std::string(1, '\0')) return;
-    entries_.push_back({sFilename, sFolder, lSize, lFactor, sMethod, dDate, lCRC, bEncrypted, true});
+    entries_.push_back(
+        {sFilename, sFolder, lSize, lFactor, sMethod, dDate, lCRC, bEncrypted, true});
 }
 
 void cUnzip::RaiseOverwritePrompt(const std::string& sFile, int32_t& eResponse) {
@@ -88,8 +89,8 @@ void cUnzip::ZipFile(const std::string& value) {
     entries_.clear();
 }
 
-void cUnzip::GetVersion(int32_t& lMajor, int32_t& lMinor, int32_t& lRevision,
-                        QDateTime& /*dDate*/, std::string& sExtraInfo) {
+void cUnzip::GetVersion(int32_t& lMajor, int32_t& lMinor, int32_t& lRevision, QDateTime& /*dDate*/,
+                        std::string& sExtraInfo) {
     platform::UzpVersionRecord record;
     record.StructLength = sizeof record;
     std::fill(std::begin(record.BetaLevel), std::end(record.BetaLevel) - 1, ' ');

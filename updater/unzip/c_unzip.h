@@ -25,7 +25,7 @@ struct ZipEntry {
 };
 
 class cUnzip {
-public:
+  public:
     cUnzip() = default;
     ~cUnzip();
     cUnzip(const cUnzip&) = delete;
@@ -52,8 +52,8 @@ public:
 
     // Used by the library's callbacks.
     void DirectoryListAddFile(const std::string& sFilename, const std::string& sFolder,
-                              const QDateTime& dDate, int32_t lSize, int32_t lCRC,
-                              bool bEncrypted, int32_t lFactor, const std::string& sMethod);
+                              const QDateTime& dDate, int32_t lSize, int32_t lCRC, bool bEncrypted,
+                              int32_t lFactor, const std::string& sMethod);
     void RaiseOverwritePrompt(const std::string& sFile, int32_t& eResponse);
     void RaiseProgress(const std::string& sMsg);
     void RaiseCancel(const std::string& sMsg, bool& bCancel);
@@ -98,7 +98,7 @@ public:
     std::function<void(std::string& sPassword, bool& bCancel)> PasswordRequest;
     std::function<void(int32_t lCount, const std::string& sMsg)> Progress;
 
-private:
+  private:
     const ZipEntry& At(int32_t lIndex) const;
     static std::string IncludeEntryName(const std::string& sFolder, const std::string& sName);
 

@@ -25,11 +25,10 @@ std::string Bounded(const char* text, size_t limit) {
 std::vector<std::string> NameSlots(int32_t count, const std::vector<std::string>& names,
                                    const char* list) {
     if (count > kMaxListNames || count < 0 || static_cast<size_t>(count) > names.size()) {
-        throw UnzipFailure(std::string("too many names in the ") + list + " list",
-                           QFileInfo(QCoreApplication::applicationFilePath())
-                                   .completeBaseName()
-                                   .toStdString() +
-                               ".VBUnzip");
+        throw UnzipFailure(
+            std::string("too many names in the ") + list + " list",
+            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString() +
+                ".VBUnzip");
     }
     std::vector<std::string> filled(names.begin(), names.begin() + count);
     filled.push_back(std::string(1, '\0'));
@@ -131,18 +130,18 @@ int32_t UnzipPasswordCallback(char* buffer, int32_t size, const char* /*prompt*/
     }
 }
 
-void UnzipReceiveDirEntry(uint32_t size, uint32_t /*packedSize*/, uint32_t factor,
-                          uint32_t month, uint32_t day, uint32_t year, uint32_t hour,
-                          uint32_t minute, char /*flag*/, const char* entryName,
-                          const char* method, uint32_t crc, char encryption) {
+void UnzipReceiveDirEntry(uint32_t size, uint32_t /*packedSize*/, uint32_t factor, uint32_t month,
+                          uint32_t day, uint32_t year, uint32_t hour, uint32_t minute,
+                          char /*flag*/, const char* entryName, const char* method, uint32_t crc,
+                          char encryption) {
     try {
         if (!CurrentUnzip) return;
         std::string name = Bounded(entryName, 4096);
         std::string folder;
         SplitZipPath(name, folder);
-        const QDateTime date(QDate(static_cast<int>(year), static_cast<int>(month),
-                                   static_cast<int>(day)),
-                             QTime(static_cast<int>(hour), static_cast<int>(minute), 0));
+        const QDateTime date(
+            QDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)),
+            QTime(static_cast<int>(hour), static_cast<int>(minute), 0));
         CurrentUnzip->DirectoryListAddFile(name, folder, date, static_cast<int32_t>(size),
                                            static_cast<int32_t>(crc), (encryption & 0x40) != 0,
                                            static_cast<int32_t>(factor), Bounded(method, 64));

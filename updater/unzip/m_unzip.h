@@ -38,8 +38,7 @@ int32_t UnzipPasswordCallback(char* buffer, int32_t size, const char* prompt,
                               const char* entryName);
 void UnzipReceiveDirEntry(uint32_t size, uint32_t packedSize, uint32_t factor, uint32_t month,
                           uint32_t day, uint32_t year, uint32_t hour, uint32_t minute, char flag,
-                          const char* entryName, const char* method, uint32_t crc,
-                          char encryption);
+                          const char* entryName, const char* method, uint32_t crc, char encryption);
 int32_t UnzipServiceCallback(const char* entryName, uint32_t nameLength);
 
 // maps/sub/a.ut2 gives the folder maps\sub and the name a.ut2; a "/" in the first position

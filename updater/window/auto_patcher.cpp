@@ -98,13 +98,25 @@ bool frmAutoPatcher::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void frmAutoPatcher::SetUpdateEnabled(bool enabled) { cmdDone->setEnabled(enabled); }
+void frmAutoPatcher::SetUpdateEnabled(bool enabled) {
+    cmdDone->setEnabled(enabled);
+}
 
-void frmAutoPatcher::SetProgressVisible(bool visible) { ProgressBar1->setVisible(visible); }
-void frmAutoPatcher::SetProgressMax(int32_t maximum) { ProgressBar1->setMaximum(maximum); }
-int32_t frmAutoPatcher::ProgressMax() const { return ProgressBar1->maximum(); }
-void frmAutoPatcher::SetProgressValue(int32_t value) { ProgressBar1->setValue(value); }
-int32_t frmAutoPatcher::ProgressValue() const { return ProgressBar1->value(); }
+void frmAutoPatcher::SetProgressVisible(bool visible) {
+    ProgressBar1->setVisible(visible);
+}
+void frmAutoPatcher::SetProgressMax(int32_t maximum) {
+    ProgressBar1->setMaximum(maximum);
+}
+int32_t frmAutoPatcher::ProgressMax() const {
+    return ProgressBar1->maximum();
+}
+void frmAutoPatcher::SetProgressValue(int32_t value) {
+    ProgressBar1->setValue(value);
+}
+int32_t frmAutoPatcher::ProgressValue() const {
+    return ProgressBar1->value();
+}
 void frmAutoPatcher::SetTimerEnabled(bool enabled) {
     if (enabled) {
         Timer1->start();

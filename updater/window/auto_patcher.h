@@ -25,7 +25,7 @@ namespace patchwell {
 class frmAutoPatcher : public QWidget, public PatcherView {
     Q_OBJECT
 
-public:
+  public:
     // Tests give the address of their own update list.
     explicit frmAutoPatcher(std::string listUrl = kUpdateListUrl, QWidget* parent = nullptr);
     ~frmAutoPatcher() override;
@@ -68,11 +68,11 @@ public:
     QTimer* Timer1;
     std::unique_ptr<cUnzip> m_cUnzip;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void Form_QueryUnload();
     void EnsureUpdateFolder();

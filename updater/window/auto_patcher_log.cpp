@@ -32,7 +32,9 @@ std::string frmAutoPatcher::LogText() const {
     return out;
 }
 
-void frmAutoPatcher::SetLogText(const std::string& text) { txtMain->setPlainText(ToBox(text)); }
+void frmAutoPatcher::SetLogText(const std::string& text) {
+    txtMain->setPlainText(ToBox(text));
+}
 
 void frmAutoPatcher::AppendLog(const std::string& addition) {
     QTextCursor cursor(txtMain->document());
