@@ -123,11 +123,17 @@ void InternetTransfer::OnFinished() {
 }
 
 std::string InternetTransfer::GetChunk(int32_t size) {
-    if (size <= 0 || bodyOffset_ >= body_.size()) return {};
-    const qsizetype n = std::min<qsizetype>(size, body_.size() - bodyOffset_);
-    std::string chunk(body_.constData() + bodyOffset_, static_cast<size_t>(n));
-    bodyOffset_ += n;
+    std::string chunk;
+    GetChunk(size, chunk);
     return chunk;
+}
+
+void InternetTransfer::GetChunk(int32_t size, std::string& chunk) {
+    chunk.clear();
+    if (size <= 0 || bodyOffset_ >= body_.size()) return;
+    const qsizetype n = std::min<qsizetype>(size, body_.size() - bodyOffset_);
+    chunk.assign(body_.constData() + bodyOffset_, static_cast<size_t>(n));
+    bodyOffset_ += n;
 }
 
 void InternetTransfer::Cancel() {

@@ -41,6 +41,8 @@ class InternetTransfer : public QObject {
 
     // The next bytes of the last body, at most `size`; empty after its end.
     std::string GetChunk(int32_t size);
+    // The same into a buffer the caller keeps, so that many small chunks cost no allocation.
+    void GetChunk(int32_t size, std::string& chunk);
 
     // Stops any transfer without an event and drops the body.
     void Cancel();

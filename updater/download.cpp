@@ -59,12 +59,15 @@ void UpdateDownload::Inet1_StateChanged(int16_t State) {
     while (Inet1.StillExecuting()) DoEvents();
     QElapsedTimer sinceEvents;
     sinceEvents.start();
+    // The announced size, so that the buffer seldom moves as it grows.
+    DownloadBuffer.reserve(static_cast<size_t>(display_.ProgressMax()) * 1024);
+    std::string chunk;
     for (;;) {
         if (sinceEvents.elapsed() >= kEventsEveryMs) {
             DoEvents();
             sinceEvents.restart();
         }
-        const std::string chunk = Inet1.GetChunk(kChunkSize);
+        Inet1.GetChunk(kChunkSize, chunk);
         if (chunk.empty()) break;
         DownloadBuffer.append(chunk);
         bufferAllocated_ = true;
