@@ -263,10 +263,14 @@ TEST_F(PatcherWindowTest, TheDownloadLineIsRedBoldAndStaysSo) {
     EXPECT_EQ(marked.foreground().color(), QColor(255, 0, 0));
     EXPECT_EQ(marked.fontWeight(), QFont::Bold);
     EXPECT_EQ(marked.fontPointSize(), 12);
-    // " Done!" and the closing lines are plain.
-    const QTextCharFormat done =
-        window.txtMain->document()->findBlockByNumber(3).begin().fragment().charFormat();
-    EXPECT_NE(done.fontWeight(), QFont::Bold);
+    // " Done!" on the same line and the closing lines are plain.
+    QTextBlock::iterator last = line.begin();
+    for (auto it = line.begin(); !it.atEnd(); ++it) last = it;
+    EXPECT_EQ(last.fragment().text(), " Done!");
+    EXPECT_NE(last.fragment().charFormat().fontWeight(), QFont::Bold);
+    const QTextBlock rule = line.next();
+    ASSERT_FALSE(rule.begin().atEnd());
+    EXPECT_NE(rule.begin().fragment().charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST_F(PatcherWindowTest, ExitDuringARunEndsItAtOnce) {
