@@ -1,5 +1,6 @@
 #include "platform/base/regional.h"
 
+#include <QDate>
 #include <QLocale>
 
 #include "platform/base/ansi.h"
@@ -47,6 +48,10 @@ void SetDecimalSeparatorForTest(char separator) {
 }
 void SetDigitGroupSeparatorForTest(char separator) {
     g_groupForTest = separator;
+}
+
+std::string ShortDateText() {
+    return ToAnsi(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
 }  // namespace platform

@@ -1,0 +1,73 @@
+// The internet transfer control the updater asks for, over Qt Network: an address opened
+// synchronously as text, or a "GET" executed in the background that reports its end through a
+// state-change event and then hands out the body in chunks. Only a complete 2xx reply counts:
+// a refused connection, another HTTP status, a time-out or a body shorter than the server
+// announced ends in the error state and never yields a body.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace platform {
+
+// State numbers of the state-change event.
+inline constexpr int16_t kInetStateResponseReceived = 8;  // the whole body has arrived
+inline constexpr int16_t kInetStateError = 11;            // the transfer failed; see LastError
+
+class InternetTransfer : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit InternetTransfer(QObject* parent = nullptr);
+    ~InternetTransfer() override;
+
+    // Seconds without an answer or further bytes after which a transfer fails; 0 waits for ever.
+    void SetRequestTimeout(int32_t seconds) { timeoutSeconds_ = seconds; }
+    int32_t RequestTimeout() const { return timeoutSeconds_; }
+
+    // Fetches the address and waits for it, letting events run meanwhile.
+    bool OpenURL(const std::string& url, std::string& body);
+
+    // Starts the operation ("GET" is the only one known) and returns at once. False when the
+    // operation or the address cannot be started, or a transfer is under way.
+    bool Execute(const std::string& url, const std::string& operation);
+    bool StillExecuting() const { return reply_ != nullptr; }
+
+    // The next bytes of the last body, at most `size`; empty after its end.
+    std::string GetChunk(int32_t size);
+    // The same into a buffer the caller keeps, so that many small chunks cost no allocation.
+    void GetChunk(int32_t size, std::string& chunk);
+
+    // Stops any transfer without an event and drops the body.
+    void Cancel();
+
+    // Why the last transfer failed, naming the address.
+    const std::string& LastError() const { return lastError_; }
+
+  signals:
+    void StateChanged(int16_t state);
+
+  private:
+    QNetworkReply* Start(const std::string& url);
+    // Takes the body of a finished reply, or sets lastError_ and answers false.
+    bool Collect(QNetworkReply* reply);
+    void OnFinished();
+
+    QNetworkAccessManager* manager_;
+    QNetworkReply* reply_ = nullptr;
+    QByteArray body_;
+    qsizetype bodyOffset_ = 0;
+    int32_t timeoutSeconds_ = 60;
+    std::string lastError_;
+};
+
+// Tests wait shorter than a player would: a non-zero value replaces every request time-out.
+void SetRequestTimeoutForTest(std::chrono::milliseconds timeout);
+
+}  // namespace platform

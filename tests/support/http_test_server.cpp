@@ -1,0 +1,99 @@
+#include "tests/support/http_test_server.h"
+
+#include <QMetaObject>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace kestrane::test {
+
+class HttpTestConnection : public QObject {
+  public:
+    HttpTestConnection(QTcpSocket* socket, HttpTestServer& owner)
+        : QObject(socket), socket_(socket), owner_(owner) {
+        connect(socket, &QTcpSocket::readyRead, this, [this] { Read(); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+
+  private:
+    void Read() {
+        request_ += socket_->readAll();
+        if (answered_ || !request_.contains("\r\n\r\n")) return;
+        answered_ = true;
+        const QList<QByteArray> line = request_.left(request_.indexOf("\r\n")).split(' ');
+        const QString path = line.size() > 1 ? QString::fromLatin1(line[1]) : QString();
+        const HttpReply reply = owner_.Lookup(path);
+        if (reply.silent) return;
+        const qint64 length =
+            reply.announcedLength >= 0 ? reply.announcedLength : reply.body.size();
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) +
+                          (reply.status / 100 == 2 ? " OK" : " Not Found") + "\r\n";
+        head += "Content-Type: application/octet-stream\r\n";
+        head += "Content-Length: " + QByteArray::number(length) + "\r\n";
+        head += "Connection: close\r\n\r\n";
+        socket_->write(head);
+        socket_->write(reply.body);
+        socket_->disconnectFromHost();
+    }
+
+    QTcpSocket* socket_;
+    HttpTestServer& owner_;
+    QByteArray request_;
+    bool answered_ = false;
+};
+
+HttpTestServer::HttpTestServer() {
+    thread_.start();
+    server_ = new QTcpServer;
+    server_->moveToThread(&thread_);
+    QMetaObject::invokeMethod(
+        server_,
+        [this] {
+            QObject::connect(server_, &QTcpServer::newConnection, server_, [this] {
+                while (QTcpSocket* socket = server_->nextPendingConnection()) {
+                    new HttpTestConnection(socket, *this);
+                }
+            });
+            server_->listen(QHostAddress::LocalHost, 0);
+            port_ = server_->serverPort();
+        },
+        Qt::BlockingQueuedConnection);
+}
+
+HttpTestServer::~HttpTestServer() {
+    QMetaObject::invokeMethod(
+        server_, [this] { delete server_; }, Qt::BlockingQueuedConnection);
+    thread_.quit();
+    thread_.wait();
+}
+
+void HttpTestServer::Serve(const QString& path, const HttpReply& reply) {
+    QMutexLocker lock(&mutex_);
+    replies_.insert(path, reply);
+}
+
+HttpReply HttpTestServer::Lookup(const QString& path) {
+    QMutexLocker lock(&mutex_);
+    requests_[path] += 1;
+    const auto it = replies_.find(path);
+    if (it == replies_.end()) return HttpReply{404, "not here", -1, false};
+    return *it;
+}
+
+int HttpTestServer::Requests(const QString& path) const {
+    QMutexLocker lock(&mutex_);
+    return requests_.value(path);
+}
+
+std::string HttpTestServer::Url(const QString& path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path.toStdString();
+}
+
+std::string HttpTestServer::RefusingUrl(const QString& path) {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const uint16_t port = probe.serverPort();
+    probe.close();
+    return "http://127.0.0.1:" + std::to_string(port) + path.toStdString();
+}
+
+}  // namespace kestrane::test

@@ -1,0 +1,333 @@
+// Update runs through the window against a real server on 127.0.0.1: the list, its news, the
+// downloads, unpacking, markers, and every failure ending in the one message.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "platform/base/process.h"
+#include "platform/base/regional.h"
+#include "platform/connected_state.h"
+#include "platform/internet_transfer.h"
+#include "platform/scripted_responder.h"
+#include "tests/support/http_test_server.h"
+#include "tests/support/temp_prefix.h"
+#include "tests/support/test_paths.h"
+#include "tests/updater/zip_fixture.h"
+#include "updater/program_end.h"
+#include "updater/waits.h"
+#include "updater/window/auto_patcher.h"
+
+namespace patchwell {
+namespace {
+
+using kestrane::test::HttpReply;
+using kestrane::test::HttpTestServer;
+using kestrane::test::ZipBytes;
+
+const std::string kRule = "=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=";
+
+class PatcherWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetDelaySecondForTest(std::chrono::milliseconds(5));
+        platform::SetRequestTimeoutForTest(std::chrono::milliseconds(500));
+        platform::SetConnectedStateForTest(1);
+        SetEndProgramHandlerForTest([this] { ++ended_; });
+        server_.Serve("/Pack.zip", {200, Zip()});
+    }
+    void TearDown() override {
+        SetEndProgramHandlerForTest({});
+        platform::SetConnectedStateForTest(-1);
+        platform::SetRequestTimeoutForTest(std::chrono::milliseconds(0));
+        SetDelaySecondForTest(std::chrono::milliseconds(0));
+    }
+
+    static QByteArray Zip(const std::vector<kestrane::test::ZipMember>& members = {
+                              {"Pack.ut2", "map data"}}) {
+        return QByteArray::fromStdString(ZipBytes(members));
+    }
+    std::string Entry(const std::string& path = "/Pack.zip",
+                      const std::string& local = "\\Maps\\Pack.zip") const {
+        return local + ", PackMarker, 1.3, 250, " + server_.Url(QString::fromStdString(path));
+    }
+    void List(const std::string& text) {
+        server_.Serve("/update.txt", {200, QByteArray::fromStdString(text)});
+    }
+
+    // One press of Update on a fresh window; its log afterwards.
+    std::string Run(const std::string& url = {}) {
+        frmAutoPatcher window(url.empty() ? server_.Url("/update.txt") : url);
+        window.Form_Load();
+        QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+        last_ = window.LastRun();
+        return window.LogText();
+    }
+    bool Exists(const std::string& rel) const {
+        return QFileInfo::exists(QString::fromStdString(prefix_.ProgramFolder() + "/" + rel));
+    }
+    std::string Program(const std::string& rel) const { return prefix_.Read("Kestrane/" + rel); }
+    std::string Closing(bool successful) const {
+        return "\r\n" + kRule + "\r\n\r\n" + (successful ? "Update Successful\r\n\r\n" : "") +
+               "Done!\r\n";
+    }
+    void ExpectFailed() {
+        EXPECT_EQ(last_.outcome, RunOutcome::Failed);
+        ASSERT_EQ(responder_.Messages().size(), 1u) << last_.failure;
+        EXPECT_EQ(responder_.Messages()[0].text, "Update Failed, Shutting Down.");
+        EXPECT_EQ(responder_.Messages()[0].title, "Update Failed");
+        EXPECT_EQ(ended_, 1);
+    }
+
+    kestrane::test::TempPrefix prefix_;
+    HttpTestServer server_;
+    platform::ScriptedResponder responder_;
+    RunResult last_;
+    int ended_ = 0;
+};
+
+TEST_F(PatcherWindowTest, WorkedExampleThenAlreadyUpdated) {
+    List("2\r\nNews one\r\nNews two\r\n" + Entry() + "\r\n");
+    const std::string date = platform::ShortDateText();
+    EXPECT_EQ(Run(), date +
+                         "\r\nNews one\r\nNews two\r\nDownloading Update File: Pack, please "
+                         "wait . . . Done!" +
+                         Closing(true));
+    EXPECT_EQ(last_.outcome, RunOutcome::Completed) << last_.failure;
+    EXPECT_EQ(Program("Maps/Pack.ut2"), "map data");
+    EXPECT_FALSE(Exists("Maps/Pack.zip"));
+    EXPECT_EQ(Program("update/PackMarker"), "\"1.3\"\r\n");
+
+    EXPECT_EQ(Run(), date + "\r\nNews one\r\nNews two\r\nFile: Pack.zip - Already Updated!" +
+                         Closing(false));
+    EXPECT_EQ(server_.Requests("/Pack.zip"), 1);
+    EXPECT_TRUE(responder_.Messages().empty());
+    EXPECT_EQ(ended_, 0);
+}
+
+TEST_F(PatcherWindowTest, ListsWithoutEntries) {
+    const std::string date = platform::ShortDateText();
+    for (const std::string& list :
+         {std::string("0\r\n"), "0\r\n" + Entry() /* no final CR LF: never read */}) {
+        List(list);
+        EXPECT_EQ(Run(), date + Closing(false)) << list;
+        EXPECT_EQ(last_.outcome, RunOutcome::Completed);
+    }
+    EXPECT_EQ(server_.Requests("/Pack.zip"), 0);
+}
+
+TEST_F(PatcherWindowTest, AVersionDifferingInCaseIsFetchedAgain) {
+    prefix_.Write("Kestrane/update/PackMarker", "\"1.3A\"\r\n");
+    List("0\r\n" + std::string("\\Maps\\Pack.zip, PackMarker, 1.3a, 250, ") +
+         server_.Url("/Pack.zip") + "\r\n");
+    Run();
+    EXPECT_EQ(server_.Requests("/Pack.zip"), 1);
+    EXPECT_EQ(Program("update/PackMarker"), "\"1.3a\"\r\n");
+}
+
+TEST_F(PatcherWindowTest, SuccessDependsOnTheLastEntry) {
+    prefix_.Write("Kestrane/update/Other", "\"2\"\r\n");
+    List("0\r\n" + Entry("/Pack.zip", "\\Pack.zip") + "\r\n\\Other.zip, Other, 2, 1, " +
+         server_.Url("/Other.zip") + "\r\n");
+    const std::string log = Run();
+    EXPECT_NE(log.find("Downloading Update File: Pack"), std::string::npos);
+    EXPECT_NE(log.find("File: Other.zip - Already Updated!"), std::string::npos);
+    EXPECT_EQ(log.find("Update Successful"), std::string::npos);
+    EXPECT_EQ(Program("Pack.ut2"), "map data");  // "\Pack.zip" unpacks into the program folder
+}
+
+TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
+    struct Case {
+        const char* what;
+        std::string list;  // empty: no list is served
+        HttpReply file;
+        bool refusedList = false;
+    };
+    const std::string entry = Entry() + "\r\n";
+    const Case cases[] = {
+        {"empty entry line", "0\r\n\r\n", {200, Zip()}},
+        {"list not found", "", {200, Zip()}},
+        {"list refused", "", {200, Zip()}, true},
+        {"file not found", "0\r\n" + Entry("/missing.zip") + "\r\n", {200, Zip()}},
+        {"truncated file", "0\r\n" + entry, {200, Zip().left(40), 4000}},
+        {"file never answered", "0\r\n" + entry, {200, "", -1, true}},
+        {"zip leaving the folder",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"../../evil.txt", "e"}})}},
+        {"corrupt zip", "0\r\n" + entry, {200, "PK\3\4 this is no archive"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::ScriptedResponder responder;
+        ended_ = 0;
+        SetEndProgramHandlerForTest([this] { ++ended_; });
+        server_.Serve("/update.txt", {404, "no list"});
+        if (!c.list.empty()) List(c.list);
+        server_.Serve("/Pack.zip", c.file);
+        Run(c.refusedList ? HttpTestServer::RefusingUrl("/update.txt") : std::string());
+        EXPECT_EQ(last_.outcome, RunOutcome::Failed);
+        ASSERT_EQ(responder.Messages().size(), 1u) << last_.failure;
+        EXPECT_EQ(responder.Messages()[0].text, "Update Failed, Shutting Down.");
+        EXPECT_EQ(responder.Messages()[0].title, "Update Failed");
+        EXPECT_EQ(ended_, 1);
+        EXPECT_FALSE(Exists("update/PackMarker"));
+        EXPECT_FALSE(Exists("Maps/ok.ut2"));
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.DriveC() + "/evil.txt")));
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.Root() + "/evil.txt")));
+    }
+}
+
+TEST_F(PatcherWindowTest, AFailedUnpackIsRetriedNextRun) {
+    List("0\r\n" + Entry() + "\r\n");
+    server_.Serve("/Pack.zip", {200, "not a zip"});
+    Run();
+    ExpectFailed();
+    SetEndProgramHandlerForTest([this] { ++ended_; });  // the next start of the updater
+    server_.Serve("/Pack.zip", {200, Zip()});
+    const std::string log = Run();
+    EXPECT_EQ(last_.outcome, RunOutcome::Completed) << last_.failure;
+    EXPECT_NE(log.find("Update Successful"), std::string::npos);
+    EXPECT_EQ(Program("Maps/Pack.ut2"), "map data");
+}
+
+TEST_F(PatcherWindowTest, NoConnectionNoRun) {
+    platform::SetConnectedStateForTest(0);
+    List("0\r\n");
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+    ASSERT_EQ(responder_.Messages().size(), 1u);
+    EXPECT_EQ(responder_.Messages()[0].text,
+              "Error: An Active Internet Connection is Required to Update Kestrane INI");
+    EXPECT_EQ(responder_.Messages()[0].title, "Patchwell");
+    EXPECT_EQ(server_.Requests("/update.txt"), 0);
+    EXPECT_TRUE(window.lbl_Welcome->isVisible());
+    EXPECT_FALSE(window.txtMain->isVisible());
+}
+
+TEST_F(PatcherWindowTest, StartUpShowsTheWelcome) {
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(prefix_.ProgramFolder() + "/update")).isDir() ||
+                QFileInfo(QString::fromStdString(prefix_.ProgramFolder() + "/Update")).isDir());
+    EXPECT_EQ(window.windowTitle(), "Patchwell");
+    EXPECT_TRUE(window.lbl_Welcome->isVisible());
+    EXPECT_EQ(window.lbl_Welcome->text(),
+              "Welcome to the Kestrane INI Patchwell.  To Check for New Updates or Current News "
+              "Regarding Kestrane INI, Press the \"Update\" Button");
+    EXPECT_FALSE(window.txtMain->isVisible());
+    EXPECT_FALSE(window.ProgressBar1->isVisible());
+    EXPECT_EQ(window.cmdDone->text(), "Update");
+    EXPECT_EQ(window.cmdCancel->text(), "Exit");
+    EXPECT_EQ(window.Command1->text(), "Launch Kestrane INI");
+    EXPECT_EQ(window.Timer1->interval(), 200);
+}
+
+TEST_F(PatcherWindowTest, UpdateIsDisabledWhileARunIsUnderWay) {
+    List("0\r\n" + Entry() + "\r\n");
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    bool enabledDuringRun = true, progressShown = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        enabledDuringRun = enabledDuringRun && window.cmdDone->isEnabled();
+        progressShown = progressShown || window.ProgressBar1->isVisible();
+        QTest::mouseClick(window.cmdDone, Qt::LeftButton);  // ignored
+    });
+    probe.start(1);
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+    probe.stop();
+    EXPECT_FALSE(enabledDuringRun);
+    EXPECT_TRUE(progressShown);
+    EXPECT_TRUE(window.cmdDone->isEnabled());
+    EXPECT_EQ(server_.Requests("/update.txt"), 1);
+    EXPECT_FALSE(window.ProgressBar1->isVisible());
+}
+
+TEST_F(PatcherWindowTest, TheDownloadLineIsRedBoldAndStaysSo) {
+    List("0\r\n" + Entry() + "\r\n");
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+    const QTextBlock line = window.txtMain->document()->findBlockByNumber(1);
+    ASSERT_TRUE(line.text().startsWith("Downloading Update File: Pack"));
+    const QTextCharFormat marked = line.begin().fragment().charFormat();
+    EXPECT_EQ(marked.foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(marked.fontWeight(), QFont::Bold);
+    EXPECT_EQ(marked.fontPointSize(), 12);
+    // " Done!" on the same line and the closing lines are plain.
+    QTextBlock::iterator last = line.begin();
+    for (auto it = line.begin(); !it.atEnd(); ++it) last = it;
+    EXPECT_EQ(last.fragment().text(), " Done!");
+    EXPECT_NE(last.fragment().charFormat().fontWeight(), QFont::Bold);
+    const QTextBlock rule = line.next();
+    ASSERT_FALSE(rule.begin().atEnd());
+    EXPECT_NE(rule.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+}
+
+TEST_F(PatcherWindowTest, ExitDuringARunEndsItAtOnce) {
+    SetDelaySecondForTest(std::chrono::milliseconds(200));
+    List("1\r\nNews\r\n" + Entry() + "\r\n");
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    QTimer::singleShot(50, [&] { QTest::mouseClick(window.cmdCancel, Qt::LeftButton); });
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+    EXPECT_EQ(window.LastRun().outcome, RunOutcome::Ended);
+    EXPECT_GE(ended_, 1);
+    EXPECT_TRUE(responder_.Messages().empty());
+    EXPECT_EQ(server_.Requests("/Pack.zip"), 0);
+}
+
+TEST_F(PatcherWindowTest, LaunchStartsTheEditorAndEnds) {
+    std::vector<platform::Launch> launches;
+    platform::RecordLaunchesForTest(&launches);
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    platform::RecordLaunchesForTest(nullptr);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].program, "C:\\Kestrane\\Kestrane_INI.exe");
+    EXPECT_EQ(launches[0].arguments, "");
+    EXPECT_EQ(ended_, 1);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// Pictures of the window during and after a run, for a person to look at: only when
+// PATCHWELL_SHOT_DIR names a folder.
+TEST_F(PatcherWindowTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("PATCHWELL_SHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "PATCHWELL_SHOT_DIR is not set";
+    QDir().mkpath(folder);
+    SetDelaySecondForTest(std::chrono::milliseconds(400));
+    server_.Serve("/Pack.zip", {200, Zip({{"Pack.ut2", std::string(300 * 1024, 'm')}})});
+    List("2\r\nKestrane INI 1.3 is out: new colour fields.\r\nServers: thanks for hosting!\r\n" +
+         Entry() + "\r\n\\Music.zip, MusicMarker, 1, 1, " + server_.Url("/Music.zip") + "\r\n");
+    prefix_.Write("Kestrane/update/MusicMarker", "\"1\"\r\n");
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    window.grab().save(folder + "/patchwell_start.png");
+    bool during = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!during && window.ProgressBar1->isVisible() && !window.lblPercent->text().isEmpty()) {
+            window.ProgressBar1->setValue(120);  // as a slow line would show it
+            during = window.grab().save(folder + "/patchwell_during.png");
+        }
+    });
+    probe.start(20);
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+    probe.stop();
+    EXPECT_TRUE(during);
+    EXPECT_TRUE(window.grab().save(folder + "/patchwell_after.png"));
+}
+
+}  // namespace
+}  // namespace patchwell

@@ -1,0 +1,267 @@
+// The zip class over the library stand-in: listing, selection, extraction and its options,
+// and archives that must be refused.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "platform/base/paths.h"
+#include "tests/support/test_paths.h"
+#include "tests/updater/zip_fixture.h"
+#include "updater/unzip/c_unzip.h"
+#include "updater/unzip/m_unzip.h"
+
+namespace patchwell {
+namespace {
+
+using kestrane::test::MakeZip;
+using kestrane::test::ReadHostFile;
+using kestrane::test::WriteHostFile;
+
+class UnzipTest : public ::testing::Test {
+  protected:
+    std::string Host(const std::string& rel) const { return dir_.path().toStdString() + "/" + rel; }
+    // The library takes Windows paths; a host path is one too (Z:).
+    std::string Win(const std::string& rel) const { return platform::ToWindowsPath(Host(rel)); }
+    bool Exists(const std::string& rel) const {
+        return QFileInfo::exists(QString::fromStdString(Host(rel)));
+    }
+    void SetUp() override { QDir().mkpath(QString::fromStdString(Host("out"))); }
+
+    std::unique_ptr<cUnzip> Zip(const std::string& archive, bool folders = true) {
+        auto zip = std::make_unique<cUnzip>();
+        zip->ZipFile(Win(archive));
+        zip->UnzipFolder(Win("out"));
+        zip->UseFolderNames(folders);
+        zip->OverwriteExisting(true);
+        return zip;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(UnzipTest, ExtractsEveryEntryAndAnswersTrue) {
+    MakeZip(Host("a.zip"), {{"maps/sub/a.ut2", "AAA"}, {"b.txt", "B"}});
+    auto zip = Zip("a.zip");
+    std::vector<std::string> progress;
+    zip->Progress = [&](int32_t count, const std::string& msg) {
+        EXPECT_EQ(count, 1);
+        progress.push_back(msg);
+    };
+    EXPECT_TRUE(zip->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/maps/sub/a.ut2")), "AAA");
+    EXPECT_EQ(ReadHostFile(Host("out/b.txt")), "B");
+    ASSERT_EQ(progress.size(), 2u);
+    EXPECT_NE(progress[0].find("maps\\sub\\a.ut2"), std::string::npos) << progress[0];
+}
+
+TEST_F(UnzipTest, WithoutFolderNamesEveryFileLandsInTheFolder) {
+    MakeZip(Host("a.zip"), {{"maps/sub/a.ut2", "AAA"}});
+    EXPECT_TRUE(Zip("a.zip", false)->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/a.ut2")), "AAA");
+    EXPECT_FALSE(Exists("out/maps"));
+}
+
+TEST_F(UnzipTest, FolderNamesMatchExistingFoldersWithoutCase) {
+    QDir().mkpath(QString::fromStdString(Host("out/Maps")));
+    MakeZip(Host("a.zip"), {{"MAPS/x.ut2", "X"}});
+    EXPECT_TRUE(Zip("a.zip")->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/Maps/x.ut2")), "X");
+}
+
+TEST_F(UnzipTest, DirectoryListsAndSelectionChoosesWhatIsExtracted) {
+    MakeZip(Host("a.zip"),
+            {{"maps/one.ut2", std::string(1000, 'x')}, {"two.txt", "2"}, {"maps/three.ut2", "3"}});
+    auto zip = Zip("a.zip");
+    EXPECT_EQ(zip->Directory(), 0);
+    ASSERT_EQ(zip->FileCount(), 3);
+    EXPECT_EQ(zip->Filename(1), "one.ut2");
+    EXPECT_EQ(zip->FileDirectory(1), "maps");
+    EXPECT_EQ(zip->FileSize(1), 1000);
+    EXPECT_LT(zip->FilePackedSize(1), 1000);
+    EXPECT_EQ(zip->FileDirectory(2), "");
+    EXPECT_TRUE(zip->FileSelected(3));
+    EXPECT_THROW(zip->Filename(4), std::out_of_range);
+    EXPECT_THROW(zip->Filename(0), std::out_of_range);
+
+    zip->FileSelected(3, false);
+    EXPECT_TRUE(zip->Unzip());
+    EXPECT_TRUE(Exists("out/maps/one.ut2"));
+    EXPECT_TRUE(Exists("out/two.txt"));
+    EXPECT_FALSE(Exists("out/maps/three.ut2"));
+
+    zip->ZipFile(Win("a.zip"));
+    EXPECT_EQ(zip->FileCount(), 0);
+}
+
+TEST_F(UnzipTest, PackedSizeIsSizeTimesFactor) {
+    cUnzip zip;
+    zip.DirectoryListAddFile("a", "", QDateTime(), 1000, 0, false, 45, "Defl:N");
+    zip.DirectoryListAddFile("", "", QDateTime(), 1, 0, false, 1, "");  // no name: not listed
+    ASSERT_EQ(zip.FileCount(), 1);
+    EXPECT_EQ(zip.FilePackedSize(1), 450);
+}
+
+TEST_F(UnzipTest, OverwriteRules) {
+    MakeZip(Host("a.zip"), {{"f.txt", "new"}});
+    WriteHostFile(Host("out/f.txt"), "old");
+    auto keep = Zip("a.zip");
+    keep->OverwriteExisting(false);
+    EXPECT_TRUE(keep->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/f.txt")), "old");
+
+    // Asked: the untouched answer 100 keeps the file; 102 replaces it.
+    keep->PromptToOverwrite(true);
+    std::vector<std::string> asked;
+    keep->OverwritePrompt = [&](const std::string& name, int32_t& response) {
+        asked.push_back(name);
+        EXPECT_EQ(response, 100);
+    };
+    EXPECT_TRUE(keep->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/f.txt")), "old");
+    EXPECT_EQ(asked, std::vector<std::string>{"f.txt"});
+    keep->OverwritePrompt = [](const std::string&, int32_t& response) { response = 102; };
+    EXPECT_TRUE(keep->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/f.txt")), "new");
+}
+
+TEST_F(UnzipTest, NameAndContentOptions) {
+    MakeZip(Host("a.zip"), {{"my file.txt", "a\nb\r\nc\n"}, {"bin.dat", std::string("x\0\ny", 4)}});
+    auto zip = Zip("a.zip");
+    zip->SpaceToUnderScore(true);
+    zip->ConvertCRToCRLF(true);
+    EXPECT_TRUE(zip->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/my_file.txt")), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(ReadHostFile(Host("out/bin.dat")), std::string("x\0\ny", 4));
+}
+
+TEST_F(UnzipTest, TestModeWritesNothing) {
+    MakeZip(Host("a.zip"), {{"f.txt", "x"}});
+    auto zip = Zip("a.zip");
+    zip->TestZip(true);
+    EXPECT_TRUE(zip->Unzip());
+    EXPECT_FALSE(Exists("out/f.txt"));
+}
+
+TEST_F(UnzipTest, OnlyNewerKeepsAFileNewerThanTheEntry) {
+    MakeZip(Host("a.zip"), {{"f.txt", "archive"}});
+    WriteHostFile(Host("out/f.txt"), "disk");  // written now: newer than the entry
+    auto zip = Zip("a.zip");
+    zip->ExtractOnlyNewer(true);
+    EXPECT_TRUE(zip->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/f.txt")), "disk");
+}
+
+TEST_F(UnzipTest, CancelFromTheServiceEventStops) {
+    MakeZip(Host("a.zip"), {{"f.txt", "x"}});
+    auto zip = Zip("a.zip");
+    zip->Cancel = [](const std::string& name, bool& cancel) { cancel = name == "f.txt"; };
+    EXPECT_FALSE(zip->Unzip());
+    EXPECT_FALSE(Exists("out/f.txt"));
+}
+
+TEST_F(UnzipTest, UnsafeArchivesAreRefusedWhole) {
+    const std::vector<std::vector<kestrane::test::ZipMember>> archives = {
+        {{"good.txt", "g"}, {"../evil.txt", "e"}},
+        {{"good.txt", "g"}, {"sub/../../evil.txt", "e"}},
+        {{"good.txt", "g"}, {"/tmp/evil.txt", "e"}},
+        {{"good.txt", "g"}, {"C:/evil.txt", "e"}},
+        {{"good.txt", "g"}, {"..\\evil.txt", "e"}},
+        {{"good.txt", "g"}, {"link", "/etc", true}},
+    };
+    for (bool folders : {true, false}) {
+        for (const auto& members : archives) {
+            MakeZip(Host("bad.zip"), members);
+            EXPECT_FALSE(Zip("bad.zip", folders)->Unzip()) << members[1].name;
+            EXPECT_FALSE(Exists("out/good.txt")) << members[1].name;
+            EXPECT_FALSE(Exists("evil.txt"));
+            EXPECT_FALSE(Exists("out/link"));
+        }
+    }
+}
+
+TEST_F(UnzipTest, ALinkOnDiskIsNotFollowed) {
+    QDir().mkpath(QString::fromStdString(Host("elsewhere")));
+    ASSERT_EQ(symlink(Host("elsewhere").c_str(), Host("out/maps").c_str()), 0);
+    MakeZip(Host("a.zip"), {{"maps/x.ut2", "X"}});
+    EXPECT_FALSE(Zip("a.zip")->Unzip());
+    EXPECT_FALSE(Exists("elsewhere/x.ut2"));
+}
+
+TEST_F(UnzipTest, DamagedOrMissingArchivesFail) {
+    WriteHostFile(Host("notzip.zip"), "this is not a zip archive at all");
+    EXPECT_FALSE(Zip("notzip.zip")->Unzip());
+    EXPECT_FALSE(Zip("missing.zip")->Unzip());
+    EXPECT_FALSE(cUnzip().Unzip());  // no archive named
+
+    // Flip bytes inside the stored data: the CRC no longer matches.
+    std::string noise(4000, '\0');
+    for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+    MakeZip(Host("a.zip"), {{"f.txt", noise}});
+    std::string bytes = ReadHostFile(Host("a.zip"));
+    bytes[60] ^= 0x55;
+    bytes[61] ^= 0x55;
+    WriteHostFile(Host("a.zip"), bytes);
+    EXPECT_FALSE(Zip("a.zip")->Unzip());
+    EXPECT_FALSE(Exists("out/f.txt"));
+}
+
+TEST_F(UnzipTest, IncludeListAboveTheLimitFailsWithItsSource) {
+    cUnzip zip;
+    platform::UnzipOptions options;
+    const std::vector<std::string> names(1024, "x");
+    try {
+        VBUnzip(zip, options, 1024, names, 0, {});
+        FAIL() << "no failure";
+    } catch (const UnzipFailure& failure) {
+        EXPECT_NE(failure.source.find(".VBUnzip"), std::string::npos);
+    }
+    EXPECT_EQ(CurrentUnzip, nullptr);
+}
+
+TEST_F(UnzipTest, VersionComesFromTheLibrary) {
+    int32_t major = -1, minor = -1, revision = -1;
+    QDateTime date;
+    std::string extra;
+    cUnzip().GetVersion(major, minor, revision, date, extra);
+    EXPECT_EQ(major, 1);
+    EXPECT_EQ(minor, 0);
+    EXPECT_EQ(extra, std::string(10, ' '));
+}
+
+TEST_F(UnzipTest, PrintMessagesOfOneByteOrTooLongRaiseNothing) {
+    cUnzip zip;
+    CurrentUnzip = &zip;
+    int events = 0;
+    zip.Progress = [&](int32_t, const std::string&) { ++events; };
+    const std::string long_(1024, 'a');
+    UnzipPrintCallback("a", 1);
+    UnzipPrintCallback(long_.c_str(), 1024);
+    EXPECT_EQ(events, 0);
+    UnzipPrintCallback("ab", 2);
+    EXPECT_EQ(events, 1);
+}
+
+TEST_F(UnzipTest, RefusedPasswordIsAskedOncePerCall) {
+    cUnzip zip;
+    CurrentUnzip = &zip;
+    PasswordCancelled = false;
+    int asked = 0;
+    zip.PasswordRequest = [&](std::string& password, bool&) {
+        ++asked;
+        password = "   ";
+    };
+    char buffer[256] = {};
+    EXPECT_EQ(UnzipPasswordCallback(buffer, 255, "", "a"), 1);
+    EXPECT_EQ(UnzipPasswordCallback(buffer, 255, "", "b"), 1);
+    EXPECT_EQ(asked, 1);
+    PasswordCancelled = false;
+    zip.PasswordRequest = [&](std::string& password, bool&) { password = " secret "; };
+    EXPECT_EQ(UnzipPasswordCallback(buffer, 255, "", "a"), 0);
+    EXPECT_STREQ(buffer, "secret");
+}
+
+}  // namespace
+}  // namespace patchwell

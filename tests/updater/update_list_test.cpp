@@ -1,0 +1,132 @@
+// The update list, path parts, sizes and the progress label.
+#include "updater/update_list.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/base/regional.h"
+#include "updater/file_part.h"
+#include "updater/progress_text.h"
+#include "updater/unzip/m_unzip.h"
+#include "updater/update_failure.h"
+
+namespace patchwell {
+namespace {
+
+TEST(FilePartTest, PartsOfAPath) {
+    struct Case {
+        std::string path;
+        int32_t part;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"\\Maps\\Pack.zip", 0, "zip"},
+        {"\\Maps\\Pack.zip", 1, "Pack"},
+        {"\\Maps\\Pack.zip", 2, "Pack.zip"},
+        {"\\Maps\\Pack.zip", 3, "\\Maps\\"},
+        {"\\Pack.tar.gz", 0, "gz"},
+        {"\\Pack.tar.gz", 1, "Pack"},
+        {"\\Pack.tar.gz", 3, "\\"},
+        {"\\a.b.zip", 1, "a"},
+        {"\\Maps\\Pack.zip", 4, ""},
+        {"\\Maps\\Pack.zip", -1, ""},
+        {"\\Maps\\Pack", 0, ""},
+        {"", 0, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FilePart(c.path, c.part), c.expected) << c.path << " part " << c.part;
+    }
+    EXPECT_THROW(FilePart("", 1), UpdateFailure);
+    EXPECT_THROW(FilePart("\\Maps\\", 1), UpdateFailure);
+}
+
+TEST(UpdateListTest, NewsThenEntriesIndexedByLine) {
+    const UpdateList list = ParseUpdateList(
+        "2\r\nNews one\r\nNews two\r\n \\Maps\\Pack.zip , PackMarker, 1.3, 250, http://h/p.zip, "
+        "extra\r\n");
+    EXPECT_EQ(list.newsCount, 2);
+    EXPECT_EQ(list.firstEntry, 3u);
+    EXPECT_EQ(list.endEntry, 4u);
+    const UpdateEntry& e = list.UpdateEntries.at(3);
+    EXPECT_EQ(e.LocalPath, "\\Maps\\Pack.zip");
+    EXPECT_EQ(e.MarkerName, "PackMarker");
+    EXPECT_EQ(e.Version, "1.3");
+    EXPECT_EQ(e.SizeKB, "250");
+    EXPECT_EQ(e.Url, "http://h/p.zip");
+}
+
+TEST(UpdateListTest, NewsCountReadsTheLeadingNumber) {
+    EXPECT_EQ(ParseUpdateList("  1.5 news\r\na\r\nb\r\n").newsCount, 2);  // halves to even
+    EXPECT_EQ(ParseUpdateList("0.5\r\n").newsCount, 0);
+    EXPECT_EQ(ParseUpdateList("none\r\n").newsCount, 0);
+    EXPECT_TRUE(ParseUpdateList("0\r\n").NoEntries());
+    // The text after the last CR LF is never an entry.
+    EXPECT_TRUE(ParseUpdateList("0\r\n\\a.zip, m, 1, 1, http://h/a").NoEntries());
+}
+
+TEST(UpdateListTest, MalformedListsFail) {
+    const char* lists[] = {
+        "",                                  // empty reply
+        "0",                                 // no CR LF
+        "3\r\nonly\r\n",                     // more news than lines
+        "-1\r\n",                            // negative count
+        "0\r\n\r\n",                         // an empty entry line
+        "0\r\n\\a.zip, m, 1, 1\r\n",         // four fields
+        "0\r\n\\..\\a.zip, m, 1, 1, u\r\n",  // leaves the program folder
+        "0\r\nC:\\a.zip, m, 1, 1, u\r\n",    // not below the program folder
+        "0\r\n\\a.zip, ..\\m, 1, 1, u\r\n",  // marker outside the update folder
+        "0\r\n\\a\\..\\..\\b.zip, m, 1, 1, u\r\n",
+    };
+    for (const char* text : lists) {
+        EXPECT_THROW(ParseUpdateList(text), UpdateFailure) << text;
+    }
+}
+
+TEST(UpdateListTest, SizeIsAWholeNumberOfKilobytes) {
+    platform::SetDecimalSeparatorForTest('.');
+    EXPECT_EQ(SizeKBValue("250"), 250);
+    EXPECT_EQ(SizeKBValue(" 2.5 "), 2);
+    EXPECT_EQ(SizeKBValue("32767"), 32767);
+    for (const char* bad : {"0", "-3", "32768", "abc", "", "12kb", "0.4"}) {
+        EXPECT_THROW(SizeKBValue(bad), UpdateFailure) << bad;
+    }
+    platform::SetDecimalSeparatorForTest(',');
+    EXPECT_EQ(SizeKBValue("3,5"), 4);
+    platform::SetDecimalSeparatorForTest('\0');
+}
+
+TEST(ProgressTextTest, CaptionAndValue) {
+    platform::SetDigitGroupSeparatorForTest(',');
+    EXPECT_EQ(ProgressCaption(0, 250), " of 250 Kb's Received");
+    EXPECT_EQ(ProgressCaption(1234, 2000), "1,234 of 2,000 Kb's Received");
+    EXPECT_EQ(GroupedNumber(1234567), "1,234,567");
+    platform::SetDigitGroupSeparatorForTest('\0');
+    EXPECT_EQ(ProgressValue(1535, 100), 1);        // 1.499 KB
+    EXPECT_EQ(ProgressValue(2559, 100), 2);        // 2.499
+    EXPECT_EQ(ProgressValue(2560, 100), 2);        // 2.5: halves to even
+    EXPECT_EQ(ProgressValue(10 << 20, 100), 100);  // never beyond the maximum
+}
+
+TEST(ZipPathTest, SlashesAndSplitting) {
+    std::string text = "/a/b/c";
+    EXPECT_EQ(SlashToBackslash(text), 6);
+    EXPECT_EQ(text, "/a\\b\\c");
+    std::string none = "abc";
+    EXPECT_EQ(SlashToBackslash(none), 1);
+
+    struct Case {
+        std::string path, folder, name;
+    };
+    const Case cases[] = {{"maps/sub/a.ut2", "maps\\sub", "a.ut2"},
+                          {"/a/b.txt", "/a", "b.txt"},
+                          {"plain.txt", "", "plain.txt"},
+                          {std::string("x/y\0junk", 8), "x", "y"}};
+    for (const Case& c : cases) {
+        std::string name = c.path, folder;
+        SplitZipPath(name, folder);
+        EXPECT_EQ(folder, c.folder) << c.path;
+        EXPECT_EQ(name, c.name) << c.path;
+    }
+}
+
+}  // namespace
+}  // namespace patchwell

@@ -1,0 +1,147 @@
+#include "updater/update_run.h"
+
+#include <QDebug>
+
+#include "platform/base/files.h"
+#include "platform/base/folders.h"
+#include "platform/base/paths.h"
+#include "platform/base/regional.h"
+#include "platform/internet_transfer.h"
+#include "platform/message_box.h"
+#include "updater/download.h"
+#include "updater/file_part.h"
+#include "updater/markers.h"
+#include "updater/patcher_view.h"
+#include "updater/program_end.h"
+#include "updater/unzip/c_unzip.h"
+#include "updater/update_failure.h"
+#include "updater/update_list.h"
+#include "updater/waits.h"
+
+namespace patchwell {
+namespace {
+
+const std::string kCrLf = "\r\n";
+
+std::string Rule() {
+    std::string rule;
+    for (int i = 0; i < 30; ++i) rule += "=-";
+    return rule + "=";
+}
+
+// Folders on the way to a file below the program folder, made when missing.
+void EnsureFolders(const std::string& programFolder, const std::string& folderPart) {
+    std::string path = programFolder;
+    size_t from = 1;
+    for (size_t end; (end = folderPart.find('\\', from)) != std::string::npos; from = end + 1) {
+        if (end == from) continue;
+        path += "\\" + folderPart.substr(from, end - from);
+        if (!platform::FolderExists(path) && platform::MakeDirectory(path) != 0) {
+            throw UpdateFailure("cannot create the folder " + path);
+        }
+    }
+}
+
+class Run {
+  public:
+    Run(RunControls c) : c_(c), programFolder_(platform::ProgramFolder()) {}
+
+    void Go(const std::string& listUrl) {
+        std::string reply;
+        if (!c_.iNet.OpenURL(listUrl, reply)) throw UpdateFailure(c_.iNet.LastError());
+        c_.view.SetLogText(platform::ShortDateText());
+        const UpdateList list = ParseUpdateList(reply);
+        for (int16_t i = 1; i <= list.newsCount; ++i) Append(kCrLf + list.pieces[i]);
+        Delay(1);
+
+        bool current = false;
+        for (size_t j = list.firstEntry; j < list.endEntry; ++j) {
+            current = Entry(list.UpdateEntries[j]);
+        }
+        if (current || list.NoEntries()) {
+            Append(kCrLf + Rule() + kCrLf + kCrLf + "Done!" + kCrLf);
+        } else {
+            Append(kCrLf + Rule() + kCrLf + kCrLf + "Update Successful" + kCrLf + kCrLf + "Done!" +
+                   kCrLf);
+        }
+    }
+
+  private:
+    void Append(const std::string& addition) {
+        c_.view.AppendLog(addition);
+        c_.view.ScrollRTBDown();
+    }
+
+    // True when the entry was already up to date.
+    bool Entry(const UpdateEntry& entry) {
+        const std::string marker = MarkerPath(entry.MarkerName);
+        const std::string baseName = FilePart(entry.LocalPath, kPartBaseName);
+        if (platform::FileExists(marker) && ReadMarker(marker) == entry.Version) {
+            Append(kCrLf + "File: " + baseName + "." + FilePart(entry.LocalPath, kPartExtension) +
+                   " - Already Updated!");
+            Delay(1);
+            return true;
+        }
+        const std::string line = "Downloading Update File: " + baseName + ", please wait . . .";
+        c_.view.AppendLog(kCrLf + line);
+        c_.view.MarkLogTail(line.size());
+        c_.view.ScrollRTBDown();
+        DoEvents();
+
+        const std::string archive = programFolder_ + entry.LocalPath;
+        const std::string folderPart = FilePart(entry.LocalPath, kPartFolder);
+        EnsureFolders(programFolder_, folderPart);
+        c_.view.SetProgressVisible(true);
+        c_.view.SetTimerEnabled(true);
+        DownloadInProgress = true;
+        c_.download.DownloadUpdateFile(archive, entry.Url, entry.SizeKB);
+        WaitFor([] { return !DownloadInProgress; });
+        if (!c_.download.Failure().empty()) throw UpdateFailure(c_.download.Failure());
+
+        c_.view.AppendLog(" Done!");
+        c_.m_cUnzip = std::make_unique<cUnzip>();
+        cUnzip& zip = *c_.m_cUnzip;
+        zip.OverwriteExisting(true);
+        zip.ZipFile(archive);
+        zip.UnzipFolder(programFolder_ + folderPart);
+        const bool unpacked = zip.Unzip();
+        DoEvents();
+        if (!unpacked) {
+            throw UpdateFailure(archive + " could not be unpacked (zip result " +
+                                std::to_string(zip.LastResult()) + ")");
+        }
+        if (!platform::RemoveFile(archive)) throw UpdateFailure("cannot delete " + archive);
+        // Only now is the new version in place.
+        WriteMarker(marker, entry.Version);
+        return false;
+    }
+
+    RunControls c_;
+    std::string programFolder_;
+};
+
+}  // namespace
+
+RunResult RunUpdate(RunControls controls, const std::string& listUrl) {
+    RunResult result;
+    try {
+        Run(controls).Go(listUrl);
+        controls.view.ScrollRTBDown();
+        controls.view.SetUpdateEnabled(true);
+        return result;
+    } catch (const ProgramEnding&) {
+        result.outcome = RunOutcome::Ended;
+        return result;
+    } catch (const std::exception& failure) {
+        result.outcome = RunOutcome::Failed;
+        result.failure = failure.what();
+    }
+    qWarning().noquote() << "Patchwell: update failed:" << QString::fromStdString(result.failure);
+    controls.download.Cancel();
+    platform::ShowMessage("Update Failed, Shutting Down.", platform::MsgButtons::Ok,
+                          "Update Failed", controls.view.MessageOwner());
+    EndProgram();
+    return result;
+}
+
+}  // namespace patchwell

@@ -1,0 +1,134 @@
+#include "updater/window/auto_patcher.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "platform/base/ansi.h"
+#include "platform/base/files.h"
+#include "platform/base/folders.h"
+#include "platform/base/paths.h"
+#include "platform/base/process.h"
+#include "platform/message_box.h"
+#include "updater/connection_check.h"
+#include "updater/markers.h"
+#include "updater/program_end.h"
+
+namespace patchwell {
+
+frmAutoPatcher::frmAutoPatcher(std::string listUrl, QWidget* parent)
+    : QWidget(parent), listUrl_(std::move(listUrl)), download_(*this) {
+    BuildControls();
+    iNet.SetRequestTimeout(60);
+    connect(cmdDone, &QPushButton::clicked, this, &frmAutoPatcher::cmdDone_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmAutoPatcher::cmdCancel_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmAutoPatcher::Command1_Click);
+    connect(Timer1, &QTimer::timeout, &download_, &UpdateDownload::Timer1_Timer);
+    txtMain->installEventFilter(this);
+}
+
+frmAutoPatcher::~frmAutoPatcher() = default;
+
+void frmAutoPatcher::Form_Load() {
+    platform::SetProgramTitle("Patchwell");
+    DownloadInProgress = false;
+    EnsureUpdateFolder();
+    show();
+}
+
+void frmAutoPatcher::EnsureUpdateFolder() {
+    const std::string folder = UpdateFolder();
+    if (!platform::FolderExists(folder)) platform::MakeDirectory(folder);
+}
+
+void frmAutoPatcher::cmdDone_Click() {
+    int16_t flags = 0;
+    if (!IsInternetConnected(flags)) {
+        platform::ShowMessage(
+            "Error: An Active Internet Connection is Required to Update Kestrane INI",
+            platform::MsgButtons::Ok, {}, this);
+        return;
+    }
+    if (running_) return;
+    lbl_Welcome->hide();
+    txtMain->show();
+    txtMain->clear();
+    // One run at a time: a second click inside the waits would run over the same state.
+    cmdDone->setEnabled(false);
+    running_ = true;
+    lastRun_ = RunUpdate({*this, iNet, download_, m_cUnzip}, listUrl_);
+    running_ = false;
+}
+
+void frmAutoPatcher::cmdCancel_Click() {
+    close();
+    EndProgram();
+}
+
+void frmAutoPatcher::Command1_Click() {
+    close();
+    const std::string editor = platform::ProgramFolder() + "\\Kestrane_INI.exe";
+    std::string error;
+    if (!platform::StartProgram(editor, "", &error)) {
+        platform::ShowMessage("Cannot start " + editor + ": " + error);
+    }
+    EndProgram();
+}
+
+void frmAutoPatcher::Form_QueryUnload() {
+    download_.Cancel();
+    iNet.Cancel();
+}
+
+void frmAutoPatcher::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+    // A run waiting inside its loops would go on over a closed window.
+    if (running_) EndProgram();
+}
+
+bool frmAutoPatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtMain && event->type() == QEvent::FocusIn) {
+        cmdCancel->setFocus();  // txtMain_GotFocus
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmAutoPatcher::SetUpdateEnabled(bool enabled) {
+    cmdDone->setEnabled(enabled);
+}
+
+void frmAutoPatcher::SetProgressVisible(bool visible) {
+    ProgressBar1->setVisible(visible);
+}
+void frmAutoPatcher::SetProgressMax(int32_t maximum) {
+    ProgressBar1->setMaximum(maximum);
+}
+int32_t frmAutoPatcher::ProgressMax() const {
+    return ProgressBar1->maximum();
+}
+void frmAutoPatcher::SetProgressValue(int32_t value) {
+    ProgressBar1->setValue(value);
+}
+int32_t frmAutoPatcher::ProgressValue() const {
+    return ProgressBar1->value();
+}
+void frmAutoPatcher::SetTimerEnabled(bool enabled) {
+    if (enabled) {
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+}
+void frmAutoPatcher::SetPercentCaption(const std::string& text) {
+    lblPercent->setText(platform::FromAnsi(text));
+}
+void frmAutoPatcher::SetStatusCaption(const std::string& text) {
+    Label2->setText(platform::FromAnsi(text));
+}
+
+}  // namespace patchwell
