@@ -1,6 +1,7 @@
 #include "updater/update_list.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "platform/base/regional.h"
@@ -39,7 +40,8 @@ bool ReadNumber(const std::string& text, size_t& at, char separator, double& val
         }
     }
     if (!any) return false;
-    value = std::strtod(digits.c_str(), nullptr);
+    // Not strtod: the C locale follows the user's, whose decimal point may not be ".".
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (negative) value = -value;
     return true;
 }
