@@ -21,4 +21,15 @@ struct RowStep {
 void LoadSteps(BindingContext& ctx, std::span<const RowStep> steps);
 void SaveSteps(BindingContext& ctx, std::span<const RowStep> steps);
 
+// The area whose walk is the given steps, in both directions.
+template <const auto& Steps>
+const AreaBinding& AreaOfSteps() {
+    static const AreaBinding area{
+        .rows = {},
+        .beforeLoad = [](BindingContext& ctx) { LoadSteps(ctx, Steps); },
+        .beforeSave = [](BindingContext& ctx) { SaveSteps(ctx, Steps); },
+    };
+    return area;
+}
+
 }  // namespace kestrane

@@ -67,12 +67,7 @@ const std::array<RowStep, 38> kSteps = {{
 }  // namespace
 
 const AreaBinding& HudConsoleArea() {
-    static const AreaBinding area{
-        .rows = {},
-        .beforeLoad = [](BindingContext& ctx) { LoadSteps(ctx, kSteps); },
-        .beforeSave = [](BindingContext& ctx) { SaveSteps(ctx, kSteps); },
-    };
-    return area;
+    return AreaOfSteps<kSteps>();
 }
 
 }  // namespace kestrane

@@ -80,12 +80,7 @@ const std::array<RowStep, 11> kSteps = {{
 }  // namespace
 
 const AreaBinding& PlayerViewArea() {
-    static const AreaBinding area{
-        .rows = {},
-        .beforeLoad = [](BindingContext& ctx) { LoadSteps(ctx, kSteps); },
-        .beforeSave = [](BindingContext& ctx) { SaveSteps(ctx, kSteps); },
-    };
-    return area;
+    return AreaOfSteps<kSteps>();
 }
 
 }  // namespace kestrane
