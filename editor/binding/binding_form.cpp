@@ -21,7 +21,9 @@ void LoadBindingRow(BindingContext& ctx, const BindingRow& row) {
 void SaveBindingRow(BindingContext& ctx, const BindingRow& row) {
     IniStore& user = ctx.state.user;
     for (int box : {row.control.index, row.control.index + 1}) {
-        const auto line = FindBindLine(user, ctx.controls.Text({row.control.name, box}));
+        std::string key = ctx.controls.Text({row.control.name, box});
+        if (key == kCapturingText) key = ctx.state.bindPreviousKey;
+        const auto line = FindBindLine(user, key);
         if (!line) continue;
         // A line that already names the command keeps the file's own spelling of it, so a save
         // with no edits leaves every binding line as it was.

@@ -14,7 +14,11 @@ namespace kestrane {
 // the key table says "i"). The empty name names no line.
 std::optional<size_t> FindBindLine(const IniStore& user, std::string_view keyName);
 
-// Row control: {"tbx_Bind", 2k}; the second box is 2k+1.
+// What a bind box shows while it waits for a key.
+inline constexpr std::string_view kCapturingText = "???";
+
+// Row control: {"tbx_Bind", 2k}; the second box is 2k+1. A box still waiting for a key saves
+// the key it showed before, whose line the capture had already emptied.
 void LoadBindingRow(BindingContext& ctx, const BindingRow& row);
 void SaveBindingRow(BindingContext& ctx, const BindingRow& row);
 

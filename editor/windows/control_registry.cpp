@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
+#include <limits>
 
 #include "editor/windows/picture_box.h"
 #include "editor/windows/rich_text_box.h"
@@ -15,14 +16,22 @@ namespace kestrane {
 
 void ControlRegistry::Add(std::string_view name, int index, QWidget* widget) {
     widgets_[{std::string(name), index}] = widget;
+    // A line edit keeps 32,767 characters unless told otherwise; a value from the file may be
+    // longer, and a save must write it back whole.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
+        combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    }
 }
 
 QWidget* ControlRegistry::Find(ControlRef control) const {
-    const auto it = widgets_.find(std::pair<std::string, int>{std::string(control.name), control.index});
+    const auto it =
+        widgets_.find(std::pair<std::string, int>{std::string(control.name), control.index});
     if (it == widgets_.end()) {
         // A row naming a control the window lacks is a programming error: say which.
-        std::fprintf(stderr, "Kestrane: no control %.*s(%d)\n", static_cast<int>(control.name.size()),
-                     control.name.data(), control.index);
+        std::fprintf(stderr, "Kestrane: no control %.*s(%d)\n",
+                     static_cast<int>(control.name.size()), control.name.data(), control.index);
         return nullptr;
     }
     return it->second;
@@ -79,7 +88,8 @@ void ControlRegistry::SetPicture(ControlRef control, const std::string& windowsP
     auto* box = Get<PictureBox>(control);
     if (!box) return;
     QPixmap picture;
-    if (!windowsPath.empty()) picture.load(QString::fromStdString(platform::ToHostPath(windowsPath)));
+    if (!windowsPath.empty())
+        picture.load(QString::fromStdString(platform::ToHostPath(windowsPath)));
     box->SetPicture(picture);  // a missing file leaves the box empty
 }
 

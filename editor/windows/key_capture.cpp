@@ -8,7 +8,7 @@
 namespace kestrane {
 namespace {
 
-constexpr const char* kCapturing = "???";
+constexpr std::string_view kCapturing = kCapturingText;
 
 void BindAndClear(int index, int code, BindBoxes& binds) {
     Bind(static_cast<std::int16_t>(index), static_cast<std::int16_t>(code), binds);
@@ -30,7 +30,7 @@ void tbx_Bind_GotFocus(int index, BindBoxes& binds) {
     }
     binds.SetFontSize(index, kBindBoxCaptureFontSize);
     binds.SetColours(index, kBindBoxCaptureBack, kBindBoxCaptureText);
-    binds.SetText(index, kCapturing);
+    binds.SetText(index, std::string(kCapturing));
 }
 
 void tbx_Bind_KeyUp(int index, int keyCode, BindBoxes& binds) {

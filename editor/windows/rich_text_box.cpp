@@ -36,9 +36,20 @@ RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
+// The document's text with its no-break spaces (which toPlainText turns into blanks) and one
+// "\n" between blocks.
+QString RichTextBox::ShownText() const {
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, '\n');
+    text.replace(QChar::LineSeparator, '\n');
+    return text;
+}
+
 std::string RichTextBox::Text() const {
     if (pending_) return *pending_;
-    QString text = toPlainText();
+    QString text = ShownText();
+    // Unedited text comes back as the bytes it came from, lone CR and LF included.
+    if (text == shown_) return loaded_;
     text.replace('\n', "\r\n");
     return platform::ToAnsi(text);
 }
@@ -51,9 +62,11 @@ void RichTextBox::SetText(const std::string& bytes) {
 void RichTextBox::EnsureDocument() {
     if (!pending_) return;
     QString text = platform::FromAnsi(*pending_);
+    loaded_ = std::move(*pending_);
     pending_.reset();
     text.replace("\r\n", "\n");
     setPlainText(text);
+    shown_ = ShownText();
 }
 
 void RichTextBox::showEvent(QShowEvent* event) {
@@ -67,11 +80,16 @@ void RichTextBox::AppendText(const std::string& bytes) {
         if (isVisible()) EnsureDocument();
         return;
     }
+    const bool unedited = ShownText() == shown_;
     QString text = platform::FromAnsi(bytes);
     text.replace("\r\n", "\n");
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);
+    if (unedited) {
+        loaded_ += bytes;
+        shown_ = ShownText();
+    }
 }
 
 int RichTextBox::SelStart() const {

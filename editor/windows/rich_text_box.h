@@ -41,6 +41,11 @@ class RichTextBox : public QPlainTextEdit {
     // A whole game file takes tens of milliseconds to lay out; a hidden box keeps its bytes
     // until it is first shown or its document is needed.
     std::optional<std::string> pending_;
+    // The bytes last set and the text the document showed for them.
+    std::string loaded_;
+    QString shown_;
+
+    QString ShownText() const;
 };
 
 }  // namespace kestrane

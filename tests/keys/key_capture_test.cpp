@@ -180,6 +180,16 @@ TEST_F(BindWindowTest, LeavingACapturingBoxRestoresItsKey) {
     EXPECT_EQ(SystemFile("User.ini"), std::string(test::kBindUserIni) + "\r\n");
 }
 
+// A menu taken while a box waits leaves it waiting; a save then keeps the key it showed.
+TEST_F(BindWindowTest, ASaveWhileABoxWaitsKeepsItsKey) {
+    Open();
+    Click(kJumpBox);
+    ASSERT_EQ(Text(kJumpBox), "???");
+    ASSERT_EQ(StoreValue("Space"), "");
+    Trigger("frmFileSave");
+    EXPECT_EQ(SavedLine("Space"), "Space=Jump");
+}
+
 // A key held down before the capture began binds nothing when it comes up.
 TEST_F(BindWindowTest, OnlyAKeyPressedDuringTheCaptureIsBound) {
     Open();

@@ -44,7 +44,8 @@ bool Normalised(const std::string& was, const std::string& now) {
     // The team choice knows red ("0") and not red ("1"), so the game's 255 (no team) comes
     // back as "1".
     if (was.substr(0, a) == "team") return w == (v == "0" ? "0" : "1");
-    if (EqualsNoCase(v, w) || v.starts_with(w)) return true;
+    // TextLeft and Number4 rows keep at most five leading characters.
+    if (EqualsNoCase(v, w) || (v.starts_with(w) && w.size() <= 5)) return true;
     return !w.empty() && LeadingNumber(v) == LeadingNumber(w);
 }
 

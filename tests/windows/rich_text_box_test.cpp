@@ -20,6 +20,29 @@ TEST(RichTextBox, TextKeepsCrLfAndAnsiBytes) {
     EXPECT_EQ(box.Text(), "[Engine.Input]\r\nName=Caf\xe9\r\nX=1");
 }
 
+TEST(RichTextBox, UneditedTextKeepsEveryByteAndEditsKeepNoBreakSpaces) {
+    RichTextBox box;
+    const std::string bytes =
+        "Aliases[0]=(Command=\"say a\xa0"
+        "b\")\r\nAliases[1]=(Command=\"c\nd\rx\")\r\n";
+    box.SetText(bytes);
+    box.show();  // laid out into the document
+    EXPECT_EQ(box.Text(), bytes);
+    box.AppendText("Aliases[2]=e");
+    EXPECT_EQ(box.Text(), bytes + "Aliases[2]=e");
+
+    box.SetText(
+        "x=a\xa0"
+        "b");
+    box.show();
+    QTextCursor end(box.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText("!");
+    EXPECT_EQ(box.Text(),
+              "x=a\xa0"
+              "b!");
+}
+
 TEST(RichTextBox, SelectionCountsLineEndsAsTwo) {
     RichTextBox box;
     box.SetText("ab\r\ncd");

@@ -159,6 +159,19 @@ TEST_F(EditorTest, PlayAndUpdateAskToSave) {
     }
 }
 
+TEST_F(EditorTest, ValuesLongerThanALineEditsDefaultSurviveASave) {
+    const std::string name(70000, 'n');
+    const std::string character = "C" + std::string(40000, 'c');
+    Install("[Engine.Input]\r\nSpace=Jump\r\n[DefaultPlayer]\r\nName=" + name +
+            "\r\nCharacter=" + character + "\r\nStatsUsername=" + name + "\r\n");
+    ASSERT_TRUE(Start());
+    Trigger("frmFileSave");
+    const std::string saved = SystemFile("User.ini");
+    EXPECT_NE(saved.find("\r\nName=" + name + "\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("\r\nCharacter=" + character + "\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("\r\nStatsUsername=" + name + "\r\n"), std::string::npos);
+}
+
 TEST_F(EditorTest, ExitWritesNothing) {
     Install();
     ASSERT_TRUE(Start());
