@@ -33,6 +33,8 @@ QNetworkReply* InternetTransfer::Start(const std::string& url) {
     lastError_.clear();
     body_.clear();
     bodyOffset_ = 0;
+    cancelled_ = false;
+    tooLarge_ = false;
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
     if (!address.isValid() || address.scheme().isEmpty() || address.host().isEmpty()) {
         lastError_ = "the address " + url + " is not valid";
@@ -45,12 +47,25 @@ QNetworkReply* InternetTransfer::Start(const std::string& url) {
     if (timeout.count() > 0) request.setTransferTimeout(static_cast<int>(timeout.count()));
     // Byte counts must compare with what the server announces.
     request.setRawHeader("Accept-Encoding", "identity");
-    return manager_->get(request);
+    QNetworkReply* reply = manager_->get(request);
+    connect(reply, &QNetworkReply::downloadProgress, this,
+            [this, reply](qint64 received, qint64 total) {
+                if (received > kMaxBodyBytes || total > kMaxBodyBytes) {
+                    tooLarge_ = true;
+                    reply->abort();
+                }
+            });
+    return reply;
 }
 
 bool InternetTransfer::Collect(QNetworkReply* reply) {
     const std::string url = Text(reply->url().toString());
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (tooLarge_) {
+        lastError_ =
+            url + " answered with more than " + std::to_string(kMaxBodyBytes >> 20) + " MB";
+        return false;
+    }
     if (reply->error() == QNetworkReply::OperationCanceledError) {
         lastError_ = "no answer from " + url + " in time";
         return false;
@@ -145,6 +160,7 @@ void InternetTransfer::Cancel() {
     }
     body_.clear();
     bodyOffset_ = 0;
+    cancelled_ = true;
 }
 
 }  // namespace platform

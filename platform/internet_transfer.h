@@ -46,6 +46,11 @@ class InternetTransfer : public QObject {
 
     // Stops any transfer without an event and drops the body.
     void Cancel();
+    // Whether Cancel ran since the last transfer started: a body read then is not whole.
+    bool Cancelled() const { return cancelled_; }
+
+    // Bodies larger than this fail instead of filling memory (an address that went wrong).
+    static constexpr qint64 kMaxBodyBytes = 512LL * 1024 * 1024;
 
     // Why the last transfer failed, naming the address.
     const std::string& LastError() const { return lastError_; }
@@ -65,6 +70,8 @@ class InternetTransfer : public QObject {
     qsizetype bodyOffset_ = 0;
     int32_t timeoutSeconds_ = 60;
     std::string lastError_;
+    bool cancelled_ = false;
+    bool tooLarge_ = false;
 };
 
 // Tests wait shorter than a player would: a non-zero value replaces every request time-out.

@@ -75,6 +75,12 @@ void UpdateDownload::Inet1_StateChanged(int16_t State) {
         const int32_t value = ProgressValue(BufferUpperBound(), display_.ProgressMax());
         if (value != display_.ProgressValue()) display_.SetProgressValue(value);
     }
+    // A transfer cancelled while its body was read (the window closing) leaves no file.
+    if (Inet1.Cancelled()) {
+        failure_ = "the download of " + DownloadDest + " was cancelled";
+        Finish();
+        return;
+    }
     // The file appears whole or not at all; an existing file is replaced, never overlaid.
     std::string error;
     if (!platform::WriteBytesAtomic(DownloadDest, DownloadBuffer, &error)) {

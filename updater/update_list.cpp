@@ -41,7 +41,9 @@ bool ReadNumber(const std::string& text, size_t& at, char separator, double& val
     }
     if (!any) return false;
     // Not strtod: the C locale follows the user's, whose decimal point may not be ".".
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc()) {
+        value = HUGE_VAL;  // too many digits: larger than anything the list can hold
+    }
     if (negative) value = -value;
     return true;
 }
@@ -111,7 +113,8 @@ UpdateList ParseUpdateList(const std::string& reply) {
     const size_t last = list.pieces.size() - 1;
     if (last == 0) throw UpdateFailure("the update list has no line end");
     const double count = RoundHalfEven(LeadingNumber(list.pieces[0]));
-    if (count < 0 || count > static_cast<double>(last)) {
+    // The count is a 16-bit number: more news than that cannot be told.
+    if (count < 0 || count > static_cast<double>(last) || count > 32767) {
         throw UpdateFailure("the update list's news count " + list.pieces[0] + " does not fit it");
     }
     list.newsCount = static_cast<int16_t>(count);

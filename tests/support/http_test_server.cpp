@@ -1,5 +1,9 @@
 #include "tests/support/http_test_server.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <QMetaObject>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -89,10 +93,20 @@ std::string HttpTestServer::Url(const QString& path) const {
 }
 
 std::string HttpTestServer::RefusingUrl(const QString& path) {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const uint16_t port = probe.serverPort();
-    probe.close();
+    // A port bound but never listened on refuses every connection, and stays ours for the
+    // whole run, so no other test's server can take it meanwhile.
+    static const uint16_t port = [] {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+            qFatal("cannot reserve a refusing port");
+        }
+        return ntohs(address.sin_port);
+    }();
     return "http://127.0.0.1:" + std::to_string(port) + path.toStdString();
 }
 

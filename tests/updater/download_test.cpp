@@ -71,6 +71,7 @@ TEST(InternetTransferTest, OpenUrlTakesOnlyCompleteSuccessfulReplies) {
     server.Serve("/ok", {200, "hello\r\n"});
     server.Serve("/short", {200, "0123", 100});
     server.Serve("/silent", {200, "", -1, true});
+    server.Serve("/huge", {200, "0123", platform::InternetTransfer::kMaxBodyBytes + 1});
     platform::InternetTransfer inet;
     std::string body;
     EXPECT_TRUE(inet.OpenURL(server.Url("/ok"), body));
@@ -84,6 +85,7 @@ TEST(InternetTransferTest, OpenUrlTakesOnlyCompleteSuccessfulReplies) {
         {server.Url("/short"), "4 of 100"},
         {HttpTestServer::RefusingUrl("/x"), "refused"},
         {server.Url("/silent"), "in time"},
+        {server.Url("/huge"), "more than 512 MB"},
         {"not an address", "not valid"},
     };
     for (const Case& c : failing) {

@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <optional>
 
 #include "platform/base/process.h"
 #include "platform/base/regional.h"
@@ -284,6 +285,29 @@ TEST_F(PatcherWindowTest, ExitDuringARunEndsItAtOnce) {
     EXPECT_GE(ended_, 1);
     EXPECT_TRUE(responder_.Messages().empty());
     EXPECT_EQ(server_.Requests("/Pack.zip"), 0);
+}
+
+TEST_F(PatcherWindowTest, LaunchDuringARunStartsTheEditorBeforeTheEnd) {
+    SetDelaySecondForTest(std::chrono::milliseconds(200));
+    List("1\r\nNews\r\n" + Entry() + "\r\n");
+    std::vector<platform::Launch> launches;
+    platform::RecordLaunchesForTest(&launches);
+    // The real end leaves the process at once: the editor must have been started by then.
+    std::optional<size_t> launchedAtEnd;
+    SetEndProgramHandlerForTest([&] {
+        if (!launchedAtEnd) launchedAtEnd = launches.size();
+        ++ended_;
+    });
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    QTimer::singleShot(50, [&] { QTest::mouseClick(window.Command1, Qt::LeftButton); });
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+    platform::RecordLaunchesForTest(nullptr);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].program, "C:\\Kestrane\\Kestrane_INI.exe");
+    EXPECT_EQ(launchedAtEnd, 1u);
+    EXPECT_EQ(window.LastRun().outcome, RunOutcome::Ended);
+    EXPECT_FALSE(Exists("update/PackMarker"));
 }
 
 TEST_F(PatcherWindowTest, LaunchStartsTheEditorAndEnds) {

@@ -79,6 +79,11 @@ TEST(UpdateListTest, MalformedListsFail) {
     for (const char* text : lists) {
         EXPECT_THROW(ParseUpdateList(text), UpdateFailure) << text;
     }
+    // News counts beyond 16 bits, or beyond any number, fail rather than wrap.
+    std::string many = "40000\r\n";
+    for (int i = 0; i <= 40000; ++i) many += "news\r\n";
+    EXPECT_THROW(ParseUpdateList(many), UpdateFailure);
+    EXPECT_THROW(ParseUpdateList(std::string(400, '9') + "\r\nx\r\n"), UpdateFailure);
 }
 
 TEST(UpdateListTest, SizeIsAWholeNumberOfKilobytes) {

@@ -69,6 +69,7 @@ void frmAutoPatcher::cmdCancel_Click() {
 }
 
 void frmAutoPatcher::Command1_Click() {
+    launching_ = true;  // a run under way ends here, after the editor has been started
     close();
     const std::string editor = platform::ProgramFolder() + "\\Kestrane_INI.exe";
     std::string error;
@@ -87,7 +88,7 @@ void frmAutoPatcher::closeEvent(QCloseEvent* event) {
     Form_QueryUnload();
     event->accept();
     // A run waiting inside its loops would go on over a closed window.
-    if (running_) EndProgram();
+    if (running_ && !launching_) EndProgram();
 }
 
 bool frmAutoPatcher::eventFilter(QObject* watched, QEvent* event) {

@@ -80,6 +80,7 @@ class frmAutoPatcher : public QWidget, public PatcherView {
     std::string listUrl_;
     UpdateDownload download_;
     bool running_ = false;
+    bool launching_ = false;
     RunResult lastRun_;
 };
 
