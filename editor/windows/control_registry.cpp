@@ -56,10 +56,13 @@ std::string ControlRegistry::Text(ControlRef control) const {
 
 void ControlRegistry::SetText(ControlRef control, const std::string& text) {
     QWidget* w = Find(control);
+    // Setting the text a box already shows changes nothing and raises no change event.
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        edit->setText(platform::FromAnsi(text));
+        const QString shown = platform::FromAnsi(text);
+        if (edit->text() != shown) edit->setText(shown);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        combo->setCurrentText(platform::FromAnsi(text));
+        const QString shown = platform::FromAnsi(text);
+        if (combo->currentText() != shown) combo->setCurrentText(shown);
     } else if (auto* rich = qobject_cast<RichTextBox*>(w)) {
         rich->SetText(text);
     }

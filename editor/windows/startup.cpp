@@ -1,5 +1,6 @@
 #include "editor/windows/startup.h"
 
+#include <QCoreApplication>
 #include <QTabWidget>
 
 #include "editor/binding/settings_walks.h"
@@ -130,6 +131,8 @@ bool Main() {
     }
     frmSplash& splash = Splash();
     splash.ShowSplash();
+    // On screen now, while the main window is made and loads behind it.
+    QCoreApplication::processEvents();
     const std::string music = GetVal(State().kestrane, "Music");
 
     INI& window = MainWindow();
