@@ -29,9 +29,8 @@ constexpr std::optional<double> kNone;
 // Any numeric text stays, negative ones too; only the steppers stop at 0 and 2.
 constexpr FieldRow kCrosshairScale{"Cross Hair Scale", FieldRule{}, Steps(0.2, 2, 0)};
 
-}  // namespace
-
-const std::array<FieldRow, 28> kCommFields = {{
+// tbx_Comm(0..11): voices, HUD, console and network.
+constexpr std::array<FieldRow, 12> kMessageFields = {{
     {"Text To Speach Vol", Bounds(0, 9), Steps(1, 9, 0)},
     {"Announcer Volume", Bounds(0, 9), Steps(1, 9, 0)},
     {"Announcer Level", Bounds(0, 9), Steps(1, 9, 0)},
@@ -44,23 +43,20 @@ const std::array<FieldRow, 28> kCommFields = {{
     {"Ping Threshold", Bounds(0), Steps(100, kNone, 0)},
     {"Internet Speed", Bounds(0), Steps(1000, kNone, 0)},
     {"Lan Speed", Bounds(0), Steps(1000, kNone, 0)},
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
-    kCrosshairScale,
 }};
+
+// tbx_Comm(12..27) are the sixteen crosshair scales.
+constexpr std::array<FieldRow, 28> CommFields() {
+    std::array<FieldRow, 28> all{};
+    for (size_t i = 0; i < all.size(); ++i) {
+        all[i] = i < kMessageFields.size() ? kMessageFields[i] : kCrosshairScale;
+    }
+    return all;
+}
+
+}  // namespace
+
+const std::array<FieldRow, 28> kCommFields = CommFields();
 
 // No own cap or floor: the change rule stops the steppers.
 const std::array<ViewFieldRow, 3> kViewFields = {{
