@@ -82,8 +82,8 @@ void BM_ReadAndSplit(benchmark::State& state) {
     OnDisk disk(s.text);
     for (auto _ : state) {
         auto text = kestrane::ReadFile(disk.path);
-        auto lines = kestrane::SplitCrLf(*text);
-        benchmark::DoNotOptimize(lines.data());
+        auto lines = kestrane::SplitLines(*text);
+        benchmark::DoNotOptimize(lines.lines.data());
     }
     state.SetLabel(s.name);
 }

@@ -4,6 +4,7 @@
 
 #include "editor/binding/binding_form.h"
 #include "editor/binding/key_searches.h"
+#include "editor/binding/untouched.h"
 #include "editor/store/colour_text.h"
 #include "editor/store/leading_number.h"
 
@@ -29,10 +30,12 @@ void LoadRow(BindingContext& ctx, const BindingRow& row) {
         row.section.empty() ? GetVal(store, row.key) : GetVal2(store, row.key, row.section);
     if (IsCheckForm(row.form)) {
         ctx.controls.SetValue(row.control, LoadCheck(row.form, value));
+        NoteLoaded(ctx, row.control);
         return;
     }
     if (row.form == Form::Colour) {
         const int set = row.control.index;
+        for (std::string_view box : {kRed, kGreen, kBlue}) NoteLoaded(ctx, {box, set});
         GetRGB(ctx.state.rgbParts, value);
         ctx.controls.SetText({kRed, set}, std::to_string(ctx.state.rgbParts[0]));
         ctx.controls.SetText({kGreen, set}, std::to_string(ctx.state.rgbParts[1]));
@@ -44,6 +47,7 @@ void LoadRow(BindingContext& ctx, const BindingRow& row) {
         return;
     }
     ctx.controls.SetText(row.control, LoadText(row.form, value, row.n));
+    NoteLoaded(ctx, row.control);
 }
 
 void SaveRow(BindingContext& ctx, const BindingRow& row) {
@@ -53,14 +57,16 @@ void SaveRow(BindingContext& ctx, const BindingRow& row) {
                                           : FindKeyInSection(store, row.key, row.section);
     if (!line) return;
     if (IsCheckForm(row.form)) {
-        store.SetValue(*line, SaveCheck(row.form, ctx.controls.Value(row.control)));
+        StoreUnlessUntouched(ctx, store, *line, {row.control},
+                             SaveCheck(row.form, ctx.controls.Value(row.control)));
     } else if (row.form == Form::Colour) {
         const int set = row.control.index;
-        store.SetValue(*line, ColourText(ctx.controls.Text({kRed, set}),
-                                         ctx.controls.Text({kGreen, set}),
-                                         ctx.controls.Text({kBlue, set})));
+        const ControlRef red{kRed, set}, green{kGreen, set}, blue{kBlue, set};
+        StoreUnlessUntouched(
+            ctx, store, *line, {red, green, blue},
+            ColourText(ctx.controls.Text(red), ctx.controls.Text(green), ctx.controls.Text(blue)));
     } else {
-        store.SetValue(*line, ctx.controls.Text(row.control));
+        StoreUnlessUntouched(ctx, store, *line, {row.control}, ctx.controls.Text(row.control));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "editor/binding/row_steps.h"
 
+#include "editor/binding/untouched.h"
+
 namespace kestrane {
 
 void LoadSteps(BindingContext& ctx, std::span<const RowStep> steps) {
@@ -7,6 +9,7 @@ void LoadSteps(BindingContext& ctx, std::span<const RowStep> steps) {
         if (step.walks == Walks::SaveOnly) continue;
         if (step.load) {
             step.load(ctx);
+            NoteLoaded(ctx, step.row.control);
         } else {
             LoadRow(ctx, step.row);
         }

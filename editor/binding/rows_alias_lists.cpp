@@ -1,6 +1,7 @@
 #include <array>
 
 #include "editor/binding/areas.h"
+#include "editor/binding/untouched.h"
 #include "editor/store/text_compare.h"
 
 namespace kestrane {
@@ -41,6 +42,8 @@ void LoadAliasLists(BindingContext& ctx) {
     }
     ctx.controls.SetText({"RTB_TextToSpeechAlias"}, speech);
     ctx.controls.SetText({"RTB_Aliases"}, aliases);
+    NoteLoaded(ctx, {"RTB_TextToSpeechAlias"});
+    NoteLoaded(ctx, {"RTB_Aliases"});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "editor/binding/areas.h"
 #include "editor/binding/key_searches.h"
 #include "editor/binding/row_steps.h"
+#include "editor/binding/untouched.h"
 #include "editor/store/character_names.h"
 #include "editor/store/text_compare.h"
 
@@ -44,11 +45,17 @@ void LoadTeam(BindingContext& ctx) {
     const bool red = EqualsNoCase(GetVal(ctx.state.user, "team"), "0");
     ctx.controls.SetValue({"rb_Red"}, red ? 1 : 0);
     ctx.controls.SetValue({"rb_Blue"}, red ? 0 : 1);
+    NoteLoaded(ctx, {"rb_Red"});
+    NoteLoaded(ctx, {"rb_Blue"});
 }
 
+// The game's "no team" (255) shows as blue and stays 255 until the player picks a team.
 void SaveTeam(BindingContext& ctx) {
-    StoreAt(ctx.state.user, FindKey(ctx.state.user, "team"),
-            ctx.controls.Value({"rb_Red"}) == 1 ? "0" : "1");
+    IniStore& user = ctx.state.user;
+    const auto line = FindKey(user, "team");
+    if (!line) return;
+    StoreUnlessUntouched(ctx, user, *line, {{"rb_Red"}, {"rb_Blue"}},
+                         ctx.controls.Value({"rb_Red"}) == 1 ? "0" : "1");
 }
 
 void LoadUnlockedCharacters(BindingContext& ctx) {

@@ -1,6 +1,7 @@
 #include "editor/binding/settings_walks.h"
 
 #include "editor/binding/areas.h"
+#include "editor/binding/untouched.h"
 #include "editor/store/bind_boxes.h"
 
 namespace kestrane {
@@ -27,6 +28,7 @@ std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
     auto utText = ReadFile(ctx.state.iniFolder + "UT2004.ini", &error);
     if (!utText) return error;
 
+    ForgetShownAtLoad(ctx);
     ctx.state.user.Load(*userText);
     ctx.state.ut2004.Load(*utText);
 
@@ -40,6 +42,7 @@ std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
 
     for (AreaGetter area : kLoadOrder) RunLoad(ctx, area());
     if (ctx.binds) DelKey(*ctx.binds);
+    TakeShownAtLoad(ctx);
     return std::nullopt;
 }
 
@@ -54,6 +57,8 @@ UserIniExtras UserIniExtrasOf(BindingContext& ctx) {
     extras.noToolTips = ctx.controls.Value({"c_Hud", 9}) == 1;
     extras.ttsAliasText = ctx.controls.Text({"RTB_TextToSpeechAlias"});
     extras.aliasText = ctx.controls.Text({"RTB_Aliases"});
+    extras.ttsAliasUntouched = Untouched(ctx, {"RTB_TextToSpeechAlias"});
+    extras.aliasUntouched = Untouched(ctx, {"RTB_Aliases"});
     return extras;
 }
 

@@ -14,10 +14,11 @@ GameSectionFlags& GameSections() {
 
 GameSectionFlags FindGameTypeSections(const IniStore& ut2004) {
     // The store holds only the rows of the file it read last, so a header left over from an
-    // earlier, longer file cannot count as present.
+    // earlier, longer file cannot count as present. The game reads section names in any letter
+    // case, so a header in another case is the player's own section.
     GameSectionFlags flags;
     for (const GameSectionDefaults& section : GameSectionTable()) {
-        flags.*section.present = ut2004.FindKeyExact(section.header).has_value();
+        flags.*section.present = ut2004.FindKey(section.header).has_value();
     }
     return flags;
 }
@@ -28,16 +29,21 @@ void FindGameTypeSections() {
 
 std::string UT2004IniTextWithGameDefaults(const IniStore& ut2004, const GameSectionFlags& flags) {
     std::string text = WriteIniText(ut2004);
+    const std::string_view end = LineEndText(ut2004.FileLineEnd());
+    // A last line without a line end gets one before the sections come.
+    if (!text.empty() && text.back() != '\n') text += end;
     for (const GameSectionDefaults& section : GameSectionTable()) {
         if (flags.*section.present) continue;
-        text += "\r\n\r\n";
+        text += end;
+        text += end;
         text += section.header;
-        text += "\r\n";
+        text += end;
         for (std::string_view line : section.lines) {
             text += line;
-            text += "\r\n";
+            text += end;
         }
-        text += "\r\n\r\n";
+        text += end;
+        text += end;
     }
     return text;
 }

@@ -6,20 +6,55 @@
 
 namespace kestrane {
 
-std::vector<std::string> SplitCrLf(std::string_view text) {
-    std::vector<std::string> lines;
-    if (text.empty()) return lines;
+std::string_view LineEndText(LineEnd end) {
+    switch (end) {
+        case LineEnd::Lf:
+            return "\n";
+        case LineEnd::CrLf:
+            return "\r\n";
+        case LineEnd::None:
+            break;
+    }
+    return {};
+}
+
+SplitText SplitLines(std::string_view text) {
+    SplitText split;
+    if (text.empty()) return split;
     size_t start = 0;
     for (;;) {
-        const size_t pos = text.find("\r\n", start);
-        if (pos == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
+        const size_t lf = text.find('\n', start);
+        if (lf == std::string_view::npos) {
+            split.lines.emplace_back(text.substr(start));
+            split.ends.push_back(LineEnd::None);
             break;
         }
-        lines.emplace_back(text.substr(start, pos - start));
-        start = pos + 2;
+        const bool cr = lf > start && text[lf - 1] == '\r';
+        split.lines.emplace_back(text.substr(start, lf - start - (cr ? 1 : 0)));
+        split.ends.push_back(cr ? LineEnd::CrLf : LineEnd::Lf);
+        start = lf + 1;
     }
-    return lines;
+    return split;
+}
+
+void IniStore::SplitLines() {
+    SplitText split = kestrane::SplitLines(text_);
+    lines_ = std::move(split.lines);
+    ends_ = std::move(split.ends);
+    size_t lf = 0;
+    size_t crlf = 0;
+    for (LineEnd end : ends_) {
+        lf += end == LineEnd::Lf ? 1 : 0;
+        crlf += end == LineEnd::CrLf ? 1 : 0;
+    }
+    fileEnd_ = lf > crlf ? LineEnd::Lf : LineEnd::CrLf;
+}
+
+std::string_view IniStore::LoadedValue(size_t row) const {
+    const std::string& line = lines_[row];
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos) return {};
+    return std::string_view(line).substr(eq + 1);
 }
 
 void IniStore::Parse() {
@@ -56,7 +91,9 @@ void IniStore::Load(std::string text) {
     Parse();
 }
 
-void IniStore::Clear() { Load({}); }
+void IniStore::Clear() {
+    Load({});
+}
 
 void IniStore::SetValue(size_t row, std::string value) {
     if (values_[row] == value) return;
@@ -73,9 +110,17 @@ void IniStore::SetKey(size_t row, std::string key) {
 size_t IniStore::AppendLine(std::string key, std::string value) {
     // A file that ends in a line end keeps its last, empty line last.
     size_t row = keys_.size();
-    if (row > 0 && kinds_[row - 1] == RowKind::Blank) --row;
+    LineEnd end = fileEnd_;
+    if (row > 0 && kinds_[row - 1] == RowKind::Blank) {
+        --row;
+    } else if (row > 0 && ends_[row - 1] == LineEnd::None) {
+        // The last line had no line end: it takes one, and the new line ends the file as it did.
+        ends_[row - 1] = fileEnd_;
+        end = LineEnd::None;
+    }
     const auto at = static_cast<std::ptrdiff_t>(row);
     lines_.insert(lines_.begin() + at, key + "=" + value);
+    ends_.insert(ends_.begin() + at, end);
     keys_.insert(keys_.begin() + at, std::move(key));
     values_.insert(values_.begin() + at, std::move(value));
     kinds_.insert(kinds_.begin() + at, RowKind::KeyLine);

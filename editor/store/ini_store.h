@@ -1,5 +1,6 @@
-// One configuration file in memory: its whole text, its lines split at CR LF, and a key and a
-// value per line. Lookups go through indexes built from the rows, never a scan per call.
+// One configuration file in memory: its whole text, its lines with the line end each was read
+// with, and a key and a value per line. Lookups go through indexes built from the rows, never a
+// scan per call.
 #pragma once
 
 #include <cstddef>
@@ -19,15 +20,26 @@ enum class RowKind : std::uint8_t {
     Odd,      // neither: no "=" and not a header; written back exactly as read
 };
 
-// Splits at every CR LF pair; a lone CR or LF stays inside its line. A text ending in CR LF
-// gives a last empty line; an empty text gives no lines.
-std::vector<std::string> SplitCrLf(std::string_view text);
+// How a line ended in the file: a line written back keeps it, so an LF-only file stays LF-only
+// and a lone LF inside a CR LF file stays a lone LF.
+enum class LineEnd : std::uint8_t { None, Lf, CrLf };
+
+std::string_view LineEndText(LineEnd end);
+
+struct SplitText {
+    std::vector<std::string> lines;
+    std::vector<LineEnd> ends;
+};
+
+// Every LF ends a line, with or without a CR before it; a lone CR stays inside its line. A text
+// ending in a line end gives a last empty line (ending in None); an empty text gives no lines.
+SplitText SplitLines(std::string_view text);
 
 class IniStore {
-public:
+  public:
     // A load is three steps: the text, the split, the parse.
     void SetText(std::string text) { text_ = std::move(text); }
-    void SplitLines() { lines_ = SplitCrLf(text_); }
+    void SplitLines();
     void Parse();
     void Load(std::string text);
     void Clear();
@@ -35,13 +47,20 @@ public:
     const std::string& Text() const { return text_; }
     const std::vector<std::string>& Lines() const { return lines_; }
     size_t RowCount() const { return keys_.size(); }
+    LineEnd End(size_t row) const { return ends_[row]; }
+    // The line end most lines of the file use (CR LF when none has one): lines the editor adds
+    // take it.
+    LineEnd FileLineEnd() const { return fileEnd_; }
+    // The value part of the row's line as it was read (empty for a line without "=").
+    std::string_view LoadedValue(size_t row) const;
 
     const std::string& Key(size_t row) const { return keys_[row]; }
     const std::string& Value(size_t row) const { return values_[row]; }
     RowKind Kind(size_t row) const { return kinds_[row]; }
     void SetValue(size_t row, std::string value);
     void SetKey(size_t row, std::string key);
-    // Adds "key=value" as a new last line (before a final empty line). Rows after it move.
+    // Adds "key=value" as a new last line (before a final empty line), ending in the file's
+    // line end. Rows after it move.
     size_t AppendLine(std::string key, std::string value);
 
     // First row whose key equals `key` ignoring case, at or after `from`.
@@ -53,7 +72,7 @@ public:
     // The n-th (0-based) row whose value equals `value` ignoring case.
     std::optional<size_t> FindValue(std::string_view value, size_t nth = 0) const;
 
-private:
+  private:
     using RowIndex = std::unordered_map<std::string, std::vector<size_t>>;
     void InvalidateKeys() const { keysIndexed_ = false; }
     void IndexKeys() const;
@@ -63,6 +82,8 @@ private:
 
     std::string text_;
     std::vector<std::string> lines_;
+    std::vector<LineEnd> ends_;
+    LineEnd fileEnd_ = LineEnd::CrLf;
     std::vector<std::string> keys_;
     std::vector<std::string> values_;
     std::vector<RowKind> kinds_;

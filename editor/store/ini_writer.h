@@ -1,5 +1,5 @@
-// Rebuilds a file's text from its rows, line for line. Runs of blank lines collapse to one;
-// every line ends in CR LF.
+// Rebuilds a file's text from its rows, line for line, each with the line end it was read with.
+// Runs of blank lines collapse to one.
 #pragma once
 
 #include <string>
@@ -15,6 +15,9 @@ struct UserIniExtras {
     bool noToolTips = false;        // c_Hud(9)
     std::string ttsAliasText;       // RTB_TextToSpeechAlias, CR LF between lines
     std::string aliasText;          // RTB_Aliases, CR LF between lines
+    // A box that still shows what the load put there leaves its lines as they were read.
+    bool ttsAliasUntouched = false;
+    bool aliasUntouched = false;
 };
 
 // The line writer alone (UT2004.ini, Kestrane.ini).

@@ -4,7 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "editor/store/ini_store.h"
 
@@ -43,6 +46,14 @@ struct ProgramState {
     std::array<std::int16_t, 3> rgbParts{};  // red, green, blue
     std::array<std::string, 17> weaponNames;
     std::array<std::string, 17> weaponPriorityValues;
+
+    // What each bound control showed when the last load ended, by name and index: a save writes
+    // a row whose controls still show it with the file's own text.
+    struct Shown {
+        std::string text;
+        int value = 0;
+    };
+    std::map<std::pair<std::string, int>, Shown, std::less<>> shownAtLoad;
 
     std::string renderDeviceName;
     std::string renderDeviceSection;

@@ -63,7 +63,7 @@ TEST(GameSectionDefaults, TablesHaveTheirLineCountsInAppendOrder) {
     }
 }
 
-TEST(FindGameTypeSections, HeadersCountOnlyWhenWrittenExactly) {
+TEST(FindGameTypeSections, HeadersCountInAnyLetterCase) {
     struct Case {
         const char* text;
         GameSectionFlags want;
@@ -72,7 +72,9 @@ TEST(FindGameTypeSections, HeadersCountOnlyWhenWrittenExactly) {
         {"[Onslaught.ONSOnslaughtGame]\r\n[UT2k4Assault.ASGameInfo]\r\n[BonusPack.xMutantGame]\r\n"
          "[BonusPack.xLastManStandingGame]\r\n[SkaarjPack.Invasion]\r\n",
          {true, true, true, true, true}},
-        {"[skaarjpack.invasion]\r\n[ONSLAUGHT.ONSONSLAUGHTGAME]\r\n", {}},
+        // The game reads section names in any letter case: these are the player's own.
+        {"[skaarjpack.invasion]\r\n[ONSLAUGHT.ONSONSLAUGHTGAME]\r\n",
+         {true, false, false, false, true}},
         // Not a header: trailing blank, or the header text as a value.
         {"[BonusPack.xMutantGame] \r\nSection=[UT2k4Assault.ASGameInfo]\r\n", {}},
         {"[Engine.GameInfo]\r\nGoalScore=25\r\n\r\n[BonusPack.xLastManStandingGame]\r\nX=1",
@@ -101,7 +103,7 @@ TEST(FindGameTypeSections, EachRunStartsFromNothingFound) {
 }
 
 TEST_F(GameSectionsTest, AppendsOnlyTheMissingSectionsWithTheirDefaults) {
-    // Lacks Mutant and Invasion; the small-letter Invasion header does not count.
+    // Lacks Mutant only; the small-letter Invasion header is the player's Invasion section.
     LoadFile(
         ToCrLf("\n\n[Onslaught.ONSOnslaughtGame]\nGoalScore=5\n\n\n\n"
                "[UT2k4Assault.ASGameInfo]\nRoundLimit=\n; odd line\n"
@@ -112,7 +114,7 @@ TEST_F(GameSectionsTest, AppendsOnlyTheMissingSectionsWithTheirDefaults) {
     const std::string want = ToCrLf(
         "\n[Onslaught.ONSOnslaughtGame]\nGoalScore=5\n\n"
         "[UT2k4Assault.ASGameInfo]\nRoundLimit=\n; odd line\n"
-        "[BonusPack.xLastManStandingGame]\n[skaarjpack.invasion]\nMaxLives=2\n\n"
+        "[BonusPack.xLastManStandingGame]\n[skaarjpack.invasion]\nMaxLives=2\n"
         "\n\n"
         "[BonusPack.xMutantGame]\n"
         "bEnableBottomFeeder=True\n"
@@ -131,54 +133,14 @@ TEST_F(GameSectionsTest, AppendsOnlyTheMissingSectionsWithTheirDefaults) {
         "GoalScore=20\n"
         "MaxLives=0\n"
         "TimeLimit=20\n"
-        "\n\n"
-        "\n\n"
-        "[SkaarjPack.Invasion]\n"
-        "WaveConfigMenu=GUI2K4.UT2K4InvasionWaveConfig\n"
-        "FallbackMonsterClass=SkaarjPack.EliteKrall\n"
-        "InitialWave=0\n"
-        "FinalWave=16\n"
-        "Waves[0]=(WaveMask=20491,WaveMaxMonsters=16,WaveDuration=90,WaveDifficulty=0.000000)\n"
-        "Waves[1]=(WaveMask=60,WaveMaxMonsters=12,WaveDuration=90,WaveDifficulty=0.000000)\n"
-        "Waves[2]=(WaveMask=105,WaveMaxMonsters=12,WaveDuration=90,WaveDifficulty=0.000000)\n"
-        "Waves[3]=(WaveMask=186,WaveMaxMonsters=12,WaveDuration=90,WaveDifficulty=0.500000)\n"
-        "Waves[4]=(WaveMask=225,WaveMaxMonsters=12,WaveDuration=90,WaveDifficulty=0.500000)\n"
-        "Waves[5]=(WaveMask=966,WaveMaxMonsters=12,WaveDuration=90,WaveDifficulty=0.500000)\n"
-        "Waves[6]=(WaveMask=4771,WaveMaxMonsters=12,WaveDuration=120,WaveDifficulty=1.000000)\n"
-        "Waves[7]=(WaveMask=917,WaveMaxMonsters=12,WaveDuration=120,WaveDifficulty=1.000000)\n"
-        "Waves[8]=(WaveMask=1689,WaveMaxMonsters=12,WaveDuration=120,WaveDifficulty=1.000000)\n"
-        "Waves[9]=(WaveMask=18260,WaveMaxMonsters=12,WaveDuration=120,WaveDifficulty=1.000000)\n"
-        "Waves[10]=(WaveMask=14340,WaveMaxMonsters=12,WaveDuration=180,WaveDifficulty=1.500000)\n"
-        "Waves[11]=(WaveMask=4021,WaveMaxMonsters=12,WaveDuration=180,WaveDifficulty=1.500000)\n"
-        "Waves[12]=(WaveMask=3729,WaveMaxMonsters=12,WaveDuration=180,WaveDifficulty=1.500000)\n"
-        "Waves[13]=(WaveMask=3972,WaveMaxMonsters=12,WaveDuration=180,WaveDifficulty=2.000000)\n"
-        "Waves[14]=(WaveMask=3712,WaveMaxMonsters=12,WaveDuration=180,WaveDifficulty=2.000000)\n"
-        "Waves[15]=(WaveMask=2048,WaveMaxMonsters=8,WaveDuration=255,WaveDifficulty=2.000000)\n"
-        "bAllowNonTeamChat=False\n"
-        "FriendlyFireScale=0\n"
-        "NetWait=5\n"
-        "bForceRespawn=False\n"
-        "bAdjustSkill=False\n"
-        "bAllowTaunts=True\n"
-        "bAllowTrans=False\n"
-        "SpawnProtectionTime=2\n"
-        "LateEntryLives=1\n"
-        "LoginMenuClass=GUI2K4.UT2K4InvasionLoginMenu\n"
-        "bAllowPrivateChat=True\n"
-        "bWeaponStay=True\n"
-        "bAllowWeaponThrowing=True\n"
-        "ResetTimeDelay=0\n"
-        "GoalScore=60\n"
-        "MaxLives=1\n"
-        "TimeLimit=20\n"
         "\n\n");
     EXPECT_EQ(FileText(), want);
 
-    // The store is untouched; the reread file holds both Invasion headers and all five.
+    // The store is untouched; the reread file holds all five, Invasion once.
     EXPECT_EQ(State().ut2004.Key(2), "[Onslaught.ONSOnslaughtGame]");
     const IniStore reread = Loaded(FileText());
     EXPECT_TRUE(AllPresent(FindGameTypeSections(reread)));
-    EXPECT_TRUE(reread.FindKeyExact("[skaarjpack.invasion]").has_value());
+    EXPECT_FALSE(reread.FindKeyExact("[SkaarjPack.Invasion]").has_value());
 }
 
 TEST_F(GameSectionsTest, AllSectionsMissingComeInOrderFramedByEmptyLines) {
@@ -187,13 +149,10 @@ TEST_F(GameSectionsTest, AllSectionsMissingComeInOrderFramedByEmptyLines) {
     FileError error;
     ASSERT_TRUE(WriteUT2004INIWithGameDefaults(&error)) << error.Message("write");
     const std::string text = FileText();
-    std::string want = "[Engine.GameInfo]\r\nGoalScore=25\r\n";
-    for (const GameSectionDefaults& section : GameSectionTable()) {
-        want += "\r\n\r\n" + std::string(section.header) + "\r\n";
-        for (std::string_view line : section.lines) want += std::string(line) + "\r\n";
-        want += "\r\n\r\n";
-    }
-    EXPECT_EQ(text, want);
+    // The defaults as the game ships them, kept apart from the code's own table.
+    const std::string want =
+        test::ReadHostFile(test::OwnFixturesFolder() + "/game_sections/all_appended.ini");
+    EXPECT_EQ(text, ToCrLf(want));
     EXPECT_NE(text.find("TimeLimit=20\r\n\r\n\r\n\r\n\r\n[UT2k4Assault.ASGameInfo]\r\n"),
               std::string::npos);  // four empty lines between two appended sections
 }

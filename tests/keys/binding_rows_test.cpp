@@ -38,9 +38,8 @@ TEST_F(BindWindowTest, BoxesShowTheFirstTwoKeysOfEachCommand) {
 TEST_F(BindWindowTest, ASaveWithoutEditsKeepsEveryLine) {
     Open();
     Trigger("frmFileSave");
-    // The file's own spellings ("Taunt pthrust", "shot") stay; the writer ends the file with
-    // one blank line.
-    EXPECT_EQ(SystemFile("User.ini"), std::string(test::kBindUserIni) + "\r\n");
+    // The file's own spellings ("Taunt pthrust", "shot") stay.
+    EXPECT_EQ(SystemFile("User.ini"), test::kBindUserIni);
 }
 
 TEST_F(BindWindowTest, ASaveBindsEachBoxKeyOnItsFirstLine) {
@@ -54,7 +53,7 @@ TEST_F(BindWindowTest, ASaveBindsEachBoxKeyOnItsFirstLine) {
     Trigger("frmFileSave");
     EXPECT_EQ(SystemFile("User.ini"),
               "[Engine.Input]\r\nF=Use\r\nG=moveforward\r\nH=MoveForward\r\n[Other]\r\nF=Use\r\n"
-              "[DefaultPlayer]\r\nName=Player\r\n\r\n");
+              "[DefaultPlayer]\r\nName=Player\r\n");
 }
 
 // Lines that bind keys: keyed by a game key name or holding one of the commands.

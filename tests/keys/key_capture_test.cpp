@@ -174,10 +174,9 @@ TEST_F(BindWindowTest, LeavingACapturingBoxRestoresItsKey) {
     EXPECT_EQ(Back(Box(kForwardBox)), QColor(192, 192, 255));
     Box(kForwardBox + 1)->clearFocus();
     EXPECT_EQ(Text(kForwardBox + 1), "W");
-    // Both keys were unbound at the focus; the save binds them again from the boxes. (The
-    // writer ends the file with one blank line.)
+    // Both keys were unbound at the focus; the save binds them again from the boxes.
     Trigger("frmFileSave");
-    EXPECT_EQ(SystemFile("User.ini"), std::string(test::kBindUserIni) + "\r\n");
+    EXPECT_EQ(SystemFile("User.ini"), test::kBindUserIni);
 }
 
 // A menu taken while a box waits leaves it waiting; a save then keeps the key it showed.

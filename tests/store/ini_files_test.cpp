@@ -32,7 +32,7 @@ TEST(SaveINIFiles, AFailedWriteLeavesEachFileOldOrNew) {
     FileError error;
     EXPECT_FALSE(SaveINIFiles("C:\\UT2004\\System\\", user, ut, {}, &error));
     EXPECT_EQ(error.file, "C:\\UT2004\\System\\\\UT2004.ini");
-    EXPECT_EQ(prefix.Read("UT2004/System/User.ini"), "A=new\r\n\r\n");
+    EXPECT_EQ(prefix.Read("UT2004/System/User.ini"), "A=new\r\n");
     EXPECT_EQ(prefix.Read("UT2004/System/UT2004.ini"), "B=old\r\n");
 
     EXPECT_FALSE(SaveINIFiles("C:\\Nowhere\\", user, ut, {}, &error));
@@ -50,7 +50,7 @@ TEST(KestraneIni, AMissingKeyIsAddedNotWrittenOverRowZero) {
     FileError error;
     ASSERT_TRUE(SaveKestraneINI("C:\\Kestrane", k, &error)) << error.reason;
     EXPECT_EQ(prefix.Read("Kestrane/Kestrane.ini"),
-              "Music=OFF\r\nCacheDelete=False\r\nProfileName=Me\r\n\r\n");
+              "Music=OFF\r\nCacheDelete=False\r\nProfileName=Me\r\n");
 }
 
 }  // namespace

@@ -13,22 +13,65 @@ IniStore Loaded(const std::string& text) {
     return store;
 }
 
-TEST(SplitCrLf, KeepsLoneCrAndLfInsideLines) {
-    EXPECT_TRUE(SplitCrLf("").empty());
-    EXPECT_EQ(SplitCrLf("a\r\nb\nc\rd\r\n"),
-              (std::vector<std::string>{"a", "b\nc\rd", ""}));
+TEST(SplitLines, EveryLfEndsALineAndEachKeepsItsEnd) {
+    EXPECT_TRUE(SplitLines("").lines.empty());
+    const SplitText split = SplitLines("a\r\nb\nc\rd\r\n\ne");
+    EXPECT_EQ(split.lines, (std::vector<std::string>{"a", "b", "c\rd", "", "e"}));
+    EXPECT_EQ(split.ends, (std::vector<LineEnd>{LineEnd::CrLf, LineEnd::Lf, LineEnd::CrLf,
+                                                LineEnd::Lf, LineEnd::None}));
+}
+
+// Each line goes back with the end it came with; lines the editor adds take the file's own.
+TEST(IniWriter, KeepsEachLinesEnd) {
+    struct Case {
+        const char* text;
+        const char* appended;  // after AppendLine("k", "v")
+    };
+    const Case cases[] = {
+        {"a=1\nb=2\n", "a=1\nb=2\nk=v\n"},
+        {"a=1\r\nb=2\r\n", "a=1\r\nb=2\r\nk=v\r\n"},
+        {"a=1\nb=2", "a=1\nb=2\nk=v"},
+        {"a=1\r\nx=2\nb=3\r\n", "a=1\r\nx=2\nb=3\r\nk=v\r\n"},
+        {"a=1\rz\r\n\r\n\r\nb\n", "a=1\rz\r\n\r\nb\nk=v\r\n"},
+        {"", "k=v\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        IniStore s = Loaded(c.text);
+        const std::string collapsed = WriteIniText(s);
+        if (std::string_view(c.text).find("\r\n\r\n\r\n") == std::string_view::npos) {
+            EXPECT_EQ(collapsed, c.text);
+        }
+        s.AppendLine("k", "v");
+        EXPECT_EQ(WriteIniText(s), c.appended);
+    }
+}
+
+// A lone LF inside a CR LF file no longer joins two lines into one.
+TEST(IniStore, ALoneLfEndsItsLine) {
+    const IniStore s = Loaded(
+        "DesiredFOV=90.000000\nDefaultFOV=85.000000\r\nbPlayerShadows=True\n"
+        "bPlayOwnFootsteps=True\r\n");
+    EXPECT_EQ(GetVal(s, "DesiredFOV"), "90.000000");
+    EXPECT_EQ(GetVal(s, "DefaultFOV"), "85.000000");
+    EXPECT_EQ(GetVal(s, "bPlayerShadows"), "True");
+    EXPECT_EQ(GetVal(s, "bPlayOwnFootsteps"), "True");
 }
 
 TEST(IniStore, ClassifiesEveryLine) {
-    const IniStore s = Loaded("[Sec]\r\nk = v=w \r\n\r\nKey=[Word]\r\n; note\r\n=lead\r\nAliases[0]=(x)");
+    const IniStore s =
+        Loaded("[Sec]\r\nk = v=w \r\n\r\nKey=[Word]\r\n; note\r\n=lead\r\nAliases[0]=(x)");
     struct Row {
         RowKind kind;
         const char* key;
         const char* value;
     };
-    const Row want[] = {{RowKind::Header, "[Sec]", ""},     {RowKind::KeyLine, "k ", " v=w "},
-                        {RowKind::Blank, "", ""},           {RowKind::Header, "Key=[Word]", ""},
-                        {RowKind::Odd, "; note", ""},       {RowKind::KeyLine, "", "lead"},
+    const Row want[] = {{RowKind::Header, "[Sec]", ""},
+                        {RowKind::KeyLine, "k ", " v=w "},
+                        {RowKind::Blank, "", ""},
+                        {RowKind::Header, "Key=[Word]", ""},
+                        {RowKind::Odd, "; note", ""},
+                        {RowKind::KeyLine, "", "lead"},
                         {RowKind::KeyLine, "Aliases[0]", "(x)"}};
     ASSERT_EQ(s.RowCount(), std::size(want));
     for (size_t i = 0; i < s.RowCount(); ++i) {
@@ -68,10 +111,11 @@ TEST(IniStore, LookupsFollowChangedValuesAndReloads) {
 
 TEST(IniStore, HoldsFilesOfAnyLength) {
     std::string text;
-    for (int i = 0; i < 20000; ++i) text += "K" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "K" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
     const IniStore s = Loaded(text);
     EXPECT_EQ(GetVal(s, "K19999"), "19999");
-    EXPECT_EQ(WriteIniText(s), text + "\r\n");
+    EXPECT_EQ(WriteIniText(s), text);
 }
 
 struct WriteCase {
@@ -93,16 +137,17 @@ TEST_P(LineWriterTest, RewritesLineForLine) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, LineWriterTest,
     ::testing::Values(
-        WriteCase{"Unchanged", "[S]\r\n k = v=w \r\nX=[Y]", "[S]\r\n k = v=w \r\nX=[Y]\r\n"},
-        WriteCase{"BlankRunsCollapse", "\r\n\r\nA=1\r\n\r\n\r\n\r\nB=2", "\r\nA=1\r\n\r\nB=2\r\n"},
-        WriteCase{"TrailingLineEndGivesOneEmptyLine", "A=1\r\n", "A=1\r\n\r\n"},
+        WriteCase{"Unchanged", "[S]\r\n k = v=w \r\nX=[Y]", "[S]\r\n k = v=w \r\nX=[Y]"},
+        WriteCase{"BlankRunsCollapse", "\r\n\r\nA=1\r\n\r\n\r\n\r\nB=2", "\r\nA=1\r\n\r\nB=2"},
+        WriteCase{"TrailingLineEndStaysOne", "A=1\r\n", "A=1\r\n"},
         WriteCase{"OddLinesSurvive", "[S]\r\n; comment\r\n        M MaplistRecord]x\r\n=v\r\n",
-                  "[S]\r\n; comment\r\n        M MaplistRecord]x\r\n=v\r\n\r\n"},
-        WriteCase{"LoneLfStaysInside", "A=1\nB=2\r\n", "A=1\nB=2\r\n\r\n"},
+                  "[S]\r\n; comment\r\n        M MaplistRecord]x\r\n=v\r\n"},
+        WriteCase{"LoneLfKeepsItsLine", "A=1\nB=2\r\n", "A=1\nB=2\r\n"},
+        WriteCase{"LfOnly", "[S]\nA=1\n\n\nB=2\n", "[S]\nA=1\n\nB=2\n"},
         WriteCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(UserIniWriter, AliasRunsTakeTheBoxTextOnceAndKeepTheBlankState) {
+TEST(UserIniWriter, AliasRunsTakeTheBoxTextOnce) {
     const IniStore s = Loaded(
         "[Engine.PlayerInput]\r\n\r\nAliases[0]=(Command=\"a\")\r\nAliases[1]=(Command=\"b\")\r\n"
         "\r\nX=1\r\nAliases[5]=(late)\r\n[T]\r\nAliases=old\r\nAliases=older\r\n");
@@ -110,8 +155,21 @@ TEST(UserIniWriter, AliasRunsTakeTheBoxTextOnceAndKeepTheBlankState) {
     extras.aliasText = "Aliases[0]=(new)\r\nAliases[1]=(two)";
     extras.ttsAliasText = "Aliases=tts";
     EXPECT_EQ(WriteUserIniText(s, extras),
-              "[Engine.PlayerInput]\r\n\r\nAliases[0]=(new)\r\nAliases[1]=(two)\r\nX=1\r\n"
-              "[T]\r\nAliases=tts\r\n\r\n");
+              "[Engine.PlayerInput]\r\n\r\nAliases[0]=(new)\r\nAliases[1]=(two)\r\n\r\nX=1\r\n"
+              "[T]\r\nAliases=tts\r\n");
+    // Boxes that still show what the load put there leave every alias line as it was.
+    extras.aliasUntouched = true;
+    extras.ttsAliasUntouched = true;
+    EXPECT_EQ(WriteUserIniText(s, extras), WriteIniText(s));
+}
+
+// An edited box in an LF-only file: its lines take LF too.
+TEST(UserIniWriter, AliasBoxTextTakesTheFilesLineEnd) {
+    const IniStore s = Loaded("[P]\nAliases[0]=(a)\nAliases[1]=(b)\nX=1");
+    UserIniExtras extras;
+    extras.aliasText = "Aliases[0]=(new)\r\nAliases[1]=(two)\r\nAliases[2]=(three)";
+    EXPECT_EQ(WriteUserIniText(s, extras),
+              "[P]\nAliases[0]=(new)\nAliases[1]=(two)\nAliases[2]=(three)\nX=1");
 }
 
 TEST(UserIniWriter, QuietMenuLinesOnlyUnderTheExactHeaderWhileMissing) {
@@ -123,7 +181,15 @@ TEST(UserIniWriter, QuietMenuLinesOnlyUnderTheExactHeaderWhileMissing) {
     extras.quietMenu = true;
     EXPECT_EQ(WriteUserIniText(s, extras),
               "[XInterface.GUIController]\r\nbQuietMenu=True\r\nbNoToolTips=False\r\nA=1\r\n"
-              "[xinterface.guicontroller]\r\nB=2\r\n");
+              "[xinterface.guicontroller]\r\nB=2");
+    // A key line named like the header keeps its line; an LF file gets LF lines; a header
+    // that ended the file without a line end gets one.
+    EXPECT_EQ(WriteUserIniText(Loaded("[XInterface.GUIController]=x\r\n"), extras),
+              "[XInterface.GUIController]=x\r\n");
+    EXPECT_EQ(WriteUserIniText(Loaded("A=1\n[XInterface.GUIController]\nB=2\n"), extras),
+              "A=1\n[XInterface.GUIController]\nbQuietMenu=True\nbNoToolTips=False\nB=2\n");
+    EXPECT_EQ(WriteUserIniText(Loaded("A=1\r\n[XInterface.GUIController]"), extras),
+              "A=1\r\n[XInterface.GUIController]\r\nbQuietMenu=True\r\nbNoToolTips=False");
 }
 
 }  // namespace

@@ -1,99 +1,168 @@
-// Every real User.ini and UT2004.ini, taken as the game writes them (CR LF), through start-up
-// and File > Save with no edits: a line changes only where a bound row normalises its value,
-// blank runs collapse, and empty alias entries go.
+// Every real User.ini and UT2004.ini, as stored and as the game writes them (CR LF), through a
+// start-up with a profile and File > Save with no edit: every byte stays, but for the defined
+// changes (blank runs collapse, the two menu switches come in under the GUI controller's header
+// when the file lacks them, the missing game sections are appended). An edit changes its line
+// and nothing else.
 #include <gtest/gtest.h>
 
-#include "editor/store/ini_store.h"
-#include "editor/store/leading_number.h"
+#include <functional>
+
 #include "editor/store/text_compare.h"
+#include "editor/windows/main_window.h"
+#include "tests/support/round_trip.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane::test {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    // The writer ends the file with one blank line (the empty row after the last CR LF).
-    std::vector<std::string> lines = SplitCrLf(text);
-    while (!lines.empty() && lines.back().empty()) lines.pop_back();
-    std::vector<std::string> out;
-    for (const std::string& line : lines) {
-        if (line.empty() && !out.empty() && out.back().empty()) continue;
-        out.push_back(line);
-    }
-    return out;
-}
+constexpr const char* kWithProfile = "Music=OFF\r\nProfileName=Player\r\nCacheDelete=False\r\n";
 
-bool IsEmptyAliasLine(const std::string& line) {
-    const size_t eq = line.find('=');
-    if (eq == std::string::npos || InStrText(line.substr(0, eq), "liases[") == 0) return false;
-    const std::string value = line.substr(eq + 1);
-    for (const char* empty :
-         {"(Command=,Alias=)", "(Command=\",Alias=None)", "(Command=\"\",Alias=\"\")"}) {
-        if (EqualsNoCase(value, empty)) return true;
+bool HasQuietMenuValue(const std::string& text) {
+    for (const std::string& line : LinesWithEnds(text)) {
+        if (line.size() > 11 && EqualsNoCase(line.substr(0, 11), "bQuietMenu=") &&
+            line[11] != '\r' && line[11] != '\n')
+            return true;
     }
     return false;
 }
 
-// A value form may rewrite a value's spelling, never its key or its meaning.
-bool Normalised(const std::string& was, const std::string& now) {
-    const size_t a = was.find('='), b = now.find('=');
-    if (a == std::string::npos || b == std::string::npos || was.substr(0, a) != now.substr(0, b))
-        return false;
-    const std::string v = was.substr(a + 1), w = now.substr(b + 1);
-    // The team choice knows red ("0") and not red ("1"), so the game's 255 (no team) comes
-    // back as "1".
-    if (was.substr(0, a) == "team") return w == (v == "0" ? "0" : "1");
-    // TextLeft and Number4 rows keep at most five leading characters.
-    if (EqualsNoCase(v, w) || (v.starts_with(w) && w.size() <= 5)) return true;
-    return !w.empty() && LeadingNumber(v) == LeadingNumber(w);
-}
-
-void ExpectSurvives(const std::string& original, const std::string& written,
-                    const std::string& name) {
-    SCOPED_TRACE(name);
-    std::vector<std::string> want = Lines(original);
-    std::erase_if(want, IsEmptyAliasLine);
-    std::vector<std::string> got = Lines(written);
-    // The two menu switches come in under the GUI controller's header when the file lacks them.
-    for (const char* key : {"bQuietMenu=", "bNoToolTips="}) {
-        const auto has = [key](const std::string& line) { return line.starts_with(key); };
-        if (std::none_of(want.begin(), want.end(), has)) std::erase_if(got, has);
-    }
-    // Start-up may append the game-type sections a UT2004.ini lacks; nothing else is added.
-    ASSERT_GE(got.size(), want.size());
-    for (size_t i = 0; i < want.size(); ++i) {
-        if (got[i] != want[i] && !Normalised(want[i], got[i])) {
-            ADD_FAILURE() << "line " << i + 1 << " was [" << want[i] << "] now [" << got[i] << "]";
-            return;
+// The written User.ini less the two lines the writer adds under the GUI controller's header.
+std::string WithoutQuietMenuLines(const std::string& written) {
+    std::string out;
+    const std::vector<std::string> lines = LinesWithEnds(written);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        out += lines[i];
+        if (!lines[i].starts_with("[XInterface.GUIController]")) continue;
+        if (i + 1 < lines.size() && lines[i + 1].starts_with("bQuietMenu=")) {
+            ++i;
+            if (i + 1 < lines.size() && lines[i + 1].starts_with("bNoToolTips=")) ++i;
         }
     }
-    for (size_t i = want.size(); i < got.size(); ++i) {
-        EXPECT_TRUE(name.ends_with("UT2004.ini")) << "line added: " << got[i];
+    return out;
+}
+
+void ExpectUserIniKept(const std::string& original, const std::string& written) {
+    const std::string want = CollapsedBlankRuns(original);
+    ExpectSameLines(want, HasQuietMenuValue(original) ? written : WithoutQuietMenuLines(written));
+}
+
+void ExpectUt2004IniKept(const std::string& original, const std::string& written) {
+    const std::string want = CollapsedBlankRuns(original);
+    ExpectSameLines(want, written.substr(0, want.size()));
+    // Whatever follows are the game sections the file lacked.
+    for (const std::string& line : LinesWithEnds(written.substr(want.size()))) {
+        if (!line.starts_with("[")) continue;
+        const std::string header = line.substr(0, line.find(']') + 1);
+        for (const std::string& had : LinesWithEnds(original)) {
+            EXPECT_FALSE(EqualsNoCase(had.substr(0, header.size()), header) &&
+                         had.find_first_not_of("\r\n", header.size()) == std::string::npos)
+                << "appended again: " << header;
+        }
     }
 }
 
-class RealFilesThroughTheEditor : public EditorTest {};
-
-TEST_F(RealFilesThroughTheEditor, StartAndSaveKeepEveryLine) {
-    const std::vector<std::string> users = RealUserInis();
-    const std::vector<std::string> uts = RealUt2004Inis();
-    if (users.empty() || uts.empty()) GTEST_SKIP() << "real fixtures absent";
-    // Pair each User.ini with a UT2004.ini so every file of both kinds goes through once.
-    const size_t runs = std::max(users.size(), uts.size());
-    for (size_t i = 0; i < runs; ++i) {
-        const std::string userPath = users[i % users.size()];
-        const std::string utPath = uts[i % uts.size()];
-        TearDown();
-        SetUp();
-        const std::string user = ToCrLf(ReadHostFile(userPath));
-        const std::string ut = ToCrLf(ReadHostFile(utPath));
-        Install(user, ut);
-        ASSERT_TRUE(Start()) << userPath;
-        Trigger("frmFileSave");
-        ExpectSurvives(user, SystemFile("User.ini"), userPath);
-        ExpectSurvives(ut, SystemFile("UT2004.ini"), utPath);
+class RealFilesThroughTheEditor : public EditorTest {
+  protected:
+    // Each User.ini with a UT2004.ini, so that every file of both kinds goes through once.
+    void ForEachPair(const std::function<void(const std::string&, const std::string&,
+                                              const std::string&)>& run) {
+        const std::vector<std::string> users = RealUserInis();
+        const std::vector<std::string> uts = RealUt2004Inis();
+        if (users.empty() || uts.empty()) GTEST_SKIP() << "real fixtures absent";
+        for (size_t i = 0; i < std::max(users.size(), uts.size()); ++i) {
+            const auto userForms = RealFileForms(users[i % users.size()]);
+            const auto utForms = RealFileForms(uts[i % uts.size()]);
+            for (size_t form = 0; form < 2; ++form) {
+                const std::string& user = userForms[std::min(form, userForms.size() - 1)];
+                const std::string& ut = utForms[std::min(form, utForms.size() - 1)];
+                SCOPED_TRACE(users[i % users.size()] + " + " + uts[i % uts.size()] +
+                             (form ? " (CR LF)" : " (as stored)"));
+                TearDown();
+                SetUp();
+                run(user, ut, users[i % users.size()]);
+            }
+        }
     }
+};
+
+TEST_F(RealFilesThroughTheEditor, StartWithAProfileAndSaveKeepEveryByte) {
+    ForEachPair([this](const std::string& user, const std::string& ut, const std::string&) {
+        Install(user, ut, kWithProfile);
+        ASSERT_TRUE(Start());
+        Trigger("frmFileSave");
+        ExpectUserIniKept(user, SystemFile("User.ini"));
+        ExpectUt2004IniKept(ut, SystemFile("UT2004.ini"));
+        EXPECT_EQ(ProgramFile("Profiles/Player/User.ini"), SystemFile("User.ini"));
+        EXPECT_EQ(ProgramFile("Profiles/Player/UT2004.ini"), SystemFile("UT2004.ini"));
+    });
+}
+
+// One control of each row area edited as a player would leave it, then saved.
+struct Edit {
+    const char* key;
+    std::function<void(ControlRegistry&)> apply;
+};
+
+TEST_F(RealFilesThroughTheEditor, AnEditChangesItsLineAndNothingElse) {
+    const auto toggle = [](const char* name, int index) {
+        return [name, index](ControlRegistry& c) {
+            c.SetValue({name, index}, 1 - c.Value({name, index}));
+        };
+    };
+    const auto type = [](const char* name, int index, const char* text) {
+        return [name, index, text](ControlRegistry& c) { c.SetText({name, index}, text); };
+    };
+    const std::vector<Edit> edits = {
+        {"Name", type("tbx_Name", -1, "Somebody Else")},
+        {"Character", type("cb_Character", -1, "Gorge")},
+        {"DesiredFOV", type("tbx_FOV", -1, "95")},
+        {"bPlayerShadows", toggle("c_Player_Shadow", -1)},
+        {"bShowWeaponInfo", toggle("c_Hud", 1)},
+        {"bEnableDodging", toggle("c_Mouse", 1)},
+        {"HudScale",
+         [](ControlRegistry& c) {
+             c.SetText({"tbx_Comm", 5}, c.Text({"tbx_Comm", 5}) == "1" ? "0" : "1");
+         }},
+        {"team",
+         [](ControlRegistry& c) {
+             const int red = c.Value({"rb_Red"});
+             c.SetValue({"rb_Red"}, 1 - red);
+             c.SetValue({"rb_Blue"}, red);
+         }},
+    };
+    ForEachPair([&](const std::string& user, const std::string& ut, const std::string& path) {
+        if (user.find("\r\n") == std::string::npos) return;  // the CR LF form is enough here
+        Install(user, ut);
+        ASSERT_TRUE(Start());
+        Trigger("frmFileSave");
+        const std::string untouched = SystemFile("User.ini");
+        for (const Edit& edit : edits) {
+            SCOPED_TRACE(edit.key);
+            TearDown();
+            SetUp();
+            Install(user, ut);
+            ASSERT_TRUE(Start());
+            edit.apply(MainWindow().Controls());
+            Trigger("frmFileSave");
+            const std::vector<std::string> was = LinesWithEnds(untouched);
+            const std::vector<std::string> now = LinesWithEnds(SystemFile("User.ini"));
+            ASSERT_EQ(was.size(), now.size()) << path;
+            int changed = 0;
+            for (size_t i = 0; i < was.size(); ++i) {
+                if (was[i] == now[i]) continue;
+                ++changed;
+                EXPECT_TRUE(now[i].starts_with(std::string(edit.key) + "=")) << now[i];
+            }
+            // A key the file lacks stores nothing; one it has changes on its line alone.
+            const bool has =
+                untouched.find("\n" + std::string(edit.key) + "=") != std::string::npos;
+            EXPECT_LE(changed, 1);
+            if (has && std::string(edit.key) != "Character") {
+                EXPECT_EQ(changed, 1);
+            }
+        }
+    });
 }
 
 }  // namespace

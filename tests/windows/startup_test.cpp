@@ -58,7 +58,7 @@ TEST_F(EditorTest, StartWithProfileMirrorsTheGameFilesIntoTheProfile) {
     EXPECT_EQ(SystemFile("User.ini"),
               "[Engine.Input]\r\nAliases[0]=(Command=\"Button bFire | Fire\",Alias=Fire)\r\n"
               "Aliases[1]=(Command=\"Jump\",Alias=Jump)\r\nSpace=Jump\r\n\r\n[DefaultPlayer]\r\n"
-              "Name=Player\r\n\r\n");
+              "Name=Player\r\n");
 }
 
 TEST_F(EditorTest, MissingGameEndsWithAMessageAndWritesNothing) {
@@ -187,9 +187,9 @@ TEST_F(EditorTest, MusicSwitchRewritesKestraneIni) {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(State().musicOn);
     Trigger("mnuMusicOnOff");
-    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nmusic=OFF\r\n\r\n");
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nmusic=OFF\r\n");
     Trigger("mnuMusicOnOff");
-    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nmusic=ON\r\n\r\n");
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nmusic=ON\r\n");
     EXPECT_TRUE(State().musicOn);
 }
 
@@ -197,7 +197,7 @@ TEST_F(EditorTest, MissingMusicLineIsAddedNotWrittenOverAnotherKey) {
     Install(test::kSmallUserIni, test::kSmallUt2004Ini, "ProfileName=\r\nCacheDelete=True");
     ASSERT_TRUE(Start());
     Trigger("mnuMusicOnOff");
-    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nCacheDelete=True\r\nMusic=ON\r\n");
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "ProfileName=\r\nCacheDelete=True\r\nMusic=ON");
 }
 
 TEST_F(EditorTest, OpenersOpenOneWindowEach) {
