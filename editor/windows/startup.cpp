@@ -51,10 +51,11 @@ std::optional<std::string> DeriveGameFolders() {
     s.gameExePath = s.iniFolder + "\\UT2004.exe";
     for (const char* name : {"User.ini", "UT2004.ini"}) {
         const std::string path = s.gameSystemFolder + name;
-        if (!platform::FileExists(path)) {
-            return std::string("The game's ") + name + " was not found: " + path +
-                   " does not exist (the game folder comes from the registry value \"Folder\" "
-                   "under HKEY_LOCAL_MACHINE\\" +
+        if (const std::string why = platform::NotAFileReason(path); !why.empty()) {
+            return std::string("The game's ") + name + " was not found: " + path + " " +
+                   (why.starts_with("it ") ? why.substr(3) : why) +
+                   " (the game folder comes from the registry value \"Folder\" under "
+                   "HKEY_LOCAL_MACHINE\\" +
                    kGameRegistryKey + ").";
         }
     }

@@ -23,8 +23,8 @@ bool ReadBytes(const std::string& windowsPath, std::string& bytes, std::string* 
         return false;
     }
     QFile file(QString::fromStdString(host));
-    if (!QFileInfo(file).isFile()) {
-        SetError(error, QFileInfo::exists(file.fileName()) ? "it is not a file" : "it does not exist");
+    if (const std::string why = NotAFileReason(windowsPath); !why.empty()) {
+        SetError(error, QString::fromStdString(why));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -81,6 +81,17 @@ bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes, st
 bool FileExists(const std::string& windowsPath) {
     const std::string host = ToHostPath(windowsPath);
     return !host.empty() && QFileInfo(QString::fromStdString(host)).isFile();
+}
+
+std::string NotAFileReason(const std::string& windowsPath) {
+    const std::string host = ToHostPath(windowsPath);
+    if (host.empty()) return "the drive of the path is unknown";
+    const QFileInfo info(QString::fromStdString(host));
+    if (info.isFile()) return {};
+    if (info.isSymLink() && !info.exists()) return "it is a link that loops or leads nowhere";
+    if (info.isDir()) return "it is a folder, not a file";
+    if (info.exists()) return "it is not a file";
+    return "it does not exist";
 }
 
 bool FolderExists(const std::string& windowsPath) {

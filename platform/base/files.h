@@ -15,6 +15,9 @@ bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes,
                       std::string* error = nullptr);
 
 bool FileExists(const std::string& windowsPath);
+// Why the path is not a readable file: "it does not exist", "it is a folder, not a file", "it
+// is a link that loops or leads nowhere", ...; empty when it is a file.
+std::string NotAFileReason(const std::string& windowsPath);
 bool FolderExists(const std::string& windowsPath);
 
 }  // namespace platform

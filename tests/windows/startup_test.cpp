@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTabWidget>
 
@@ -80,6 +81,54 @@ TEST_F(EditorTest, MissingGameFileIsNamed) {
               std::string::npos);
     EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
     EXPECT_EQ(ProgramFile("Kestrane.ini"), "Music=OFF\r\nProfileName=Me\r\n");
+}
+
+// A User.ini that is no file says what it is instead of "missing".
+TEST_F(EditorTest, AGameFileThatIsAFolderOrALoopingLinkSaysWhatItIs) {
+    prefix->Write("UT2004/System/UT2004.ini", test::kSmallUt2004Ini);
+    const std::string user = prefix->SystemFolder() + "/User.ini";
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(user)));
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_NE(responder->Messages()[0].text.find("User.ini is a folder, not a file"),
+              std::string::npos)
+        << responder->Messages()[0].text;
+
+    TearDown();
+    SetUp();
+    prefix->Write("UT2004/System/UT2004.ini", test::kSmallUt2004Ini);
+    const QString link = QString::fromStdString(prefix->SystemFolder() + "/User.ini");
+    ASSERT_TRUE(QFile::link(link, link));
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_NE(responder->Messages()[0].text.find("User.ini is a link that loops"),
+              std::string::npos)
+        << responder->Messages()[0].text;
+}
+
+// A lone LF inside a CR LF file ends its line; a start-up with a profile keeps every byte.
+TEST_F(EditorTest, ALoneLfKeepsBothLinesThroughAStartWithAProfile) {
+    const std::string user =
+        "[XGame.xPlayer]\r\nDesiredFOV=90.000000\nDefaultFOV=85.000000\r\nbPlayerShadows=True\n"
+        "bPlayOwnFootsteps=True\r\n";
+    Install(user, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_FOV2"}), "85.0");
+    EXPECT_EQ(MainWindow().Controls().Value({"c_Player_Shadow"}), 1);
+    EXPECT_EQ(SystemFile("User.ini"), user);
+    Trigger("frmFileSave");
+    EXPECT_EQ(SystemFile("User.ini"), user);
+    EXPECT_EQ(ProgramFile("Profiles/Me/User.ini"), user);
+}
+
+// An LF-only file loads every row and stays LF-only, edits included.
+TEST_F(EditorTest, AnLfOnlyFileLoadsAndStaysLfOnly) {
+    Install("[XGame.xPlayer]\nName=Lin\nbPlayerShadows=False\n", "[Engine.Engine]\nX=1\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Lin");
+    MainWindow().Controls().SetText({"tbx_Name"}, "Ux");
+    Trigger("frmFileSave");
+    EXPECT_EQ(SystemFile("User.ini"), "[XGame.xPlayer]\nName=Ux\nbPlayerShadows=False\n");
 }
 
 TEST_F(EditorTest, MissingKestraneIniIsCreatedWithTheDefaultKeys) {
