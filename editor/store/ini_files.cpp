@@ -28,6 +28,9 @@ bool LoadIniFile(IniStore& store, const std::string& fileName, FileError* error)
 namespace {
 
 bool WriteFile(const std::string& fileName, const std::string& bytes, FileError* error) {
+    // A file that already holds these bytes is left alone: no flush to disk, no new date.
+    std::string current;
+    if (platform::ReadBytes(fileName, current) && current == bytes) return true;
     std::string reason;
     if (platform::WriteBytesAtomic(fileName, bytes, &reason)) return true;
     if (error) *error = {fileName, reason};
