@@ -164,7 +164,10 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
     const std::string pack = server_.Url("/Pack.zip");
     const Case cases[] = {
         {"empty entry line", "0\r\n\r\n", {200, Zip()}, "line 2 of the update list has fewer"},
-        {"list not found", "", {200, Zip()}, server_.Url("/update.txt") + " answered HTTP status 404"},
+        {"list not found",
+         "",
+         {200, Zip()},
+         server_.Url("/update.txt") + " answered HTTP status 404"},
         {"list refused", "", {200, Zip()}, "/update.txt: connection refused", true},
         {"file not found",
          "0\r\n" + Entry("/missing.zip") + "\r\n",
@@ -272,7 +275,7 @@ TEST_F(PatcherWindowTest, ProgressFollowsTheBytesOfASlowDownload) {
     probe.stop();
     EXPECT_EQ(window.LastRun().outcome, RunOutcome::Completed) << window.LastRun().failure;
     values.erase(0);
-    EXPECT_GE(values.size(), 4u);  // one value per few pieces, not one jump at the end
+    EXPECT_GE(values.size(), 4u);    // one value per few pieces, not one jump at the end
     EXPECT_GE(captions.size(), 2u);  // the label follows the bar
 }
 
