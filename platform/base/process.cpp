@@ -72,8 +72,10 @@ bool StartProgram(const std::string& windowsPath, const std::string& arguments,
         // A Windows program runs through wine, the likeliest thing missing on a new system.
         program = QStandardPaths::findExecutable("wine");
         if (program.isEmpty()) {
-            return fail("wine was not found (it is not installed or not on PATH); " + host +
-                        " starts through wine");
+            return fail(
+                "wine was not found (it is not installed, or not on PATH), and this "
+                "Windows program starts through wine: " +
+                host);
         }
         args.prepend(hostExe);
         workFolder = QFileInfo(hostExe).absolutePath();

@@ -444,6 +444,14 @@ TEST_F(PatcherWindowTest, Screenshots) {
     probe.stop();
     EXPECT_TRUE(during);
     EXPECT_TRUE(window.grab().save(folder + "/patchwell_after.png"));
+
+    // A failed run: its last log line says why, under the message's end.
+    List("1\r\nKestrane INI 1.4 is out.\r\n" + Entry("/gone.zip") + "\r\n");
+    prefix_.Write("Kestrane/update/PackMarker", "\"1.2\"\r\n");
+    frmAutoPatcher failing(server_.Url("/update.txt"));
+    failing.Form_Load();
+    QTest::mouseClick(failing.cmdDone, Qt::LeftButton);
+    EXPECT_TRUE(failing.grab().save(folder + "/patchwell_failed.png"));
 }
 
 }  // namespace
