@@ -16,6 +16,11 @@ std::string Text(const QString& text) {
     return text.toStdString();
 }
 
+// "60 s", or "0.5 s" for the short waits of tests.
+std::string SecondsText(std::chrono::milliseconds timeout) {
+    return Text(QString::number(static_cast<double>(timeout.count()) / 1000.0)) + " s";
+}
+
 }  // namespace
 
 void SetRequestTimeoutForTest(std::chrono::milliseconds timeout) {
@@ -44,6 +49,7 @@ QNetworkReply* InternetTransfer::Start(const std::string& url) {
     const std::chrono::milliseconds timeout =
         g_timeoutForTest.count() > 0 ? g_timeoutForTest
                                      : std::chrono::milliseconds(1000LL * timeoutSeconds_);
+    timeoutInUse_ = timeout;
     if (timeout.count() > 0) request.setTransferTimeout(static_cast<int>(timeout.count()));
     // Byte counts must compare with what the server announces.
     request.setRawHeader("Accept-Encoding", "identity");
@@ -53,7 +59,9 @@ QNetworkReply* InternetTransfer::Start(const std::string& url) {
                 if (received > kMaxBodyBytes || total > kMaxBodyBytes) {
                     tooLarge_ = true;
                     reply->abort();
+                    return;
                 }
+                if (reply == reply_) emit BytesReceived(received);
             });
     return reply;
 }
@@ -66,8 +74,18 @@ bool InternetTransfer::Collect(QNetworkReply* reply) {
             url + " answered with more than " + std::to_string(kMaxBodyBytes >> 20) + " MB";
         return false;
     }
-    if (reply->error() == QNetworkReply::OperationCanceledError) {
-        lastError_ = "no answer from " + url + " in time";
+    // An abort of ours is a cancel and never comes here: an abort here is the time-out.
+    if (reply->error() == QNetworkReply::OperationCanceledError ||
+        reply->error() == QNetworkReply::TimeoutError) {
+        lastError_ = url + ": timed out after " + SecondsText(timeoutInUse_);
+        return false;
+    }
+    if (reply->error() == QNetworkReply::ConnectionRefusedError) {
+        lastError_ = url + ": connection refused";
+        return false;
+    }
+    if (reply->error() == QNetworkReply::HostNotFoundError) {
+        lastError_ = url + ": host " + Text(reply->url().host()) + " not found";
         return false;
     }
     if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {

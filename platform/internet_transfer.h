@@ -57,6 +57,8 @@ class InternetTransfer : public QObject {
 
   signals:
     void StateChanged(int16_t state);
+    // Bytes of the body received so far by a transfer started with Execute, while it runs.
+    void BytesReceived(qint64 received);
 
   private:
     QNetworkReply* Start(const std::string& url);
@@ -69,6 +71,7 @@ class InternetTransfer : public QObject {
     QByteArray body_;
     qsizetype bodyOffset_ = 0;
     int32_t timeoutSeconds_ = 60;
+    std::chrono::milliseconds timeoutInUse_{0};
     std::string lastError_;
     bool cancelled_ = false;
     bool tooLarge_ = false;

@@ -25,6 +25,12 @@ UpdateDownload::UpdateDownload(DownloadDisplay& display, QObject* parent)
     : QObject(parent), display_(display) {
     connect(&Inet1, &platform::InternetTransfer::StateChanged, this,
             &UpdateDownload::Inet1_StateChanged);
+    // The bar follows the bytes as they arrive, so a slow line shows it moving.
+    connect(&Inet1, &platform::InternetTransfer::BytesReceived, this, [this](qint64 received) {
+        if (received <= 0) return;
+        const int32_t value = ProgressValue(received - 1, display_.ProgressMax());
+        if (value != display_.ProgressValue()) display_.SetProgressValue(value);
+    });
 }
 
 void UpdateDownload::DownloadUpdateFile(const std::string& Dest, const std::string& FileLoc,

@@ -8,6 +8,7 @@
 #include "platform/base/regional.h"
 #include "platform/internet_transfer.h"
 #include "platform/message_box.h"
+#include "platform/zip_library.h"
 #include "updater/download.h"
 #include "updater/file_part.h"
 #include "updater/markers.h"
@@ -22,6 +23,31 @@ namespace patchwell {
 namespace {
 
 const std::string kCrLf = "\r\n";
+
+struct UnzipResultWords {
+    int32_t result;
+    const char* words;
+};
+
+constexpr UnzipResultWords kUnzipResults[] = {
+    {platform::kUnzipWarning, "some entries were skipped"},
+    {platform::kUnzipArchiveError, "an entry is damaged"},
+    {platform::kUnzipInternalError, "internal error"},
+    {platform::kUnzipNotAZip, "not a zip archive, or unreadable"},
+    {platform::kUnzipBadParameter, "bad parameter"},
+    {platform::kUnzipNothingMatched, "no entry matched"},
+    {platform::kUnzipDiskError, "a file or folder could not be written"},
+    {platform::kUnzipCancelled, "cancelled"},
+    {platform::kUnzipUnsafeEntry, "an entry would leave the folder"},
+};
+
+std::string UnzipResultText(int32_t result) {
+    std::string text = "unzip result " + std::to_string(result);
+    for (const UnzipResultWords& row : kUnzipResults) {
+        if (row.result == result) return text + ": " + row.words;
+    }
+    return text;
+}
 
 std::string Rule() {
     std::string rule;
@@ -107,8 +133,8 @@ class Run {
         const bool unpacked = zip.Unzip();
         DoEvents();
         if (!unpacked) {
-            throw UpdateFailure(archive + " could not be unpacked (zip result " +
-                                std::to_string(zip.LastResult()) + ")");
+            throw UpdateFailure("the archive " + archive + " could not be unpacked (" +
+                                UnzipResultText(zip.LastResult()) + ")");
         }
         if (!platform::RemoveFile(archive)) throw UpdateFailure("cannot delete " + archive);
         // Only now is the new version in place.
@@ -138,9 +164,12 @@ RunResult RunUpdate(RunControls controls, const std::string& listUrl) {
     }
     qWarning().noquote() << "Patchwell: update failed:" << QString::fromStdString(result.failure);
     controls.download.Cancel();
+    // The player reads why before the one message ends the program.
+    controls.view.AppendLog(kCrLf + "Failed: " + result.failure);
+    controls.view.ScrollRTBDown();
     platform::ShowMessage("Update Failed, Shutting Down.", platform::MsgButtons::Ok,
                           "Update Failed", controls.view.MessageOwner());
-    EndProgram();
+    EndProgram(1);
     return result;
 }
 

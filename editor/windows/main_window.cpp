@@ -1,7 +1,5 @@
 #include "editor/windows/main_window.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -12,6 +10,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/store/bind_boxes.h"
 #include "editor/store/ini_files.h"
@@ -126,7 +125,8 @@ void INI::BuildRawTabs() {
 }
 
 bool INI::Form_Load() {
-    return MainFormLoad(*this);
+    loaded_ = MainFormLoad(*this);
+    return loaded_;
 }
 
 void INI::Form_Unload() {
@@ -136,11 +136,26 @@ void INI::Form_Unload() {
 
 void INI::Unload() {
     if (unloaded_) return;
+    UnloadWindow();
+    Quit();
+}
+
+void INI::UnloadWindow() {
     unloaded_ = true;
     Form_Unload();
     hide();
+}
+
+void INI::Quit() {
     // The editor ends once its last window is gone.
     QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+}
+
+void INI::ComeBack() {
+    unloaded_ = false;
+    music_->SetCommand("Open");
+    if (State().musicOn) music_->SetCommand("Play");
+    show();
 }
 
 void INI::closeEvent(QCloseEvent* event) {
@@ -162,11 +177,19 @@ void INI::LeaveFor(const std::string& question, const std::string& program) {
     if (answer == platform::MsgAnswer::Cancel) return;
     // A save that fails keeps the editor open with its edits.
     if (answer == platform::MsgAnswer::Yes && !SaveCurrentSettings(*this)) return;
-    Unload();
+    UnloadWindow();
     std::string error;
-    if (!platform::StartProgram(program, {}, &error)) {
-        platform::ShowMessage("Could not start " + program + ": " + error);
+    if (platform::StartProgram(program, {}, &error)) {
+        Quit();
+        return;
     }
+    // Nothing started: the editor comes back as the player left it, edits and all, and the
+    // message waits for an answer.
+    ComeBack();
+    std::string shown = program;
+    for (size_t at; (at = shown.find("\\\\")) != std::string::npos;) shown.erase(at, 1);
+    platform::ShowMessage("Could not start " + shown + ":\r\n" + error, platform::MsgButtons::Ok,
+                          {}, this);
 }
 
 void INI::mnuPlayUT2k4_Click() {

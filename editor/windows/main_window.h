@@ -42,6 +42,8 @@ public:
     // The load step of start-up; false when the game or its files cannot be found (the
     // message has been shown and nothing was written).
     bool Form_Load();
+    // Whether the load step ran to its end: before that the window has nothing to show.
+    bool Loaded() const { return loaded_; }
     // Stops the music; nothing is asked and nothing is saved.
     void Form_Unload();
     bool Unloaded() const { return unloaded_; }
@@ -68,14 +70,19 @@ private:
     void BuildMenus();
     void BuildTabs();
     void BuildRawTabs();
-    // Unloads the window and starts `program`; a start that fails is reported by path.
+    // Unloads the window and starts `program`; a start that fails brings the window back and
+    // is reported by path.
     void LeaveFor(const std::string& question, const std::string& program);
     void Unload();
+    void UnloadWindow();  // music stopped, window hidden; the editor still runs
+    void Quit();
+    void ComeBack();  // undoes UnloadWindow
 
     ControlRegistry controls_;
     std::unique_ptr<BindBoxes> binds_;
     std::unique_ptr<platform::MusicPlayer> music_;
     QTabWidget* tabs_ = nullptr;
+    bool loaded_ = false;
     bool unloaded_ = false;
 
     QPointer<QWidget> about_;

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include "editor/windows/main_window.h"
 #include "editor/windows/startup.h"
 #include "platform/base/paths.h"
 
@@ -63,8 +64,18 @@ void frmSplash::Finish() {
     tmrShow_.stop();
     // Gone before the main window, whose first message may wait for an answer.
     hide();
+    // A load step still under way (its message waiting for an answer) or failed leaves nothing
+    // to show yet: an empty window behind the message would only mislead.
+    if (!MainWindowExists() || !MainWindow().Loaded()) {
+        due_ = true;
+        return;
+    }
     ShowMainForm();
     close();
+}
+
+void frmSplash::LoadStepDone() {
+    if (due_) Finish();
 }
 
 frmSplash& Splash() {

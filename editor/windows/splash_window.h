@@ -1,5 +1,5 @@
 // The splash window: borderless, 800 by 600, centred; its timer or any key shows the main
-// window and closes it.
+// window and closes it, once the main window's load step has succeeded.
 #pragma once
 
 #include <QLabel>
@@ -21,6 +21,8 @@ public:
 
     void tmrShow_Timer();
     void Form_KeyPress();
+    // The load step has succeeded: a show that came due meanwhile happens now.
+    void LoadStepDone();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -30,6 +32,7 @@ private:
 
     QLabel* SpalshPic_;
     QTimer tmrShow_;
+    bool due_ = false;
 };
 
 frmSplash& Splash();

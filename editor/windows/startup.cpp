@@ -153,6 +153,7 @@ bool Main() {
         State().musicOn = false;
     }
     State().cacheListLoaded = false;
+    if (SplashExists()) Splash().LoadStepDone();
     return true;
 }
 

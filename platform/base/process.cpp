@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "platform/base/paths.h"
@@ -65,18 +66,29 @@ bool StartProgram(const std::string& windowsPath, const std::string& arguments,
         program = native;
         workFolder = QFileInfo(native).absolutePath();
     } else {
-        if (host.empty() || !QFileInfo(hostExe).isFile()) return fail("the file does not exist");
-        program = "wine";
+        if (host.empty() || !QFileInfo(hostExe).isFile()) {
+            return fail("the file " + (host.empty() ? windowsPath : host) + " does not exist");
+        }
+        // A Windows program runs through wine, the likeliest thing missing on a new system.
+        program = QStandardPaths::findExecutable("wine");
+        if (program.isEmpty()) {
+            return fail(
+                "wine was not found (it is not installed, or not on PATH), and this "
+                "Windows program starts through wine: " +
+                host);
+        }
         args.prepend(hostExe);
         workFolder = QFileInfo(hostExe).absolutePath();
     }
     qint64 pid = 0;
     if (!QProcess::startDetached(program, args, workFolder, &pid)) {
-        return fail(native.isEmpty() ? "wine could not be started" : "the program could not be started");
+        return fail(program.toStdString() + " could not be started");
     }
     return true;
 }
 
-void RecordLaunchesForTest(std::vector<Launch>* sink) { g_launchSink = sink; }
+void RecordLaunchesForTest(std::vector<Launch>* sink) {
+    g_launchSink = sink;
+}
 
 }  // namespace platform

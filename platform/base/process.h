@@ -14,8 +14,8 @@ struct Launch {
 
 // Starts a program detached and returns at once. A ".exe" that has a native executable of the
 // same name beside it (our own programs) runs natively; any other ".exe" runs through wine in
-// the prefix, with its own folder as working folder. False with a reason when the program is
-// missing or cannot be started.
+// the prefix, with its own folder as working folder. False with a reason naming the host file
+// when the program is missing, wine is not found, or the start fails.
 bool StartProgram(const std::string& windowsPath, const std::string& arguments,
                   std::string* error = nullptr);
 

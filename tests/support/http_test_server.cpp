@@ -7,6 +7,7 @@
 #include <QMetaObject>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace kestrane::test {
 
@@ -35,13 +36,27 @@ class HttpTestConnection : public QObject {
         head += "Content-Length: " + QByteArray::number(length) + "\r\n";
         head += "Connection: close\r\n\r\n";
         socket_->write(head);
-        socket_->write(reply.body);
-        socket_->disconnectFromHost();
+        if (reply.trickleBytes <= 0) {
+            socket_->write(reply.body);
+            socket_->disconnectFromHost();
+            return;
+        }
+        pending_ = reply.body;
+        auto* pace = new QTimer(this);
+        connect(pace, &QTimer::timeout, this, [this, pace, piece = reply.trickleBytes] {
+            socket_->write(pending_.left(piece));
+            pending_.remove(0, piece);
+            if (!pending_.isEmpty()) return;
+            pace->stop();
+            socket_->disconnectFromHost();
+        });
+        pace->start(reply.trickleEveryMs);
     }
 
     QTcpSocket* socket_;
     HttpTestServer& owner_;
     QByteArray request_;
+    QByteArray pending_;
     bool answered_ = false;
 };
 
@@ -79,7 +94,7 @@ HttpReply HttpTestServer::Lookup(const QString& path) {
     QMutexLocker lock(&mutex_);
     requests_[path] += 1;
     const auto it = replies_.find(path);
-    if (it == replies_.end()) return HttpReply{404, "not here", -1, false};
+    if (it == replies_.end()) return HttpReply{404, "not here"};
     return *it;
 }
 

@@ -1,7 +1,7 @@
 // A small HTTP server on 127.0.0.1 for tests and benchmarks, on a thread of its own so that a
 // client blocking its own thread (a child process waited for) is still served. Each path
-// answers with a status and a body; a reply can announce more bytes than it sends, or never
-// answer at all.
+// answers with a status and a body; a reply can announce more bytes than it sends, never
+// answer at all, or trickle its body out as a slow line would.
 #pragma once
 
 #include <QByteArray>
@@ -21,6 +21,8 @@ struct HttpReply {
     QByteArray body;
     qint64 announcedLength = -1;  // Content-Length when it differs from the body's
     bool silent = false;          // accept the request and never answer
+    int trickleBytes = 0;         // above 0: send the body this many bytes at a time,
+    int trickleEveryMs = 0;       // one piece every so many milliseconds
 };
 
 class HttpTestServer {

@@ -83,8 +83,8 @@ TEST(InternetTransferTest, OpenUrlTakesOnlyCompleteSuccessfulReplies) {
     const Case failing[] = {
         {server.Url("/missing"), "404"},
         {server.Url("/short"), "4 of 100"},
-        {HttpTestServer::RefusingUrl("/x"), "refused"},
-        {server.Url("/silent"), "in time"},
+        {HttpTestServer::RefusingUrl("/x"), "connection refused"},
+        {server.Url("/silent"), "timed out after 0.4 s"},
         {server.Url("/huge"), "more than 512 MB"},
         {"not an address", "not valid"},
     };

@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <optional>
+#include <set>
 
 #include "platform/base/process.h"
 #include "platform/base/regional.h"
@@ -86,6 +87,12 @@ class PatcherWindowTest : public ::testing::Test {
         EXPECT_EQ(responder_.Messages()[0].text, "Update Failed, Shutting Down.");
         EXPECT_EQ(responder_.Messages()[0].title, "Update Failed");
         EXPECT_EQ(ended_, 1);
+        EXPECT_EQ(ProgramEndStatus(), 1);
+    }
+    // The log's last line, which a failed run writes before its message.
+    static std::string LastLine(const std::string& log) {
+        const size_t at = log.rfind("\r\n");
+        return at == std::string::npos ? log : log.substr(at + 2);
     }
 
     kestrane::test::TempPrefix prefix_;
@@ -150,40 +157,126 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
         const char* what;
         std::string list;  // empty: no list is served
         HttpReply file;
+        std::string why;  // in the log's last line
         bool refusedList = false;
     };
     const std::string entry = Entry() + "\r\n";
+    const std::string pack = server_.Url("/Pack.zip");
     const Case cases[] = {
-        {"empty entry line", "0\r\n\r\n", {200, Zip()}},
-        {"list not found", "", {200, Zip()}},
-        {"list refused", "", {200, Zip()}, true},
-        {"file not found", "0\r\n" + Entry("/missing.zip") + "\r\n", {200, Zip()}},
-        {"truncated file", "0\r\n" + entry, {200, Zip().left(40), 4000}},
-        {"file never answered", "0\r\n" + entry, {200, "", -1, true}},
+        {"empty entry line", "0\r\n\r\n", {200, Zip()}, "line 2 of the update list has fewer"},
+        {"list not found",
+         "",
+         {200, Zip()},
+         server_.Url("/update.txt") + " answered HTTP status 404"},
+        {"list refused", "", {200, Zip()}, "/update.txt: connection refused", true},
+        {"file not found",
+         "0\r\n" + Entry("/missing.zip") + "\r\n",
+         {200, Zip()},
+         server_.Url("/missing.zip") + " answered HTTP status 404"},
+        {"truncated file", "0\r\n" + entry, {200, Zip().left(40), 4000}, "ended after 40 of 4000"},
+        {"file never answered",
+         "0\r\n" + entry,
+         {200, "", -1, true},
+         pack + ": timed out after 0.5 s"},
         {"zip leaving the folder",
          "0\r\n" + entry,
-         {200, Zip({{"ok.ut2", "x"}, {"../../evil.txt", "e"}})}},
-        {"corrupt zip", "0\r\n" + entry, {200, "PK\3\4 this is no archive"}},
+         {200, Zip({{"ok.ut2", "x"}, {"../../evil.txt", "e"}})},
+         "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked (unzip result 90: "
+         "an entry would leave the folder)"},
+        {"corrupt zip",
+         "0\r\n" + entry,
+         {200, "PK\3\4 this is no archive"},
+         "Pack.zip could not be unpacked (unzip result 9"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         platform::ScriptedResponder responder;
         ended_ = 0;
         SetEndProgramHandlerForTest([this] { ++ended_; });
+        // An older archive lies where the download goes: a failed download never unpacks it.
+        prefix_.Write("Kestrane/Maps/Pack.zip", ZipBytes({{"old.ut2", "old map"}}));
         server_.Serve("/update.txt", {404, "no list"});
         if (!c.list.empty()) List(c.list);
         server_.Serve("/Pack.zip", c.file);
-        Run(c.refusedList ? HttpTestServer::RefusingUrl("/update.txt") : std::string());
+        const std::string log =
+            Run(c.refusedList ? HttpTestServer::RefusingUrl("/update.txt") : std::string());
         EXPECT_EQ(last_.outcome, RunOutcome::Failed);
         ASSERT_EQ(responder.Messages().size(), 1u) << last_.failure;
         EXPECT_EQ(responder.Messages()[0].text, "Update Failed, Shutting Down.");
         EXPECT_EQ(responder.Messages()[0].title, "Update Failed");
         EXPECT_EQ(ended_, 1);
+        EXPECT_EQ(ProgramEndStatus(), 1);
+        EXPECT_EQ(LastLine(log).rfind("Failed: ", 0), 0u) << log;
+        EXPECT_NE(LastLine(log).find(c.why), std::string::npos) << LastLine(log);
         EXPECT_FALSE(Exists("update/PackMarker"));
         EXPECT_FALSE(Exists("Maps/ok.ut2"));
+        EXPECT_FALSE(Exists("Maps/old.ut2"));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.DriveC() + "/evil.txt")));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.Root() + "/evil.txt")));
     }
+}
+
+TEST_F(PatcherWindowTest, EmptyMarkersFailNamingTheMarker) {
+    List("0\r\n" + Entry() + "\r\n");
+    for (const char* marker : {"", "\r\n", "  \r\n"}) {
+        SCOPED_TRACE(testing::PrintToString(marker));
+        platform::ScriptedResponder responder;
+        ended_ = 0;
+        SetEndProgramHandlerForTest([this] { ++ended_; });
+        prefix_.Write("Kestrane/update/PackMarker", marker);
+        const std::string log = Run();
+        EXPECT_EQ(LastLine(log), "Failed: the marker C:\\Kestrane\\update\\PackMarker is empty");
+        ASSERT_EQ(responder.Messages().size(), 1u);
+        EXPECT_EQ(ProgramEndStatus(), 1);
+        EXPECT_EQ(server_.Requests("/Pack.zip"), 0);
+    }
+}
+
+TEST_F(PatcherWindowTest, OlderCopiesOfTheListedFilesAreReplaced) {
+    prefix_.Write("Kestrane/Maps/Pack.ut2", "old map data, longer than the new one");
+    prefix_.Write("Kestrane/Maps/Pack.utx", "old textures");
+    prefix_.Write("Kestrane/Maps/Keep.ut2", "not in the archive");
+    prefix_.Write("Kestrane/update/PackMarker", "\"1.2\"\r\n");
+    server_.Serve("/Pack.zip",
+                  {200, Zip({{"Pack.ut2", "map data"}, {"Pack.utx", "new textures"}})});
+    List("0\r\n" + Entry() + "\r\n");
+    const std::string log = Run();
+    EXPECT_EQ(last_.outcome, RunOutcome::Completed) << last_.failure;
+    EXPECT_NE(log.find("Update Successful"), std::string::npos);
+    EXPECT_EQ(Program("Maps/Pack.ut2"), "map data");
+    EXPECT_EQ(Program("Maps/Pack.utx"), "new textures");
+    EXPECT_EQ(Program("Maps/Keep.ut2"), "not in the archive");
+    EXPECT_EQ(Program("update/PackMarker"), "\"1.3\"\r\n");
+    EXPECT_FALSE(Exists("Maps/Pack.zip"));
+}
+
+TEST_F(PatcherWindowTest, ProgressFollowsTheBytesOfASlowDownload) {
+    std::string noise(48 * 1024, '\0');  // incompressible, so the archive stays as large
+    uint32_t seed = 1;
+    for (char& c : noise) c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+    HttpReply slow{200, Zip({{"Pack.ut2", noise}})};
+    slow.trickleBytes = 4096;
+    slow.trickleEveryMs = 60;  // about 0.8 s in all
+    server_.Serve("/Pack.zip", slow);
+    List("0\r\n" + Entry() + "\r\n");
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    std::set<int> values;
+    std::set<QString> captions;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!window.ProgressBar1->isVisible()) return;
+        values.insert(window.ProgressBar1->value());
+        const QString caption = window.lblPercent->text();
+        if (!caption.isEmpty() && caption.front().isDigit()) captions.insert(caption);
+    });
+    probe.start(10);
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+    probe.stop();
+    EXPECT_EQ(window.LastRun().outcome, RunOutcome::Completed) << window.LastRun().failure;
+    values.erase(0);
+    EXPECT_GE(values.size(), 4u);    // one value per few pieces, not one jump at the end
+    EXPECT_GE(captions.size(), 2u);  // the label follows the bar
 }
 
 TEST_F(PatcherWindowTest, AFailedUnpackIsRetriedNextRun) {
@@ -351,6 +444,14 @@ TEST_F(PatcherWindowTest, Screenshots) {
     probe.stop();
     EXPECT_TRUE(during);
     EXPECT_TRUE(window.grab().save(folder + "/patchwell_after.png"));
+
+    // A failed run: its last log line says why, under the message's end.
+    List("1\r\nKestrane INI 1.4 is out.\r\n" + Entry("/gone.zip") + "\r\n");
+    prefix_.Write("Kestrane/update/PackMarker", "\"1.2\"\r\n");
+    frmAutoPatcher failing(server_.Url("/update.txt"));
+    failing.Form_Load();
+    QTest::mouseClick(failing.cmdDone, Qt::LeftButton);
+    EXPECT_TRUE(failing.grab().save(folder + "/patchwell_failed.png"));
 }
 
 }  // namespace
