@@ -80,6 +80,8 @@ void frmInstantAction::Build() {
     auto* mapLayout = new QVBoxLayout(mapFrame);
     maps_ = new QListWidget(mapFrame);
     maps_->setObjectName("ListBox_Maps");
+    // A click on the chosen entry chooses it again, as arrow keys choose the next.
+    connect(maps_, &QListWidget::itemClicked, this, [this] { ListBox_Maps_Click(); });
     connect(maps_, &QListWidget::currentRowChanged, this, [this] {
         if (!listing_) ListBox_Maps_Click();
     });
@@ -90,6 +92,7 @@ void frmInstantAction::Build() {
     auto* mutLayout = new QVBoxLayout(mutFrame);
     mutators_ = new QListWidget(mutFrame);
     mutators_->setObjectName("ListBox_Mutators");
+    connect(mutators_, &QListWidget::itemClicked, this, [this] { ListBox_Mutators_Click(); });
     connect(mutators_, &QListWidget::currentRowChanged, this, [this] {
         if (!listing_) ListBox_Mutators_Click();
     });
