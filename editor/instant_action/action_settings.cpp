@@ -25,7 +25,9 @@ std::optional<size_t> OptionLine(const IniStore& store, const OptionRow& row) {
     return std::nullopt;
 }
 
-bool CheckedFromValue(const std::string& value) { return EqualsNoCase(value, "True"); }
+bool CheckedFromValue(const std::string& value) {
+    return EqualsNoCase(value, "True");
+}
 
 std::string ShownNumber(const std::string& value, int length) {
     return NumberText(LeadingNumber(value)).substr(0, static_cast<size_t>(length));

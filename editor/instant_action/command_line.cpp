@@ -8,12 +8,18 @@ namespace {
 // What the character is, as the message names it; empty for one that goes through.
 std::string_view Breaks(char c) {
     switch (c) {
-        case '?': return "a \"?\"";
-        case '=': return "an \"=\"";
-        case '#': return "a \"#\"";
-        case '"': return "a double quote";
-        case ' ': return "a blank";
-        default: break;
+        case '?':
+            return "a \"?\"";
+        case '=':
+            return "an \"=\"";
+        case '#':
+            return "a \"#\"";
+        case '"':
+            return "a double quote";
+        case ' ':
+            return "a blank";
+        default:
+            break;
     }
     return static_cast<unsigned char>(c) < 0x20 ? "a control character" : "";
 }

@@ -46,9 +46,15 @@ constexpr std::array<DifficultyRow, 8> kDifficulties{{
 
 }  // namespace
 
-std::span<const GameTypeRow> GameTypeTable() { return kGameTypes; }
-std::span<const OptionFrameRow> OptionFrameTable() { return kFrames; }
-std::span<const DifficultyRow> DifficultyTable() { return kDifficulties; }
+std::span<const GameTypeRow> GameTypeTable() {
+    return kGameTypes;
+}
+std::span<const OptionFrameRow> OptionFrameTable() {
+    return kFrames;
+}
+std::span<const DifficultyRow> DifficultyTable() {
+    return kDifficulties;
+}
 
 const GameTypeRow* FindGameType(std::string_view name) {
     for (const GameTypeRow& row : kGameTypes) {

@@ -7,6 +7,8 @@ InstantActionState& InstantAction() {
     return state;
 }
 
-void ResetInstantAction() { InstantAction() = InstantActionState{}; }
+void ResetInstantAction() {
+    InstantAction() = InstantActionState{};
+}
 
 }  // namespace kestrane

@@ -54,10 +54,12 @@ std::string RecordsText(const std::string& bytes) {
             units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 + 2 * i]) |
                                              static_cast<unsigned char>(bytes[3 + 2 * i]) << 8);
         }
-        return platform::ToAnsi(QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size())));
+        return platform::ToAnsi(
+            QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size())));
     }
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
-        return platform::ToAnsi(QString::fromUtf8(bytes.data() + 3, static_cast<qsizetype>(bytes.size() - 3)));
+        return platform::ToAnsi(
+            QString::fromUtf8(bytes.data() + 3, static_cast<qsizetype>(bytes.size() - 3)));
     }
     return bytes;
 }

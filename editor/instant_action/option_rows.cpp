@@ -153,8 +153,12 @@ constexpr std::array<OptionRow, 130> kRows{{
 
 }  // namespace
 
-std::span<const OptionRow> OptionRowTable() { return kRows; }
+std::span<const OptionRow> OptionRowTable() {
+    return kRows;
+}
 
-int ShownLength(const OptionRow& row) { return row.kind == OptionKind::NumberBox && row.index == kCampThresholdBox ? 5 : 4; }
+int ShownLength(const OptionRow& row) {
+    return row.kind == OptionKind::NumberBox && row.index == kCampThresholdBox ? 5 : 4;
+}
 
 }  // namespace kestrane

@@ -7,7 +7,7 @@
 
 namespace kestrane {
 
-inline constexpr int kOptionCheckBoxes = 66;  // cbxAss(0) .. cbxAss(65)
+inline constexpr int kOptionCheckBoxes = 66;   // cbxAss(0) .. cbxAss(65)
 inline constexpr int kOptionNumberBoxes = 65;  // tbx_Ass(0) .. tbx_Ass(64)
 inline constexpr int kBotsBox = 57;            // tbx_Ass(57): the number of bots, no option
 inline constexpr int kInitialWaveBox = 49;

@@ -9,7 +9,7 @@
 namespace kestrane {
 
 class OptionBoxes {
-public:
+  public:
     virtual ~OptionBoxes() = default;
     virtual std::string Text(int box) const = 0;
     // Setting a text different from the present one runs OptionBoxChanged for that box before

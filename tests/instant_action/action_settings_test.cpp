@@ -29,7 +29,9 @@ std::string AllSectionsIni() {
         for (const OptionRow& row : OptionRowTable()) {
             if (row.frame != frame) continue;
             const std::string value = row.kind == OptionKind::CheckBox
-                                          ? (row.index % 3 == 0 ? "true" : row.index % 3 == 1 ? "False" : "TRUE")
+                                          ? (row.index % 3 == 0   ? "true"
+                                             : row.index % 3 == 1 ? "False"
+                                                                  : "TRUE")
                                           : std::to_string(row.index + 1) + ".500000";
             text += std::string(row.key) + "=" + value + "\r\n";
         }
@@ -87,9 +89,9 @@ TEST(ActionSettings, EveryOptionOfEveryGameTypeRoundTripsThroughTheStore) {
 
 TEST(ActionSettings, RowsReadAndStoreOnlyInsideTheirOwnSection) {
     const std::string text =
-        "[xgame.xctfgame]\r\nMAXTEAMSIZE=8\r\n"        // header and key in other letter cases
-        "[XGame.xDeathMatch]\r\nTimeLimit=20\r\n"       // no GoalScore here...
-        "[XGame.xTeamGame]\r\nGoalScore=60\r\n"         // ...but one in the next section
+        "[xgame.xctfgame]\r\nMAXTEAMSIZE=8\r\n"    // header and key in other letter cases
+        "[XGame.xDeathMatch]\r\nTimeLimit=20\r\n"  // no GoalScore here...
+        "[XGame.xTeamGame]\r\nGoalScore=60\r\n"    // ...but one in the next section
         "[XGame.xDoubleDom]\r\nOther=1\r\n[XGame.xDoubleDom]\r\nTimeToScore=7\r\n";
     IniStore store = Loaded(text);
     const OptionValues loaded = ReadActionSettings(store);
@@ -116,11 +118,12 @@ TEST(ActionSettings, ValuesAsTheControlsShowThem) {
     EXPECT_TRUE(CheckedFromValue("True"));
     EXPECT_TRUE(CheckedFromValue("true"));
     EXPECT_TRUE(CheckedFromValue("TRUE"));
-    for (const char* off : {"1", "yes", "True.", "", " True"}) EXPECT_FALSE(CheckedFromValue(off)) << off;
+    for (const char* off : {"1", "yes", "True.", "", " True"})
+        EXPECT_FALSE(CheckedFromValue(off)) << off;
 
     const std::pair<const char*, const char*> four[] = {
-        {"0.600000", "0.6"}, {"20", "20"}, {"0.333333", "0.33"}, {"99.99", "99.9"},
-        {"", "0"}, {"abc", "0"}, {"12345", "1234"}, {"-2", "-2"}, {"3.0", "3"}};
+        {"0.600000", "0.6"}, {"20", "20"},      {"0.333333", "0.33"}, {"99.99", "99.9"}, {"", "0"},
+        {"abc", "0"},        {"12345", "1234"}, {"-2", "-2"},         {"3.0", "3"}};
     for (const auto& [value, shown] : four) EXPECT_EQ(ShownNumber(value, 4), shown) << value;
     EXPECT_EQ(ShownNumber("600.99", 5), "600.9");
 }
@@ -136,7 +139,7 @@ TEST(ActionSettings, ACommaLocaleShowsAndStoresTheCommaForm) {
 
 // Boxes that run the change rules on every change of text, nested, as text boxes do.
 class FakeBoxes : public OptionBoxes {
-public:
+  public:
     std::string Text(int box) const override {
         const auto it = texts.find(box);
         return it == texts.end() ? std::string() : it->second;
@@ -152,7 +155,8 @@ public:
     int botsChanges = 0;
 };
 
-void Fill(FakeBoxes& boxes, const OptionValues& values, const std::vector<const OptionRow*>& order) {
+void Fill(FakeBoxes& boxes, const OptionValues& values,
+          const std::vector<const OptionRow*>& order) {
     for (const OptionRow* row : order) {
         if (row->kind == OptionKind::NumberBox) {
             boxes.SetText(row->index, values.texts[static_cast<size_t>(row->index)]);

@@ -48,8 +48,9 @@ TEST(CommandLine, EachGameTypeWithBotsAndMutator) {
         ASSERT_NE(type, nullptr) << c.type;
         const auto skill = FindDifficulty(c.difficulty);
         ASSERT_TRUE(skill) << c.difficulty;
-        const InstantChoices choices{c.map, std::string(type->gameClass), c.bots, *skill,
-                                     c.mutator != nullptr, c.mutator ? c.mutator : "Left.Over"};
+        const InstantChoices choices{
+            c.map,  std::string(type->gameClass), c.bots,
+            *skill, c.mutator != nullptr,         c.mutator ? c.mutator : "Left.Over"};
         EXPECT_EQ(CommandLineText(choices), c.expected) << c.type;
         EXPECT_EQ(CommandLineProblem(choices), std::nullopt) << c.type;
     }

@@ -31,13 +31,14 @@ TEST(MutatorRecords, TheGamesUtf16FileIsRead) {
 
 TEST(MutatorRecords, AnEightBitFileWithCrLfIsRead) {
     test::TempPrefix prefix;
-    prefix.Write("UT2004/System/CacheRecords.ucl",
-                 "Map=(MapName=\"DM-Rankin\")\r\n"
-                 "Mutator=(ClassName=Foo.MutBar,FallbackName=\"Bar Mutator\",FallbackDesc=\"Does bar.\")\r\n"
-                 "mutator=(ClassName=Caf\xE9.MutLait,GroupName=X,FallbackName=\"Caf\xE9 (au lait)\","
-                 "FallbackDesc=\"Milk, \"foamed\", hot.\")\r\n"
-                 "Mutator=(FallbackName=\"No Class\",FallbackDesc=\"x\")\r\n"
-                 "Mutator=(ClassName=Plain.MutName,FallbackName=Plain,FallbackDesc=none)");
+    prefix.Write(
+        "UT2004/System/CacheRecords.ucl",
+        "Map=(MapName=\"DM-Rankin\")\r\n"
+        "Mutator=(ClassName=Foo.MutBar,FallbackName=\"Bar Mutator\",FallbackDesc=\"Does bar.\")\r\n"
+        "mutator=(ClassName=Caf\xE9.MutLait,GroupName=X,FallbackName=\"Caf\xE9 (au lait)\","
+        "FallbackDesc=\"Milk, \"foamed\", hot.\")\r\n"
+        "Mutator=(FallbackName=\"No Class\",FallbackDesc=\"x\")\r\n"
+        "Mutator=(ClassName=Plain.MutName,FallbackName=Plain,FallbackDesc=none)");
     const MutatorList list = ReadMutatorRecords("C:\\UT2004\\System\\CacheRecords.ucl");
     ASSERT_EQ(list.records.size(), 3u);
     EXPECT_EQ(list.records[0].name, "Bar Mutator");
@@ -63,7 +64,8 @@ TEST(MutatorRecords, ByteOrderMarksAndManyLines) {
 
     std::string many;
     for (int i = 0; i < 1200; ++i) {
-        many += "Mutator=(ClassName=P.M" + std::to_string(i) + ",FallbackName=\"M\",FallbackDesc=\"d\")\n";
+        many += "Mutator=(ClassName=P.M" + std::to_string(i) +
+                ",FallbackName=\"M\",FallbackDesc=\"d\")\n";
     }
     const auto records = ParseMutatorLines(many);
     ASSERT_EQ(records.size(), 1200u);
@@ -80,8 +82,13 @@ TEST(MutatorRecords, AMissingFileGivesAnEmptyListAndANote) {
 }
 
 TEST(MapList, PrefixIgnoresCaseAndNamesEndAtTheFirstStop) {
-    const std::vector<std::string> files = {"CTF-Gamma.ut2", "as-beta.ut2", "AS-Delta.part.ut2",
-                                            "AS-Alpha.ut2", "DM-Rankin.ut2", "ASX", "A"};
+    const std::vector<std::string> files = {"CTF-Gamma.ut2",
+                                            "as-beta.ut2",
+                                            "AS-Delta.part.ut2",
+                                            "AS-Alpha.ut2",
+                                            "DM-Rankin.ut2",
+                                            "ASX",
+                                            "A"};
     EXPECT_EQ(MapNames(files, "As"),
               (std::vector<std::string>{"AS-Alpha", "as-beta", "AS-Delta", "ASX"}));
     EXPECT_EQ(MapNames(files, "CT"), (std::vector<std::string>{"CTF-Gamma"}));

@@ -1,3 +1,5 @@
+#include "editor/instant_action/gui/instant_action_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -13,7 +15,6 @@
 #include <QTest>
 #include <QThread>
 
-#include "editor/instant_action/gui/instant_action_window.h"
 #include "editor/instant_action/instant_state.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
@@ -33,7 +34,7 @@ constexpr const char* kInvasionIni =
     "bAllowTaunts=true\r\nbWeaponStay=False\r\n";
 
 class InstantActionTest : public test::EditorTest {
-protected:
+  protected:
     void SetUp() override {
         EditorTest::SetUp();
         ResetInstantAction();
@@ -93,8 +94,9 @@ TEST_F(InstantActionTest, ChoicesRebuildTheArguments) {
     Click(w->ListBox_Mutators(), 1);
     EXPECT_EQ(w->lblMutator()->text(), "InstaGib");
     EXPECT_EQ(w->lbl_MutDesc()->text(), "\"One hit.\"");
-    EXPECT_EQ(Args(w), "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0"
-                       "?Mutator=XGame.MutInstaGib");
+    EXPECT_EQ(Args(w),
+              "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0"
+              "?Mutator=XGame.MutInstaGib");
     QTest::mouseClick(w->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(Args(w), "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0");
     EXPECT_EQ(w->lblMutator()->text(), "InstaGib");  // the name stays shown
@@ -103,8 +105,9 @@ TEST_F(InstantActionTest, ChoicesRebuildTheArguments) {
 
     Choose(w->cbx_BotDiff(), "Masterfull");
     QTest::mouseClick(w->b_AssAdd(kBotsBox), Qt::LeftButton);
-    EXPECT_EQ(Args(w), "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=6?Difficulty=5"
-                       "?Mutator=XGame.MutInstaGib");
+    EXPECT_EQ(Args(w),
+              "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=6?Difficulty=5"
+              "?Mutator=XGame.MutInstaGib");
 
     // Typed text that is no number stays; the steppers leave it alone.
     w->tbx_Ass(kBotsBox)->selectAll();
@@ -143,7 +146,8 @@ TEST_F(InstantActionTest, PlayKeepsUntouchedOptionsAndTheStoredInitialWave) {
               "FriendlyFireScale=0.600000\r\nbAllowTaunts=true\r\nbWeaponStay=True\r\n\r\n");
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0].program, "C:\\UT2004\\System\\UT2004.exe");
-    EXPECT_EQ(launches[0].arguments, "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0");
+    EXPECT_EQ(launches[0].arguments,
+              "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0");
     EXPECT_TRUE(MainWindow().Unloaded());
 }
 
@@ -173,21 +177,23 @@ TEST_F(InstantActionTest, AMapNameTheGameCannotTakeIsRefused) {
 
 // A stand-in for wine on PATH that writes its working folder and arguments, one a line.
 class StandInWine {
-public:
+  public:
     explicit StandInWine(bool present) : oldPath_(qgetenv("PATH")) {
         record_ = dir_.path() + "/record.txt";
         if (present) {
             QFile script(dir_.path() + "/wine");
             script.open(QIODevice::WriteOnly);
-            script.write(("#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" +
-                          record_ + ".part' && mv '" + record_ + ".part' '" + record_ + "'\n")
-                             .toUtf8());
+            script.write(
+                ("#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" +
+                 record_ + ".part' && mv '" + record_ + ".part' '" + record_ + "'\n")
+                    .toUtf8());
             script.close();
             script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                   QFileDevice::ExeOwner);
         }
         // Without the stand-in, PATH holds only its empty folder: no wine anywhere.
-        qputenv("PATH", (dir_.path() + (present ? ":" + QString(oldPath_) : QString())).toLocal8Bit());
+        qputenv("PATH",
+                (dir_.path() + (present ? ":" + QString(oldPath_) : QString())).toLocal8Bit());
     }
     ~StandInWine() { qputenv("PATH", oldPath_); }
 
@@ -200,7 +206,7 @@ public:
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
-private:
+  private:
     QTemporaryDir dir_;
     QByteArray oldPath_;
     QString record_;
@@ -223,8 +229,9 @@ TEST_F(InstantActionTest, PlayStartsTheGameThroughWineInTheSystemFolder) {
     ASSERT_EQ(recorded.size(), 3) << recorded.join('|').toStdString();
     EXPECT_EQ(QDir(recorded[0]).canonicalPath(), system);
     EXPECT_EQ(QFileInfo(recorded[1]).canonicalFilePath(), system + "/UT2004.exe");
-    EXPECT_EQ(recorded[2], "as-beta.ut2?Game=UT2k4Assault.ASGameInfo?Numbots=6?Difficulty=0"
-                           "?Mutator=Foo.MutBar");
+    EXPECT_EQ(recorded[2],
+              "as-beta.ut2?Game=UT2k4Assault.ASGameInfo?Numbots=6?Difficulty=0"
+              "?Mutator=Foo.MutBar");
 }
 
 TEST_F(InstantActionTest, AGameThatCannotStartIsNamedAndTheEditorStays) {

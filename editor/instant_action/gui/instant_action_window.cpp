@@ -286,7 +286,8 @@ void frmInstantAction::LoadMaplist(const std::string& gameType) {
     std::string_view prefix;
     if (const GameTypeRow* row = FindGameType(gameType)) {
         InstantAction().InstantGameClass = std::string(row->gameClass);
-        for (int i = 0; i < kOptionFrames; ++i) frames_[static_cast<size_t>(i)]->setVisible(i == row->frame);
+        for (int i = 0; i < kOptionFrames; ++i)
+            frames_[static_cast<size_t>(i)]->setVisible(i == row->frame);
         prefix = row->mapPrefix;
     }
     const std::vector<std::string> names = MapNames(files, prefix);
@@ -318,7 +319,7 @@ void frmInstantAction::ReadMutators() {
 InstantChoices frmInstantAction::Choices() const {
     const InstantActionState& s = InstantAction();
     return InstantChoices{A(lblMap_->text()), s.InstantGameClass, A(boxes_[kBotsBox]->text()),
-                          s.InstantBotSkill, s.InstantMutatorOn, s.InstantMutatorClass};
+                          s.InstantBotSkill,  s.InstantMutatorOn, s.InstantMutatorClass};
 }
 
 void frmInstantAction::CmdLineArgs() {

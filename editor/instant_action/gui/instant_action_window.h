@@ -28,7 +28,7 @@ class RichTextBox;
 class frmInstantAction : public QDialog, private OptionBoxes {
     Q_OBJECT
 
-public:
+  public:
     // Runs the opening steps and shows itself, modeless, owned by the main window.
     explicit frmInstantAction(INI& owner);
 
@@ -66,7 +66,7 @@ public:
     QPushButton* Play() const { return play_; }
     QPushButton* Command3() const { return cancel_; }
 
-private:
+  private:
     void Build();
     QWidget* BuildOptionFrame(int frame);
     QWidget* NumberRow(int index, QWidget* parent);
@@ -97,7 +97,7 @@ private:
     QPushButton* play_ = nullptr;
     QPushButton* cancel_ = nullptr;
 
-    OptionValues loaded_;    // what LoadActionSettings left in the option controls
+    OptionValues loaded_;   // what LoadActionSettings left in the option controls
     bool listing_ = false;  // the lists are being rebuilt: their selection changes are no clicks
 };
 
