@@ -86,7 +86,7 @@ void frmInstantAction::Build() {
         if (!listing_) ListBox_Maps_Click();
     });
     mapLayout->addWidget(maps_);
-    left->addWidget(mapFrame, 3);
+    left->addWidget(mapFrame, 1);
 
     auto* mutFrame = Group("Mutators", "Frame4", frame);
     auto* mutLayout = new QVBoxLayout(mutFrame);
@@ -105,10 +105,10 @@ void frmInstantAction::Build() {
     mutDesc_ = new QLabel(mutFrame);
     mutDesc_->setObjectName("lbl_MutDesc");
     mutDesc_->setWordWrap(true);
-    mutDesc_->setMinimumHeight(48);
+    mutDesc_->setFixedHeight(64);  // a description coming or going moves nothing
     mutDesc_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     mutLayout->addWidget(mutDesc_);
-    left->addWidget(mutFrame, 2);
+    left->addWidget(mutFrame, 1);
 
     // Middle: the option frames, all in one place, and the bot settings.
     auto* middle = new QVBoxLayout;
