@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "editor/instant_action/gui/instant_action_window.h"
 #include "editor/store/bind_boxes.h"
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
@@ -225,7 +226,7 @@ void INI::mnuCacheEdit_Click() {
     OpenOnce(cache_, this, "frmCache_Edit", "Cache Manager");
 }
 void INI::mnuInstantActionSettings_Click() {
-    OpenOnce(instantAction_, this, "frmInstantAction", "Instant Action");
+    if (!instantAction_) instantAction_ = new frmInstantAction(*this);
 }
 void INI::btnColorName_Click() {
     OpenOnce(colorName_, this, "frmColorName", "Name Colorizer");

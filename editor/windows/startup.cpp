@@ -48,7 +48,7 @@ std::optional<std::string> DeriveGameFolders() {
     s.gameCacheFolder = folder + "\\Cache\\";
     s.gameMapsFolder = folder + "\\Maps\\";
     s.gameFolder = folder + "\\";
-    s.gameExePath = s.iniFolder + "\\UT2004.exe";
+    s.gameExePath = s.gameSystemFolder + "UT2004.exe";
     for (const char* name : {"User.ini", "UT2004.ini"}) {
         const std::string path = s.gameSystemFolder + name;
         if (const std::string why = platform::NotAFileReason(path); !why.empty()) {

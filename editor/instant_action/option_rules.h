@@ -1,0 +1,31 @@
+// The change rules of the Instant Action number boxes and their "+" / "-" buttons, over boxes
+// whose every text change runs the rules again at once, nested, as a text box does.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrane {
+
+class OptionBoxes {
+  public:
+    virtual ~OptionBoxes() = default;
+    virtual std::string Text(int box) const = 0;
+    // Setting a text different from the present one runs OptionBoxChanged for that box before
+    // it returns; setting the same text runs nothing.
+    virtual void SetText(int box, const std::string& text) = 0;
+    // The number of bots changed: the command line is built again.
+    virtual void BotsChanged() = 0;
+};
+
+// Runs after every change of box `box`: the bots box rebuilds the command line; the initial
+// wave stays at most the final wave, the final wave at least the initial wave and at most 16;
+// a box whose leading number is 0 or less becomes "0".
+void OptionBoxChanged(OptionBoxes& boxes, int box);
+
+// The text a "+" (delta 1) or "-" (delta -1) press gives a box holding `text`; nothing for a
+// text that is not a number as a whole (such as "7x"), which the press leaves alone.
+std::optional<std::string> SteppedText(std::string_view text, double delta);
+
+}  // namespace kestrane

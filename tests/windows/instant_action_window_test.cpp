@@ -1,0 +1,265 @@
+#include "editor/instant_action/gui/instant_action_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+
+#include "editor/instant_action/instant_state.h"
+#include "editor/store/program_state.h"
+#include "editor/windows/main_window.h"
+#include "editor/windows/rich_text_box.h"
+#include "tests/windows/editor_fixture.h"
+
+namespace kestrane {
+namespace {
+
+constexpr const char* kRecords =
+    "Mutator=(ClassName=Foo.MutBar,FallbackName=\"Bar Mutator\",FallbackDesc=\"Does bar.\")\r\n"
+    "Mutator=(ClassName=XGame.MutInstaGib,FallbackName=\"InstaGib\",FallbackDesc=\"One hit.\")\r\n";
+
+constexpr const char* kInvasionIni =
+    "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n\r\n"
+    "[SkaarjPack.Invasion]\r\nInitialWave=3\r\nFinalWave=10\r\nFriendlyFireScale=0.600000\r\n"
+    "bAllowTaunts=true\r\nbWeaponStay=False\r\n";
+
+class InstantActionTest : public test::EditorTest {
+  protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        ResetInstantAction();
+    }
+
+    frmInstantAction* Open(const std::string& ut = test::kSmallUt2004Ini,
+                           std::vector<std::string> maps = {"AS-Alpha.ut2", "as-beta.ut2",
+                                                            "CTF-Gamma.ut2", "DM-Rankin.ut2"},
+                           const char* records = kRecords) {
+        Install(test::kSmallUserIni, ut);
+        for (const std::string& map : maps) prefix->Write("UT2004/Maps/" + map, "map");
+        if (records) prefix->Write("UT2004/System/CacheRecords.ucl", records);
+        if (!Start()) return nullptr;
+        Trigger("mnuInstantActionSettings");
+        return MainWindow().findChild<frmInstantAction*>();
+    }
+
+    static void Click(QListWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    static void Choose(QComboBox* combo, const QString& text) {
+        combo->setCurrentText(text);
+        emit combo->activated(combo->currentIndex());
+    }
+    static std::string Args(frmInstantAction* w) { return w->rtb_CmdArgs()->Text(); }
+};
+
+TEST_F(InstantActionTest, AFreshOpeningShowsAssaultWithItsFirstMap) {
+    frmInstantAction* w = Open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Instant Action");
+    EXPECT_EQ(w->lblGameType()->text(), "Assault");
+    for (int i = 0; i < kOptionFrames; ++i) EXPECT_EQ(w->Frame(i)->isVisible(), i == 1) << i;
+    EXPECT_EQ(w->Frame(1)->title(), "Assualt");
+    EXPECT_EQ(w->cbx_BotDiff()->currentText(), "Novice");
+    EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "5");
+    ASSERT_EQ(w->ListBox_Maps()->count(), 2);
+    EXPECT_EQ(w->ListBox_Maps()->item(1)->text(), "as-beta");
+    EXPECT_EQ(w->lblMap()->text(), "AS-Alpha");
+    EXPECT_EQ(w->ListBox_Mutators()->count(), 2);
+    EXPECT_EQ(Args(w), "AS-Alpha.ut2?Game=UT2k4Assault.ASGameInfo?Numbots=5?Difficulty=0");
+
+    Trigger("mnuInstantActionSettings");  // open already: nothing new
+    EXPECT_EQ(MainWindow().findChildren<frmInstantAction*>().size(), 1);
+}
+
+TEST_F(InstantActionTest, ChoicesRebuildTheArguments) {
+    frmInstantAction* w = Open();
+    ASSERT_NE(w, nullptr);
+    Choose(w->cbx_GameType(), "Invasion");
+    EXPECT_TRUE(w->Frame(8)->isVisible());
+    EXPECT_FALSE(w->Frame(1)->isVisible());
+    EXPECT_EQ(Args(w), "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0");
+
+    Click(w->ListBox_Mutators(), 1);
+    EXPECT_EQ(w->lblMutator()->text(), "InstaGib");
+    EXPECT_EQ(w->lbl_MutDesc()->text(), "\"One hit.\"");
+    EXPECT_EQ(Args(w),
+              "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0"
+              "?Mutator=XGame.MutInstaGib");
+    QTest::mouseClick(w->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(Args(w), "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0");
+    EXPECT_EQ(w->lblMutator()->text(), "InstaGib");  // the name stays shown
+    Click(w->ListBox_Mutators(), 1);                 // the same entry again restores it
+    EXPECT_NE(Args(w).find("?Mutator=XGame.MutInstaGib"), std::string::npos);
+
+    Choose(w->cbx_BotDiff(), "Masterfull");
+    QTest::mouseClick(w->b_AssAdd(kBotsBox), Qt::LeftButton);
+    EXPECT_EQ(Args(w),
+              "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=6?Difficulty=5"
+              "?Mutator=XGame.MutInstaGib");
+
+    // Typed text that is no number stays; the steppers leave it alone.
+    w->tbx_Ass(kBotsBox)->selectAll();
+    QTest::keyClicks(w->tbx_Ass(kBotsBox), "7x");
+    QTest::mouseClick(w->b_AssAdd(kBotsBox), Qt::LeftButton);
+    EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "7x");
+    EXPECT_NE(Args(w).find("?Numbots=7x?"), std::string::npos);
+    w->tbx_Ass(kBotsBox)->clear();
+    EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "0");
+    QTest::mouseClick(w->b_AssSub(kBotsBox), Qt::LeftButton);
+    EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "0");
+
+    // A mutator "click" with nothing selected chooses nothing.
+    QTest::mouseClick(w->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    w->ListBox_Mutators()->setCurrentRow(-1);
+    w->ListBox_Mutators_Click();
+    EXPECT_FALSE(InstantAction().InstantMutatorOn);
+}
+
+TEST_F(InstantActionTest, PlayKeepsUntouchedOptionsAndTheStoredInitialWave) {
+    frmInstantAction* w = Open(kInvasionIni);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->tbx_Ass(49)->text(), "3");
+    EXPECT_EQ(w->tbx_Ass(50)->text(), "10");
+    EXPECT_EQ(w->tbx_Ass(51)->text(), "0.6");
+    EXPECT_TRUE(w->cbxAss(50)->isChecked());
+    QTest::mouseClick(w->b_AssAdd(50), Qt::LeftButton);  // final wave 11
+    QTest::mouseClick(w->cbxAss(52), Qt::LeftButton);    // weapon stay on
+    Choose(w->cbx_GameType(), "Invasion");
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+
+    EXPECT_TRUE(responder->Messages().empty());
+    EXPECT_EQ(SystemFile("UT2004.ini"),
+              "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n\r\n"
+              "[SkaarjPack.Invasion]\r\nInitialWave=3\r\nFinalWave=11\r\n"
+              "FriendlyFireScale=0.600000\r\nbAllowTaunts=true\r\nbWeaponStay=True\r\n\r\n");
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].program, "C:\\UT2004\\System\\UT2004.exe");
+    EXPECT_EQ(launches[0].arguments,
+              "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0");
+    EXPECT_TRUE(MainWindow().Unloaded());
+}
+
+TEST_F(InstantActionTest, PlayUsesTheArgumentsAsThePlayerLeftThem) {
+    frmInstantAction* w = Open();
+    ASSERT_NE(w, nullptr);
+    w->rtb_CmdArgs()->SetText("AS-Alpha.ut2?Game=UT2k4Assault.ASGameInfo -log");
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].arguments, "AS-Alpha.ut2?Game=UT2k4Assault.ASGameInfo -log");
+}
+
+TEST_F(InstantActionTest, AMapNameTheGameCannotTakeIsRefused) {
+    frmInstantAction* w = Open(test::kSmallUt2004Ini, {"DM-My Map.ut2"}, nullptr);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->ListBox_Mutators()->count(), 0);
+    EXPECT_NE(w->lbl_MutDesc()->text().indexOf("CacheRecords.ucl could not be read"), -1);
+    Choose(w->cbx_GameType(), "DeathMatch");
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_EQ(responder->Messages()[0].text,
+              "The map \"DM-My Map\" cannot go into the game's command line: it holds a blank.");
+    EXPECT_TRUE(launches.empty());
+    EXPECT_FALSE(MainWindow().Unloaded());
+    EXPECT_TRUE(w->isVisible());
+}
+
+// A stand-in for wine on PATH that writes its working folder and arguments, one a line.
+class StandInWine {
+  public:
+    explicit StandInWine(bool present) : oldPath_(qgetenv("PATH")) {
+        record_ = dir_.path() + "/record.txt";
+        if (present) {
+            QFile script(dir_.path() + "/wine");
+            script.open(QIODevice::WriteOnly);
+            script.write(
+                ("#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" +
+                 record_ + ".part' && mv '" + record_ + ".part' '" + record_ + "'\n")
+                    .toUtf8());
+            script.close();
+            script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
+        }
+        // Without the stand-in, PATH holds only its empty folder: no wine anywhere.
+        qputenv("PATH",
+                (dir_.path() + (present ? ":" + QString(oldPath_) : QString())).toLocal8Bit());
+    }
+    ~StandInWine() { qputenv("PATH", oldPath_); }
+
+    QStringList Recorded() const {
+        QElapsedTimer timer;
+        timer.start();
+        while (!QFile::exists(record_) && timer.elapsed() < 10000) QThread::msleep(20);
+        QFile file(record_);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+  private:
+    QTemporaryDir dir_;
+    QByteArray oldPath_;
+    QString record_;
+};
+
+TEST_F(InstantActionTest, PlayStartsTheGameThroughWineInTheSystemFolder) {
+    frmInstantAction* w = Open();
+    ASSERT_NE(w, nullptr);
+    prefix->Write("UT2004/System/UT2004.exe", "MZ");
+    platform::RecordLaunchesForTest(nullptr);
+    StandInWine wine(true);
+    Click(w->ListBox_Maps(), 1);
+    Click(w->ListBox_Mutators(), 0);
+    QTest::mouseClick(w->b_AssAdd(kBotsBox), Qt::LeftButton);
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    EXPECT_TRUE(responder->Messages().empty());
+    EXPECT_TRUE(MainWindow().Unloaded());
+    const QStringList recorded = wine.Recorded();
+    const QString system = QDir(QString::fromStdString(prefix->SystemFolder())).canonicalPath();
+    ASSERT_EQ(recorded.size(), 3) << recorded.join('|').toStdString();
+    EXPECT_EQ(QDir(recorded[0]).canonicalPath(), system);
+    EXPECT_EQ(QFileInfo(recorded[1]).canonicalFilePath(), system + "/UT2004.exe");
+    EXPECT_EQ(recorded[2],
+              "as-beta.ut2?Game=UT2k4Assault.ASGameInfo?Numbots=6?Difficulty=0"
+              "?Mutator=Foo.MutBar");
+}
+
+TEST_F(InstantActionTest, AGameThatCannotStartIsNamedAndTheEditorStays) {
+    struct Case {
+        bool exe;
+        bool wine;
+        const char* message;
+    };
+    const Case cases[] = {
+        {false, true, "Could not start C:\\UT2004\\System\\UT2004.exe: the file does not exist."},
+        {true, false, "Could not start C:\\UT2004\\System\\UT2004.exe: wine could not be started."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        TearDown();
+        SetUp();
+        frmInstantAction* w = Open();
+        ASSERT_NE(w, nullptr);
+        if (c.exe) prefix->Write("UT2004/System/UT2004.exe", "MZ");
+        platform::RecordLaunchesForTest(nullptr);
+        StandInWine wine(c.wine);
+        QTest::mouseClick(w->Play(), Qt::LeftButton);
+        ASSERT_EQ(responder->Messages().size(), 1u);
+        EXPECT_EQ(responder->Messages()[0].text, c.message);
+        EXPECT_FALSE(MainWindow().Unloaded());
+        EXPECT_TRUE(w->isVisible());
+    }
+}
+
+}  // namespace
+}  // namespace kestrane
