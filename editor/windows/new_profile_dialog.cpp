@@ -56,6 +56,8 @@ frmNewProfile::frmNewProfile(INI& owner)
 void frmNewProfile::Form_Load() {
     name_->clear();
     show();
+    // Typing goes to the name at once, as it does in a dialog the platform opens.
+    activateWindow();
     name_->setFocus();
 }
 

@@ -131,7 +131,7 @@ void DeleteProfile(INI& window) {
     const std::string name = SplitPath(chosen, kPathFileName);
     if (name.empty() || EqualsNoCase(WithoutFinalBackslash(chosen), ProfilesFolder())) {
         Tell(chosen + " is not a profile: choose a profile's folder inside " + ProfilesFolder() +
-                 "\\.",
+                 ".",
              &window);
         return;
     }
@@ -186,7 +186,7 @@ NewProfileNext CreateProfile(INI& window, const std::string& name, QWidget* aske
         auto user = ReadFile(from + "User.ini", &error);
         auto ut = user ? ReadFile(from + "UT2004.ini", &error) : std::nullopt;
         if (!ut) {
-            Tell("The template profile is incomplete: " + error.Message("read"), asker);
+            Tell(error.Message("read") + "; the profile was not made from the template.", asker);
             return NewProfileNext::StayOpen;
         }
         userTemplate = std::move(*user);

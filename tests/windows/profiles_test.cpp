@@ -368,12 +368,11 @@ TEST_F(ProfilesTest, DeleteTakesOnlyTheNamedFolderUnderProfiles) {
         platform::MsgIcon icon;
     };
     const Refusal refusals[] = {
-        {"C:\\",
-         "C:\\ is not a profile: choose a profile's folder inside C:\\Kestrane\\Profiles\\.",
+        {"C:\\", "C:\\ is not a profile: choose a profile's folder inside C:\\Kestrane\\Profiles.",
          platform::MsgIcon::None},
         {"C:\\kestrane\\PROFILES",
          "C:\\kestrane\\PROFILES is not a profile: choose a profile's folder inside "
-         "C:\\Kestrane\\Profiles\\.",
+         "C:\\Kestrane\\Profiles.",
          platform::MsgIcon::None},
         {"C:\\Kestrane\\Profiles\\ME", "Can Not Delete A Loaded Profile",
          platform::MsgIcon::Critical},
