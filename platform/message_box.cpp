@@ -14,14 +14,16 @@ std::string g_programTitle;
 void SetProgramTitle(const std::string& title) { g_programTitle = title; }
 
 MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons, const std::string& title,
-                      QWidget* owner) {
+                      QWidget* owner, MsgIcon icon) {
     const std::string caption = title.empty() ? g_programTitle : title;
     if (ScriptedResponder* responder = ScriptedResponder::Current()) {
-        return responder->TakeMessage({text, caption, buttons});
+        return responder->TakeMessage({text, caption, buttons, icon});
     }
     QMessageBox box(owner);
     box.setWindowTitle(FromAnsi(caption));
     box.setText(FromAnsi(text));
+    if (icon == MsgIcon::Critical) box.setIcon(QMessageBox::Critical);
+    if (icon == MsgIcon::Question) box.setIcon(QMessageBox::Question);
     switch (buttons) {
         case MsgButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

@@ -13,6 +13,7 @@ namespace platform {
 void SetProgramTitle(const std::string& title);
 
 MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
-                      const std::string& title = {}, QWidget* owner = nullptr);
+                      const std::string& title = {}, QWidget* owner = nullptr,
+                      MsgIcon icon = MsgIcon::None);
 
 }  // namespace platform

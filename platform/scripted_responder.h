@@ -12,11 +12,13 @@ namespace platform {
 
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
+enum class MsgIcon { None, Critical, Question };
 
 struct ShownMessage {
     std::string text;
     std::string title;
     MsgButtons buttons;
+    MsgIcon icon = MsgIcon::None;
 };
 
 // A file or folder dialog as the program asked for it.

@@ -18,6 +18,8 @@
 #include "editor/store/program_state.h"
 #include "editor/windows/main_menu.h"
 #include "editor/windows/main_tabs.h"
+#include "editor/windows/new_profile_dialog.h"
+#include "editor/windows/profiles.h"
 #include "editor/windows/rich_text_box.h"
 #include "editor/windows/save_rule.h"
 #include "editor/windows/secondary_windows.h"
@@ -232,11 +234,19 @@ void INI::btnColorName_Click() {
     OpenOnce(colorName_, this, "frmColorName", "Name Colorizer");
 }
 
-// The profile commands come with the profile windows.
-void INI::mnuLoadProfile_Click() {}
-void INI::mnuNewProfile_Click() {}
-void INI::mnuSaveNewProfile_Click() {}
-void INI::mnuDeleteProfile_Click() {}
+void INI::mnuLoadProfile_Click() {
+    LoadProfile(*this);
+}
+void INI::mnuNewProfile_Click() {
+    OpenNewProfileDialog(*this);
+}
+void INI::mnuSaveNewProfile_Click() {
+    State().newProfileFromCurrent = true;
+    OpenNewProfileDialog(*this);
+}
+void INI::mnuDeleteProfile_Click() {
+    DeleteProfile(*this);
+}
 
 INI& MainWindow() {
     if (!g_main) g_main = new INI();

@@ -1,18 +1,6 @@
 #include "editor/windows/secondary_windows.h"
 
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QVBoxLayout>
-
-#include "editor/windows/main_window.h"
-
 namespace kestrane {
-namespace {
-
-QPointer<QWidget> g_newProfile;
-
-}  // namespace
 
 SecondaryWindow::SecondaryWindow(QWidget* owner, std::string_view objectName,
                                  std::string_view caption)
@@ -31,23 +19,5 @@ void OpenOnce(QPointer<QWidget>& slot, QWidget* owner, std::string_view objectNa
     slot = window;
     window->show();
 }
-
-void OpenNewProfileDialog(INI& owner) {
-    if (g_newProfile) return;
-    auto* dialog = new SecondaryWindow(&owner, "frmNewProfile", "New Profile");
-    auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(new QLabel("Profile Name:", dialog));
-    auto* name = new QLineEdit(dialog);
-    name->setObjectName("tbx_ProfileName");
-    name->clear();
-    layout->addWidget(name);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
-    layout->addWidget(buttons);
-    g_newProfile = dialog;
-    dialog->show();
-}
-
-QWidget* NewProfileDialog() { return g_newProfile; }
 
 }  // namespace kestrane

@@ -8,8 +8,6 @@
 
 namespace kestrane {
 
-class INI;
-
 // A window whose contents come with their own area; for now it carries its caption.
 class SecondaryWindow : public QDialog {
     Q_OBJECT
@@ -21,9 +19,5 @@ public:
 // Opens the window held in `slot` unless it is open already.
 void OpenOnce(QPointer<QWidget>& slot, QWidget* owner, std::string_view objectName,
               std::string_view caption);
-
-// frmNewProfile: clears its name box and shows itself.
-void OpenNewProfileDialog(INI& owner);
-QWidget* NewProfileDialog();
 
 }  // namespace kestrane

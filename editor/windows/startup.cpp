@@ -6,11 +6,12 @@
 #include "editor/binding/settings_walks.h"
 #include "editor/instant_action/game_sections.h"
 #include "editor/store/ini_files.h"
+#include "editor/store/profile_names.h"
 #include "editor/store/program_state.h"
 #include "editor/store/text_compare.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/new_profile_dialog.h"
 #include "editor/windows/save_rule.h"
-#include "editor/windows/secondary_windows.h"
 #include "editor/windows/splash_window.h"
 #include "platform/base/ansi.h"
 #include "platform/base/files.h"
@@ -22,6 +23,9 @@
 
 namespace kestrane {
 namespace {
+
+// Why the ProfileName stored in Kestrane.ini was not taken; shown before the first-start message.
+std::string g_refusedProfileName;
 
 constexpr const char* kDefaultKestraneIni = "Music=ON\r\nProfileName=\r\nCacheDelete=False\r\n";
 
@@ -90,7 +94,14 @@ bool MainFormLoad(INI& window) {
     }
 
     s.noProfileName = false;
-    const std::string profile = GetVal(s.kestrane, "ProfileName");
+    std::string profile = GetVal(s.kestrane, "ProfileName");
+    g_refusedProfileName.clear();
+    // A stored name that is no folder name would put the profile's files elsewhere.
+    if (auto fault = profile.empty() ? std::nullopt : ProfileNameFault(profile)) {
+        g_refusedProfileName = "Kestrane.ini names the profile \"" + profile +
+                               "\", which was not loaded: " + *fault + ".";
+        profile.clear();
+    }
     BindingContext ctx = window.Binding();
     if (profile.empty()) {
         s.noProfileName = true;
@@ -162,6 +173,9 @@ void ShowMainForm() {
     window.show();
     ProgramState& s = State();
     if (s.noProfileName) {
+        if (!g_refusedProfileName.empty()) {
+            platform::ShowMessage(g_refusedProfileName, platform::MsgButtons::Ok, {}, &window);
+        }
         platform::ShowMessage("You Must Associate a New Profile Name for the Current User",
                               platform::MsgButtons::Ok, {}, &window);
         s.newProfileFromCurrent = true;

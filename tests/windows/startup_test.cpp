@@ -9,7 +9,7 @@
 #include "editor/instant_action/game_sections.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/secondary_windows.h"
+#include "editor/windows/new_profile_dialog.h"
 #include "editor/windows/splash_window.h"
 #include "tests/windows/editor_fixture.h"
 
