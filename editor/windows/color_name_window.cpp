@@ -59,7 +59,11 @@ void TypedNameBox::keyPressEvent(QKeyEvent* event) {
     const std::string byte = platform::ToAnsi(text);
     if ((byte != "?" || text == "?") && window_.Keyboard_Text_KeyPress(byte[0])) {
         CaretToEnd();
-        insertPlainText(text);
+        QTextCharFormat format;
+        format.setForeground(colour_);
+        QTextCursor cursor = textCursor();
+        cursor.insertText(text, format);
+        setTextCursor(cursor);
     }
     event->accept();
 }
@@ -176,10 +180,8 @@ void frmColorName::btn_ChooseColor_Click() {
     }
     SetSample(*colour);
     ShowEncoded();
-    QTextCharFormat format;
-    format.setForeground(ToQColor(*colour));
+    typed_->SetTypingColour(ToQColor(*colour));
     typed_->CaretToEnd();
-    typed_->mergeCurrentCharFormat(format);
     typed_->setFocus();
 }
 
@@ -194,10 +196,8 @@ void frmColorName::btn_Clear_Click() {
     typed_->clear();
     ShowEncoded();
     SetSample(0);
-    QTextCharFormat format;
-    format.setForeground(Qt::black);
+    typed_->SetTypingColour(Qt::black);
     typed_->CaretToEnd();
-    typed_->setCurrentCharFormat(format);
     typed_->setFocus();
 }
 

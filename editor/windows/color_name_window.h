@@ -24,6 +24,8 @@ class TypedNameBox : public QTextEdit {
   public:
     TypedNameBox(frmColorName& window, QWidget* parent);
     void CaretToEnd();
+    // The colour of the characters typed from now on.
+    void SetTypingColour(const QColor& colour) { colour_ = colour; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -33,6 +35,7 @@ class TypedNameBox : public QTextEdit {
 
   private:
     frmColorName& window_;
+    QColor colour_ = Qt::black;
 };
 
 class frmColorName : public QWidget {
