@@ -248,7 +248,10 @@ void frmCache_Edit::RemoveSelectedFromCache() {
         Tell("\"" + std::string(guid) +
              "\" in cache.ini is not a file name: no file was deleted, only its entry.");
     }
-    if (QListWidgetItem* item = CacheList(selList_)->takeItem(selIndex_)) delete item;
+    CacheListBox* list = CacheList(selList_);
+    if (QListWidgetItem* item = list->takeItem(selIndex_)) delete item;
+    // The list would highlight the next item, which nothing has recorded.
+    list->clearSelection();
     cache_.Remove(*row);
     ShowCount();
     FileError error;

@@ -119,6 +119,7 @@ TEST_F(CacheWindowTest, RealCacheListsExportsDeletesAndKeepsTheOtherBytes) {
     EXPECT_FALSE(Exists("UT2004/Cache/1470099142EA7A4DAE514D8F251CA9B2-1.uxx"));
     EXPECT_EQ(CacheIniOnDisk(), WithoutLine(real, "1470099142EA7A4DAE514D8F251CA9B2-1=PM2.u\n"));
     EXPECT_EQ(w.CacheList(0)->count(), 31);
+    EXPECT_TRUE(w.CacheList(0)->selectedItems().isEmpty());
     EXPECT_EQ(Label(w, "lbl_NumInCache"), " 54 Files In Cache");
 
     // A second press finds no highlighted item and does nothing.
