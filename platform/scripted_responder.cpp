@@ -45,4 +45,12 @@ std::string ScriptedResponder::TakeFolder(const AskedDialog& asked) {
     return answer;
 }
 
+std::optional<uint32_t> ScriptedResponder::TakeColour(uint32_t initial) {
+    coloursAsked_.push_back(initial);
+    if (colourAnswers_.empty()) return std::nullopt;
+    const std::optional<uint32_t> answer = colourAnswers_.front();
+    colourAnswers_.pop_front();
+    return answer;
+}
+
 }  // namespace platform

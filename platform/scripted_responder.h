@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,22 +44,29 @@ class ScriptedResponder {
     // A Windows path, or empty text for a cancelled dialog.
     void AnswerFileDialog(const std::string& path) { fileAnswers_.push_back(path); }
     void AnswerFolderDialog(const std::string& path) { folderAnswers_.push_back(path); }
+    // A colour (red + 256 * green + 65536 * blue), or nullopt for a cancelled colour dialog.
+    void AnswerColourDialog(std::optional<uint32_t> colour) { colourAnswers_.push_back(colour); }
 
     const std::vector<ShownMessage>& Messages() const { return messages_; }
     // Titles or captions of the file and folder dialogs asked, in order.
     const std::vector<std::string>& Dialogs() const { return dialogs_; }
     // The same dialogs with everything they were given.
     const std::vector<AskedDialog>& AskedDialogs() const { return asked_; }
+    // The colour each colour dialog opened on.
+    const std::vector<uint32_t>& AskedColours() const { return coloursAsked_; }
 
     // Used by the platform layer.
     MsgAnswer TakeMessage(const ShownMessage& shown);
     std::string TakeFile(const AskedDialog& asked);
     std::string TakeFolder(const AskedDialog& asked);
+    std::optional<uint32_t> TakeColour(uint32_t initial);
 
   private:
     std::deque<MsgAnswer> messageAnswers_;
     std::deque<std::string> fileAnswers_;
     std::deque<std::string> folderAnswers_;
+    std::deque<std::optional<uint32_t>> colourAnswers_;
+    std::vector<uint32_t> coloursAsked_;
     std::vector<ShownMessage> messages_;
     std::vector<std::string> dialogs_;
     std::vector<AskedDialog> asked_;

@@ -129,6 +129,26 @@ size_t IniStore::AppendLine(std::string key, std::string value) {
     return row;
 }
 
+void IniStore::InsertLine(size_t row, std::string line) {
+    IniStore parsed;
+    parsed.lines_.push_back(std::move(line));
+    parsed.Parse();
+    const auto at = static_cast<std::ptrdiff_t>(row);
+    LineEnd end = fileEnd_;
+    if (row == lines_.size() && row > 0 && ends_[row - 1] == LineEnd::None) {
+        // After a last line that had no line end: it takes one, and the new line ends the file.
+        ends_[row - 1] = fileEnd_;
+        end = LineEnd::None;
+    }
+    ends_.insert(ends_.begin() + at, end);
+    lines_.insert(lines_.begin() + at, std::move(parsed.lines_[0]));
+    keys_.insert(keys_.begin() + at, std::move(parsed.keys_[0]));
+    values_.insert(values_.begin() + at, std::move(parsed.values_[0]));
+    kinds_.insert(kinds_.begin() + at, parsed.kinds_[0]);
+    keysIndexed_ = false;
+    valuesIndexed_ = false;
+}
+
 void IniStore::IndexKeys() const {
     if (keysIndexed_) return;
     keysFolded_.clear();

@@ -62,6 +62,9 @@ class IniStore {
     // Adds "key=value" as a new last line (before a final empty line), ending in the file's
     // line end. Rows after it move.
     size_t AppendLine(std::string key, std::string value);
+    // Puts a new line, parsed like a read one, before `row` (RowCount() for the end), ending in
+    // the file's line end.
+    void InsertLine(size_t row, std::string line);
 
     // First row whose key equals `key` ignoring case, at or after `from`.
     std::optional<size_t> FindKey(std::string_view key, size_t from = 0) const;

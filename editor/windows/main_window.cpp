@@ -17,6 +17,9 @@
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main_menu.h"
+#include "editor/windows/about_window.h"
+#include "editor/windows/cache_window.h"
+#include "editor/windows/color_name_window.h"
 #include "editor/windows/main_tabs.h"
 #include "editor/windows/new_profile_dialog.h"
 #include "editor/windows/profiles.h"
@@ -222,16 +225,16 @@ void INI::mnuMusicOnOff_Click() {
 }
 
 void INI::mnuAbout_Click() {
-    OpenOnce(about_, this, "frmAbout", "About Kestrane INI");
+    if (!about_) about_ = frmAbout::Open(*this);
 }
 void INI::mnuCacheEdit_Click() {
-    OpenOnce(cache_, this, "frmCache_Edit", "Cache Manager");
+    if (!cache_) cache_ = frmCache_Edit::Open(*this);
 }
 void INI::mnuInstantActionSettings_Click() {
     if (!instantAction_) instantAction_ = new frmInstantAction(*this);
 }
 void INI::btnColorName_Click() {
-    OpenOnce(colorName_, this, "frmColorName", "Name Colorizer");
+    if (!colorName_) colorName_ = frmColorName::Open(*this);
 }
 
 void INI::mnuLoadProfile_Click() {

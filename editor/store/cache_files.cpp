@@ -1,0 +1,91 @@
+#include "editor/store/cache_files.h"
+
+#include <cstdlib>
+
+#include "editor/store/cache_file_types.h"
+#include "editor/store/text_compare.h"
+#include "platform/base/files.h"
+#include "platform/base/folders.h"
+
+namespace kestrane {
+namespace {
+
+std::string CacheIniPath(const std::string& cacheFolder) {
+    return cacheFolder + "cache.ini";
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+std::optional<std::string> LoadCacheIni(const std::string& cacheFolder, CacheIni& cache) {
+    cache.Load({});
+    if (!platform::FolderExists(cacheFolder)) {
+        return "The game's cache folder " + cacheFolder + " does not exist: nothing is cached.";
+    }
+    const std::string path = CacheIniPath(cacheFolder);
+    if (!platform::FileExists(path)) return path + " does not exist: nothing is cached.";
+    FileError error;
+    auto text = ReadFile(path, &error);
+    if (!text) return error.Message("read");
+    cache.Load(*text);
+    return std::nullopt;
+}
+
+std::optional<std::string> PayloadPath(const std::string& cacheFolder, std::string_view guid) {
+    if (!IsPlainFileName(guid)) return std::nullopt;
+    return cacheFolder + std::string(guid) + ".uxx";
+}
+
+std::optional<std::string> ExportTarget(const std::string& gameFolder, std::string_view fileName) {
+    const CacheFileType* type = CacheTypeOf(fileName);
+    if (!type || !IsPlainFileName(fileName)) return std::nullopt;
+    return gameFolder + std::string(type->exportFolder) + std::string(fileName);
+}
+
+CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace) {
+    if (platform::CopyFile(source, target, !replace)) return CopyOutcome::Copied;
+    if (!replace && platform::FileExists(target)) return CopyOutcome::TargetExists;
+    return CopyOutcome::Failed;
+}
+
+std::string CopyFailureText(const std::string& source, const std::string& target) {
+    std::string text = "Could not copy " + source + " to " + target;
+    if (!platform::FileExists(source)) return text + ": the cached file does not exist.";
+    const std::string folder = FolderOf(target);
+    if (!folder.empty() && !platform::FolderExists(folder)) {
+        return text + ": the folder " + folder + " does not exist.";
+    }
+    return text + ".";
+}
+
+bool DeletePayload(const std::string& payload, std::string* message) {
+    if (!platform::FileExists(payload) || platform::RemoveFile(payload)) return true;
+    if (message) *message = "Could not delete " + payload + ": it stays in the cache.";
+    return false;
+}
+
+bool WriteCacheIni(const std::string& cacheFolder, const CacheIni& cache, FileError* error) {
+    const std::string path = CacheIniPath(cacheFolder);
+    std::string reason;
+    if (platform::WriteBytesAtomic(path, cache.Text(), &reason)) return true;
+    if (error) *error = {path, reason};
+    return false;
+}
+
+bool CacheDeleteValue(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (EqualsNoCase(text, "True")) return true;
+    if (EqualsNoCase(text, "False") || text.empty()) return false;
+    const std::string number(text);
+    char* end = nullptr;
+    const double value = std::strtod(number.c_str(), &end);
+    if (end == number.c_str() || *end != '\0') return false;
+    return value != 0;
+}
+
+}  // namespace kestrane

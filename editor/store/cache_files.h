@@ -1,0 +1,41 @@
+// The Cache Manager's file work, without a window: reading cache.ini, where a package comes
+// from and goes to, copying it out, deleting it, and rewriting cache.ini.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editor/store/cache_ini.h"
+#include "editor/store/ini_files.h"
+
+namespace kestrane {
+
+// cache.ini of `cacheFolder` (ends in "\") into `cache`. On failure the cache is empty and the
+// text says why, naming the folder or file ("... does not exist").
+std::optional<std::string> LoadCacheIni(const std::string& cacheFolder, CacheIni& cache);
+
+// The payload of an entry: the cache folder, the GUID, ".uxx". nullopt when the GUID is not a
+// plain file name, so nothing outside the cache folder is ever named.
+std::optional<std::string> PayloadPath(const std::string& cacheFolder, std::string_view guid);
+// Where Export puts a package: the game folder, its type's folder, the file name. nullopt for
+// a type no list holds or a name that is not a plain file name.
+std::optional<std::string> ExportTarget(const std::string& gameFolder, std::string_view fileName);
+
+enum class CopyOutcome { Copied, TargetExists, Failed };
+// With `replace` false an existing target is left alone and reported as such.
+CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace);
+// "Could not copy A to B: the cached file does not exist".
+std::string CopyFailureText(const std::string& source, const std::string& target);
+
+// Deletes the payload if it exists. False (with the message) when it exists and stays.
+bool DeletePayload(const std::string& payload, std::string* message);
+
+// Rewrites cache.ini in `cacheFolder` from the store, whole or not at all.
+bool WriteCacheIni(const std::string& cacheFolder, const CacheIni& cache, FileError* error);
+
+// The delete-after-export switch as Kestrane.ini holds it: "True" / "False" in any case, a
+// number (true unless 0); anything else, or no value, is false.
+bool CacheDeleteValue(std::string_view text);
+
+}  // namespace kestrane

@@ -1,0 +1,86 @@
+// The Cache Manager frmCache_Edit: the packages of the game's download cache in eight lists
+// by type, copied out (Export, "Save to...") or removed ("Delete File"), with the
+// delete-after-export switch of Kestrane.ini and the game's purge days.
+#pragma once
+
+#include <QListWidget>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "editor/store/cache_ini.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kestrane {
+
+class INI;
+
+// A list that reports losing the focus to another control of its window (not the window
+// losing the focus as a whole, as when a message box opens).
+class CacheListBox : public QListWidget {
+    Q_OBJECT
+
+  public:
+    using QListWidget::QListWidget;
+
+  signals:
+    void LostFocus();
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+class frmCache_Edit : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Makes the window, loads it and shows it.
+    static frmCache_Edit* Open(INI& owner);
+
+    CacheListBox* CacheList(int index) const { return lists_[static_cast<size_t>(index)]; }
+    const CacheIni& Cache() const { return cache_; }
+
+    void Form_Load();
+    void Form_Unload();
+    void CacheList_LostFocus(int index);
+    void b_Export_Click();
+    void b_Export_To_Click();
+    void b_Cache_OK_Click();
+    void b_CacheDelete_Click();
+    void cbx_DeleteCacheFile_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    explicit frmCache_Edit(INI& owner);
+    void Build();
+    void ExportCache();
+    // Removes the recorded entry: its payload, its list item, its line of cache.ini.
+    void RemoveSelectedFromCache();
+    void ShowCount();
+    void Tell(const std::string& text);
+    void ClearSelection();
+
+    INI& owner_;
+    CacheIni cache_;
+    std::array<CacheListBox*, 8> lists_{};
+    QLabel* lbl_NumInCache = nullptr;
+    QLabel* status_ = nullptr;  // Label1(0): why the cache shows nothing
+    QCheckBox* cbx_DeleteCacheFile = nullptr;
+    QLineEdit* tbx_PurgeCache = nullptr;
+    std::string purgeDaysRead_;
+    bool unloaded_ = false;
+
+    int selList_ = 0;
+    int selIndex_ = -1;
+    std::string selEntry_;
+    bool exportToMode_ = false;
+    std::string exportPath_;
+};
+
+}  // namespace kestrane

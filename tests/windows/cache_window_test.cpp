@@ -1,0 +1,342 @@
+// The Cache Manager as a player uses it: highlight a package, press Export, "Save to..." or
+// "Delete File", tick the delete switch, change the purge days; on the real cache.ini and on
+// a large one with odd lines.
+#include "editor/windows/cache_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "editor/store/program_state.h"
+#include "editor/windows/main_window.h"
+#include "platform/base/ansi.h"
+#include "tests/support/test_paths.h"
+#include "tests/windows/editor_fixture.h"
+
+namespace kestrane {
+namespace {
+
+constexpr const char* kUt2004 =
+    "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n\r\n[Core.System]\r\n"
+    "PurgeCacheDays=30\r\nSavePath=../Save\r\n\r\n[Engine.GameEngine]\r\nCacheSizeMegs=32";
+
+class CacheWindowTest : public test::EditorTest {
+  protected:
+    frmCache_Edit& Open(
+        const std::string& cacheIni, const std::string& ut = kUt2004,
+        const std::string& kestrane = "Music=OFF\r\nProfileName=\r\nCacheDelete=False\r\n") {
+        Install(test::kSmallUserIni, ut, kestrane);
+        if (!cacheIni.empty()) prefix->Write("UT2004/Cache/cache.ini", cacheIni);
+        EXPECT_TRUE(Start());
+        return Show();
+    }
+    frmCache_Edit& Show() {
+        Trigger("mnuCacheEdit");
+        auto* window = MainWindow().findChild<frmCache_Edit*>("frmCache_Edit");
+        EXPECT_NE(window, nullptr);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        return *window;
+    }
+    // Clicks the item, as a player highlights it.
+    void Highlight(frmCache_Edit& w, int list, const std::string& name) {
+        CacheListBox* box = w.CacheList(list);
+        const auto found = box->findItems(platform::FromAnsi(name), Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << name;
+        QListWidgetItem* item = found.back();  // the lower one when a name stands twice
+        box->scrollToItem(item);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(item).center());
+        ASSERT_TRUE(item->isSelected());
+    }
+    void Press(frmCache_Edit& w, const char* button) {
+        auto* b = w.findChild<QAbstractButton*>(button);
+        ASSERT_NE(b, nullptr) << button;
+        // Near the left edge, where a check box has its mark.
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    std::string Label(frmCache_Edit& w, const char* name) {
+        return platform::ToAnsi(w.findChild<QLabel*>(name)->text());
+    }
+    std::vector<int> ListSizes(frmCache_Edit& w) {
+        std::vector<int> sizes;
+        for (int i = 0; i < 8; ++i) sizes.push_back(w.CacheList(i)->count());
+        return sizes;
+    }
+    void Payload(const std::string& guid, const std::string& bytes = "package") {
+        prefix->Write("UT2004/Cache/" + guid + ".uxx", bytes);
+    }
+    bool Exists(const std::string& rel) const {
+        return QFileInfo::exists(QString::fromStdString(prefix->DriveC() + "/" + rel));
+    }
+    std::string CacheIniOnDisk() const { return prefix->Read("UT2004/Cache/cache.ini"); }
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& m : responder->Messages()) texts.push_back(m.text);
+        return texts;
+    }
+};
+
+std::string RealCacheIni() {
+    const auto root = test::RealFixturesFolder();
+    if (!root) return {};
+    return test::ReadHostFile(*root + "/GrantSorenson__LumpysInvasionServer-1.0/Cache/cache.ini");
+}
+
+std::string WithoutLine(const std::string& text, const std::string& line) {
+    const size_t at = text.find(line);
+    EXPECT_NE(at, std::string::npos) << line;
+    return text.substr(0, at) + text.substr(at + line.size());
+}
+
+TEST_F(CacheWindowTest, RealCacheListsExportsDeletesAndKeepsTheOtherBytes) {
+    const std::string real = RealCacheIni();
+    if (real.empty()) GTEST_SKIP() << "real fixtures absent";
+    Payload("FAB1A7CB48F6C4933464C9AAF2D8339F-1", "map bytes");
+    Payload("1470099142EA7A4DAE514D8F251CA9B2-1", "pm2");
+    frmCache_Edit& w = Open(real);
+    EXPECT_EQ(w.windowTitle(), "Kestrane INI - Cache Files");
+    EXPECT_EQ(ListSizes(w), (std::vector<int>{32, 6, 8, 0, 1, 5, 3, 0}));
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " 55 Files In Cache");
+    EXPECT_EQ(w.CacheList(1)->item(0)->text(), "DM-sHoK-Saloon2k4-V.ut2");  // file order
+    EXPECT_EQ(platform::ToAnsi(w.findChild<QLineEdit*>("tbx_PurgeCache")->text()), "30");
+
+    Highlight(w, 1, "DM-sHoK-Saloon2k4-V.ut2");
+    Press(w, "b_Export");
+    EXPECT_EQ(prefix->Read("UT2004/Maps/DM-sHoK-Saloon2k4-V.ut2"), "map bytes");
+    EXPECT_TRUE(w.CacheList(1)->selectedItems().isEmpty());  // the list lost its highlight
+    EXPECT_EQ(CacheIniOnDisk(), real);                       // unticked: the cache stays
+    EXPECT_TRUE(Exists("UT2004/Cache/FAB1A7CB48F6C4933464C9AAF2D8339F-1.uxx"));
+
+    Highlight(w, 0, "PM2.u");
+    Press(w, "b_CacheDelete");
+    EXPECT_FALSE(Exists("UT2004/Cache/1470099142EA7A4DAE514D8F251CA9B2-1.uxx"));
+    EXPECT_EQ(CacheIniOnDisk(), WithoutLine(real, "1470099142EA7A4DAE514D8F251CA9B2-1=PM2.u\n"));
+    EXPECT_EQ(w.CacheList(0)->count(), 31);
+    EXPECT_TRUE(w.CacheList(0)->selectedItems().isEmpty());
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " 54 Files In Cache");
+
+    // A second press finds no highlighted item and does nothing.
+    Press(w, "b_CacheDelete");
+    Press(w, "b_Export");
+    EXPECT_EQ(w.CacheList(0)->count(), 31);
+    EXPECT_TRUE(responder->Messages().empty());
+}
+
+TEST_F(CacheWindowTest, PurgeDaysReachTheStoreAndOnlyTheNextSaveWritesThem) {
+    struct Case {
+        const char* name;
+        const char* ut;
+        const char* typed;  // nullptr: the box is left alone
+        const char* saved;  // UT2004.ini after File > Save
+    };
+    const Case cases[] = {
+        {"changed", kUt2004, "7",
+         "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n\r\n[Core.System]\r\n"
+         "PurgeCacheDays=7\r\nSavePath=../Save\r\n\r\n[Engine.GameEngine]\r\nCacheSizeMegs=32"},
+        {"missing key is added in its section",
+         "[Core.System]\r\nSavePath=../Save\r\n\r\n[Engine.GameEngine]\r\nCacheSizeMegs=32", "14",
+         "[Core.System]\r\nSavePath=../Save\r\nPurgeCacheDays=14\r\n\r\n[Engine.GameEngine]\r\n"
+         "CacheSizeMegs=32"},
+        {"missing key left alone adds nothing",
+         "[Core.System]\r\nSavePath=../Save\r\n\r\n[Engine.GameEngine]\r\nCacheSizeMegs=32",
+         nullptr,
+         "[Core.System]\r\nSavePath=../Save\r\n\r\n[Engine.GameEngine]\r\nCacheSizeMegs=32"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        frmCache_Edit& w = Open("[Cache]\r\n", c.ut);
+        auto* days = w.findChild<QLineEdit*>("tbx_PurgeCache");
+        if (c.typed) {
+            days->selectAll();
+            QTest::keyClicks(days, c.typed);
+        }
+        Press(w, "b_Cache_OK");
+        QApplication::processEvents();
+        EXPECT_EQ(MainWindow().findChild<frmCache_Edit*>("frmCache_Edit"), nullptr);
+        EXPECT_EQ(SystemFile("UT2004.ini"), c.ut);  // not written by the window
+        Trigger("frmFileSave");
+        EXPECT_EQ(SystemFile("UT2004.ini"), c.saved);
+    }
+}
+
+TEST_F(CacheWindowTest, ExportAsksBeforeOverwritingAndDeletesOnlyAfterACopy) {
+    const std::string ini = "[Cache]\r\nA-1=Map.ut2\r\nB-1=Gone.u\r\n";
+    Payload("A-1", "new");
+    prefix->Write("UT2004/Maps/Map.ut2", "old");
+    frmCache_Edit& w = Open(ini, kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=True\r\n");
+    EXPECT_TRUE(w.findChild<QCheckBox*>("cbx_DeleteCacheFile")->isChecked());
+
+    responder->AnswerMessage(platform::MsgAnswer::No);
+    Highlight(w, 1, "Map.ut2");
+    Press(w, "b_Export");
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"File Already Exist! Do You Want to Overwrite File?"}));
+    EXPECT_EQ(responder->Messages()[0].buttons, platform::MsgButtons::YesNo);
+    EXPECT_EQ(prefix->Read("UT2004/Maps/Map.ut2"), "old");
+    EXPECT_EQ(CacheIniOnDisk(), ini);
+    EXPECT_TRUE(Exists("UT2004/Cache/A-1.uxx"));
+
+    // A payload that is gone: the copy fails, is reported by path, and nothing is removed.
+    Highlight(w, 0, "Gone.u");
+    Press(w, "b_Export");
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1],
+              "Could not copy C:\\UT2004\\Cache\\B-1.uxx to "
+              "C:\\UT2004\\System\\Gone.u: the cached file does not exist.");
+    EXPECT_EQ(w.CacheList(0)->count(), 1);
+
+    responder->AnswerMessage(platform::MsgAnswer::Yes);
+    Highlight(w, 1, "Map.ut2");
+    Press(w, "b_Export");
+    EXPECT_EQ(prefix->Read("UT2004/Maps/Map.ut2"), "new");
+    EXPECT_FALSE(Exists("UT2004/Cache/A-1.uxx"));
+    EXPECT_EQ(CacheIniOnDisk(), "[Cache]\r\nB-1=Gone.u\r\n");
+    EXPECT_EQ(w.CacheList(1)->count(), 0);
+}
+
+TEST_F(CacheWindowTest, SaveToCopiesWhereThePlayerChose) {
+    Payload("A-1", "tex");
+    frmCache_Edit& w = Open("[Cache]\r\nA-1=Tex.utx\r\n");
+    prefix->Write("Out/Mine.utx", "old");
+    responder->AnswerFileDialog("C:\\Out\\Mine.utx");
+    responder->AnswerFileDialog("");  // the second time the player cancels
+    Highlight(w, 2, "Tex.utx");
+    Press(w, "b_Export_To");
+    ASSERT_EQ(responder->AskedDialogs().size(), 1u);
+    const auto& asked = responder->AskedDialogs()[0];
+    EXPECT_EQ(asked.filter, "Texture files (*.utx)|*.utx|All files (*.*)|*.*");
+    EXPECT_EQ(asked.defaultExtension, "txt");
+    EXPECT_EQ(asked.initialFolder, "C:\\UT2004\\Textures\\");
+    EXPECT_EQ(prefix->Read("Out/Mine.utx"), "tex");  // replaced without a question
+    EXPECT_TRUE(responder->Messages().empty());
+
+    Highlight(w, 2, "Tex.utx");
+    Press(w, "b_Export_To");
+    Press(w, "b_Export");  // the cancelled dialog cleared the highlighted entry
+    EXPECT_FALSE(Exists("UT2004/Textures/Tex.utx"));
+    EXPECT_TRUE(responder->Messages().empty());
+}
+
+TEST_F(CacheWindowTest, HighlightCountsOnlyWhileItsListHasTheFocus) {
+    Payload("A-1");
+    Payload("B-1");
+    Payload("C-1");
+    frmCache_Edit& w = Open("[Cache]\r\nA-1=Same.u\r\nB-1=Other.ut2\r\nC-1=Same.u\r\n");
+    Highlight(w, 0, "Same.u");
+    w.CacheList(3)->setFocus(Qt::MouseFocusReason);  // another list, nothing chosen in it
+    QApplication::processEvents();
+    Press(w, "b_CacheDelete");
+    EXPECT_EQ(w.CacheList(0)->count(), 2);
+
+    // Two equal names: the lower item is highlighted, the first line of cache.ini goes.
+    Highlight(w, 0, "Same.u");
+    Press(w, "b_CacheDelete");
+    EXPECT_FALSE(Exists("UT2004/Cache/A-1.uxx"));
+    EXPECT_TRUE(Exists("UT2004/Cache/C-1.uxx"));
+    EXPECT_EQ(CacheIniOnDisk(), "[Cache]\r\nB-1=Other.ut2\r\nC-1=Same.u\r\n");
+    EXPECT_EQ(w.CacheList(0)->count(), 1);
+}
+
+TEST_F(CacheWindowTest, NamesFromCacheIniNeverReachOutsideTheirFolders) {
+    prefix->Write("UT2004/System/Victim.uxx", "keep");
+    Payload("A-1", "evil");
+    const std::string ini = "[Cache]\r\nA-1=..\\..\\Evil.u\r\n..\\System\\Victim=Ok.u\r\n";
+    frmCache_Edit& w = Open(ini, kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=True\r\n");
+    Highlight(w, 0, "..\\..\\Evil.u");
+    Press(w, "b_Export");
+    EXPECT_FALSE(Exists("Evil.u"));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "\"..\\..\\Evil.u\" in cache.ini is not a file name: nothing was "
+                              "exported."}));
+    EXPECT_EQ(CacheIniOnDisk(), ini);
+
+    Highlight(w, 0, "Ok.u");
+    Press(w, "b_CacheDelete");
+    EXPECT_EQ(prefix->Read("UT2004/System/Victim.uxx"), "keep");
+    EXPECT_EQ(CacheIniOnDisk(), "[Cache]\r\nA-1=..\\..\\Evil.u\r\n");
+}
+
+TEST_F(CacheWindowTest, MissingCacheSaysSoAndTheSwitchesStillWork) {
+    struct Case {
+        const char* name;
+        bool folder;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"no cache.ini", true, "C:\\UT2004\\Cache\\cache.ini does not exist: nothing is cached."},
+        {"no Cache folder", false,
+         "The game's cache folder C:\\UT2004\\Cache\\ does not exist: nothing is cached."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        if (!c.folder)
+            QDir(QString::fromStdString(prefix->GameFolder() + "/Cache")).removeRecursively();
+        frmCache_Edit& w = Open("", kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=False");
+        EXPECT_EQ(Label(w, "Label1_0"), c.says);
+        EXPECT_EQ(Label(w, "lbl_NumInCache"), " 0 Files In Cache");
+        Press(w, "b_Export");
+        Press(w, "b_CacheDelete");
+        Press(w, "cbx_DeleteCacheFile");
+        EXPECT_EQ(ProgramFile("Kestrane.ini"), "Music=OFF\r\nProfileName=\r\nCacheDelete=True");
+        EXPECT_TRUE(responder->Messages().empty());
+    }
+}
+
+TEST_F(CacheWindowTest, CacheDeleteSwitchReadsOddValuesAsFalseAndWritesThePlayersChoice) {
+    struct Case {
+        const char* name;
+        const char* before;
+        const char* after;  // once the player ticks the box
+    };
+    const Case cases[] = {
+        {"not a Boolean", "Music=OFF\r\nCacheDelete=maybe\r\nProfileName=",
+         "Music=OFF\r\nCacheDelete=True\r\nProfileName="},
+        {"missing",
+         "Music=OFF\r\nProfileName=", "Music=OFF\r\nProfileName=\r\nCacheDelete=True"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        frmCache_Edit& w = Open("[Cache]\r\n", kUt2004, c.before);
+        auto* box = w.findChild<QCheckBox*>("cbx_DeleteCacheFile");
+        EXPECT_FALSE(box->isChecked());
+        EXPECT_EQ(ProgramFile("Kestrane.ini"), c.before);  // opening writes nothing
+        Press(w, "cbx_DeleteCacheFile");
+        EXPECT_EQ(ProgramFile("Kestrane.ini"), c.after);
+    }
+}
+
+TEST_F(CacheWindowTest, TenThousandEntriesWithOddLinesKeepEveryLineOnRewrite) {
+    std::string ini = "; cache of a busy server\r\n[Cache]\r\n";
+    for (int i = 0; i < 10000; ++i) {
+        const char* types[] = {"u", "ut2", "utx", "ogg", "uax", "usx", "ukx", "ka", "int", "UT2"};
+        ini += "G" + std::to_string(i) + "=Pkg" + std::to_string(i) + "." + types[i % 10];
+        ini += i % 3 == 0 ? "\n" : "\r\n";
+        if (i % 1000 == 7) ini += "not an entry\r\n\r\n[Second]\r\n";
+    }
+    Payload("G5011");
+    frmCache_Edit& w = Open(ini);
+    EXPECT_EQ(ListSizes(w), (std::vector<int>{2000, 1000, 1000, 1000, 1000, 1000, 1000, 1000}));
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " 10000 Files In Cache");
+    Highlight(w, 1, "Pkg5011.ut2");
+    Press(w, "b_CacheDelete");
+    EXPECT_FALSE(Exists("UT2004/Cache/G5011.uxx"));
+    // Compared whole, without printing ten thousand lines on a failure.
+    EXPECT_TRUE(CacheIniOnDisk() == WithoutLine(ini, "G5011=Pkg5011.ut2\r\n"));
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " 9999 Files In Cache");
+}
+
+}  // namespace
+}  // namespace kestrane
