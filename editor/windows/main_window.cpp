@@ -18,6 +18,7 @@
 #include "editor/store/program_state.h"
 #include "editor/windows/main_menu.h"
 #include "editor/windows/main_tabs.h"
+#include "editor/windows/raw_ini_tab.h"
 #include "editor/windows/rich_text_box.h"
 #include "editor/windows/save_rule.h"
 #include "editor/windows/secondary_windows.h"
@@ -112,21 +113,22 @@ void INI::BuildTabs() {
 }
 
 void INI::BuildRawTabs() {
-    int index = 0;
-    for (const char* id : {"user_ini", "ut2004_ini"}) {
-        QWidget* page = Tab(id);
-        auto* layout = new QVBoxLayout(page);
-        auto* box = new RichTextBox(page);
-        box->setObjectName(QString("RTB_User%1").arg(index));
-        box->setLineWrapMode(QPlainTextEdit::NoWrap);
-        layout->addWidget(box);
-        controls_.Add("RTB_User", index, box);
-        ++index;
-    }
+    BuildRawIniTab(*this, Tab("user_ini"), 0);
+    BuildRawIniTab(*this, Tab("ut2004_ini"), 1);
 }
 
 bool INI::Form_Load() {
-    return MainFormLoad(*this);
+    const bool loaded = MainFormLoad(*this);
+    NoteTabsAsLoaded();
+    return loaded;
+}
+
+void INI::NoteTabsAsLoaded() {
+    tabsAsLoaded_ = TakeSnapshot(controls_);
+}
+
+bool INI::HasUnsavedTabEdits() const {
+    return kestrane::HasUnsavedTabEdits(controls_, tabsAsLoaded_);
 }
 
 void INI::Form_Unload() {
@@ -144,19 +146,25 @@ void INI::Unload() {
 }
 
 void INI::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && !ConfirmLeave(*this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Unload();
 }
 
 void INI::frmFileSave_Click() {
-    SaveCurrentSettings(*this);
+    if (!ConfirmFileSave(*this)) return;
+    if (SaveCurrentSettings(*this)) NoteTabsAsLoaded();
 }
 
 void INI::mnuFileExit_Click() {
-    Unload();
+    if (ConfirmLeave(*this)) Unload();
 }
 
 void INI::LeaveFor(const std::string& question, const std::string& program) {
+    if (!ConfirmLeave(*this)) return;
     const auto answer = platform::ShowMessage(question + "\r\n\r\nDo You Want To Save?",
                                               platform::MsgButtons::YesNoCancel, {}, this);
     if (answer == platform::MsgAnswer::Cancel) return;

@@ -10,6 +10,7 @@
 
 #include "editor/binding/binding_row.h"
 #include "editor/windows/control_registry.h"
+#include "editor/windows/tab_edits.h"
 
 class QTabWidget;
 class QAction;
@@ -45,6 +46,9 @@ public:
     // Stops the music; nothing is asked and nothing is saved.
     void Form_Unload();
     bool Unloaded() const { return unloaded_; }
+    // What the setting tabs show now counts as written: after each load and save.
+    void NoteTabsAsLoaded();
+    bool HasUnsavedTabEdits() const;
 
     // Menu handlers.
     void frmFileSave_Click();
@@ -77,6 +81,7 @@ private:
     std::unique_ptr<platform::MusicPlayer> music_;
     QTabWidget* tabs_ = nullptr;
     bool unloaded_ = false;
+    ControlSnapshot tabsAsLoaded_;
 
     QPointer<QWidget> about_;
     QPointer<QWidget> cache_;
