@@ -18,7 +18,7 @@ namespace {
 constexpr size_t kWholeAtOnce = 1024 * 1024;
 constexpr size_t kSliceBytes = 192 * 1024;
 // Work done between two turns of the event loop.
-constexpr qint64 kBudgetMs = 30;
+constexpr qint64 kBudgetMs = 20;
 // Ranges of a reset, so that a reset of a large document is sliced too.
 constexpr int kResetSpan = 256 * 1024;
 
@@ -208,6 +208,9 @@ bool RichTextBox::FormatSlice(qint64 budgetMs, const QElapsedTimer& clock) {
     const bool complete = filled_ == loaded_.size();
     ++internal_;
     QTextCursor cursor(document());
+    // One edit for the whole slice: the layout and the view hear of it once.
+    cursor.beginEditBlock();
+    std::optional<int> caret;
     while (!jobs_.empty() && clock.elapsed() < budgetMs) {
         FormatJob& job = jobs_.front();
         const bool reset = !job.caretAfter;
@@ -227,15 +230,17 @@ bool RichTextBox::FormatSlice(qint64 budgetMs, const QElapsedTimer& clock) {
             progressed = true;
         }
         if (job.next < job.ranges.size()) break;
-        if (job.caretAfter) {
-            QTextCursor caret(document());
-            caret.setPosition(std::min(*job.caretAfter, length));
-            setTextCursor(caret);
-        }
+        if (job.caretAfter) caret = std::min(*job.caretAfter, length);
         jobs_.pop_front();
         progressed = true;
     }
+    cursor.endEditBlock();
     --internal_;
+    if (caret) {
+        QTextCursor at(document());
+        at.setPosition(*caret);
+        setTextCursor(at);
+    }
     return progressed;
 }
 
