@@ -11,7 +11,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "editor/store/bind_boxes.h"
 #include "editor/store/ini_files.h"
