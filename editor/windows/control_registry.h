@@ -19,6 +19,11 @@ public:
     W* Get(ControlRef control) const {
         return qobject_cast<W*>(Find(control));
     }
+    // Every control with its name and index, in name order.
+    template <class F>
+    void ForEach(F&& visit) const {
+        for (const auto& [key, widget] : widgets_) visit(key.first, key.second, widget);
+    }
 
     int Value(ControlRef control) const override;
     void SetValue(ControlRef control, int value) override;

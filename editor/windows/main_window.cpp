@@ -23,6 +23,7 @@
 #include "editor/windows/main_tabs.h"
 #include "editor/windows/new_profile_dialog.h"
 #include "editor/windows/profiles.h"
+#include "editor/windows/raw_ini_tab.h"
 #include "editor/windows/rich_text_box.h"
 #include "editor/windows/save_rule.h"
 #include "editor/windows/secondary_windows.h"
@@ -117,22 +118,22 @@ void INI::BuildTabs() {
 }
 
 void INI::BuildRawTabs() {
-    int index = 0;
-    for (const char* id : {"user_ini", "ut2004_ini"}) {
-        QWidget* page = Tab(id);
-        auto* layout = new QVBoxLayout(page);
-        auto* box = new RichTextBox(page);
-        box->setObjectName(QString("RTB_User%1").arg(index));
-        box->setLineWrapMode(QPlainTextEdit::NoWrap);
-        layout->addWidget(box);
-        controls_.Add("RTB_User", index, box);
-        ++index;
-    }
+    BuildRawIniTab(*this, Tab("user_ini"), 0);
+    BuildRawIniTab(*this, Tab("ut2004_ini"), 1);
 }
 
 bool INI::Form_Load() {
     loaded_ = MainFormLoad(*this);
+    NoteTabsAsLoaded();
     return loaded_;
+}
+
+void INI::NoteTabsAsLoaded() {
+    tabsAsLoaded_ = TakeSnapshot(controls_);
+}
+
+bool INI::HasUnsavedTabEdits() const {
+    return kestrane::HasUnsavedTabEdits(controls_, tabsAsLoaded_);
 }
 
 void INI::Form_Unload() {
@@ -165,19 +166,25 @@ void INI::ComeBack() {
 }
 
 void INI::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && !ConfirmLeave(*this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Unload();
 }
 
 void INI::frmFileSave_Click() {
-    SaveCurrentSettings(*this);
+    if (!ConfirmFileSave(*this)) return;
+    if (SaveCurrentSettings(*this)) NoteTabsAsLoaded();
 }
 
 void INI::mnuFileExit_Click() {
-    Unload();
+    if (ConfirmLeave(*this)) Unload();
 }
 
 void INI::LeaveFor(const std::string& question, const std::string& program) {
+    if (!ConfirmLeave(*this)) return;
     const auto answer = platform::ShowMessage(question + "\r\n\r\nDo You Want To Save?",
                                               platform::MsgButtons::YesNoCancel, {}, this);
     if (answer == platform::MsgAnswer::Cancel) return;

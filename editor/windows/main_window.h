@@ -10,6 +10,7 @@
 
 #include "editor/binding/binding_row.h"
 #include "editor/windows/control_registry.h"
+#include "editor/windows/tab_edits.h"
 
 class QTabWidget;
 class QAction;
@@ -47,6 +48,9 @@ public:
     // Stops the music; nothing is asked and nothing is saved.
     void Form_Unload();
     bool Unloaded() const { return unloaded_; }
+    // What the setting tabs show now counts as written: after each load and save.
+    void NoteTabsAsLoaded();
+    bool HasUnsavedTabEdits() const;
 
     // Menu handlers.
     void frmFileSave_Click();
@@ -84,6 +88,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     bool loaded_ = false;
     bool unloaded_ = false;
+    ControlSnapshot tabsAsLoaded_;
 
     QPointer<QWidget> about_;
     QPointer<QWidget> cache_;

@@ -1,118 +1,335 @@
 #include "editor/windows/rich_text_box.h"
 
+#include <QElapsedTimer>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
+#include <algorithm>
+#include <limits>
 
 #include "platform/base/ansi.h"
 
 namespace kestrane {
 namespace {
 
-// The widget's documents hold one paragraph separator per line end; the files hold CR LF.
-// Positions outside convert by counting the line ends before them.
-int ToDocument(const QTextDocument* doc, int position) {
-    const QTextBlock last = doc->lastBlock();
-    int outside = 0;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        const int length = block.length() - 1;  // without its separator
-        if (position <= outside + length || block == last) {
-            return block.position() + std::min(position - outside, length);
+// A text up to this size goes into the document at once; a larger one a slice at a time.
+constexpr size_t kWholeAtOnce = 1024 * 1024;
+constexpr size_t kSliceBytes = 192 * 1024;
+// Work done between two turns of the event loop.
+constexpr qint64 kBudgetMs = 20;
+// Ranges of a reset, so that a reset of a large document is sliced too.
+constexpr int kResetSpan = 256 * 1024;
+
+constexpr QChar kLoneLf = QChar::LineSeparator;  // a line break inside the paragraph
+constexpr QChar kLoneCr = QChar(0x240D);         // SYMBOL FOR CARRIAGE RETURN
+
+// Bytes to the document's characters: CR LF starts a paragraph, a lone LF or CR stays one
+// character of its line. No Windows-1252 byte gives either stand-in.
+QString ToDocumentText(std::string_view bytes) {
+    QString text = platform::FromAnsi(bytes);
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += '\n';
+            ++i;
+        } else if (c == '\r') {
+            out += kLoneCr;
+        } else if (c == '\n') {
+            out += kLoneLf;
+        } else {
+            out += c;
         }
-        outside += length + 2;
-        if (position < outside) return block.position() + length;
     }
-    return 0;
+    return out;
+}
+
+std::string FromDocumentText(QString text) {
+    for (QChar& c : text) {
+        if (c == kLoneLf)
+            c = '\n';
+        else if (c == kLoneCr)
+            c = '\r';
+    }
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    return platform::ToAnsi(text);
+}
+
+// Text position to document position: the block whose text starts at or before it, found by
+// halving (a block's text starts at its document position plus one per CR LF before it).
+int ToDocument(const QTextDocument* doc, int position) {
+    int lo = 0;
+    int hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= position) {
+            lo = mid;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    const QTextBlock block = doc->findBlockByNumber(lo);
+    const int inBlock = position - (block.position() + lo);
+    return block.position() + std::clamp(inBlock, 0, block.length() - 1);
 }
 
 int FromDocument(const QTextDocument* doc, int position) {
-    const QTextBlock block = doc->findBlock(position);
-    return position + block.blockNumber();  // one extra character for each CR LF before it
+    return position + doc->findBlock(position).blockNumber();
+}
+
+QTextCharFormat MarkFormat() {
+    QTextCharFormat mark;
+    mark.setForeground(QColor(255, 0, 0));
+    mark.setFontUnderline(true);
+    return mark;
+}
+
+QTextCharFormat PlainFormat() {
+    QTextCharFormat plain;
+    plain.setForeground(QColor(0, 0, 0));
+    plain.setFontUnderline(false);
+    return plain;
 }
 
 }  // namespace
 
-RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
-    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+int DocumentPosition(std::string_view text, size_t p) {
+    p = std::min(p, text.size());
+    int pairs = 0;
+    for (size_t i = 0; i + 1 < p; ++i) {
+        if (text[i] == '\r' && text[i + 1] == '\n') ++pairs;
+    }
+    return static_cast<int>(p) - pairs;
 }
 
-// The document's text with its no-break spaces (which toPlainText turns into blanks) and one
-// "\n" between blocks.
-QString RichTextBox::ShownText() const {
-    QString text = document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, '\n');
-    text.replace(QChar::LineSeparator, '\n');
-    return text;
+std::vector<DocumentRange> DocumentRanges(std::string_view text,
+                                          const std::vector<size_t>& positions, size_t length) {
+    std::vector<DocumentRange> ranges;
+    ranges.reserve(positions.size());
+    size_t scanned = 0;  // CR LF pairs counted in text[0, scanned)
+    int pairs = 0;
+    auto pairsBefore = [&](size_t p) {
+        for (; scanned + 1 < p; ++scanned) {
+            if (text[scanned] == '\r' && text[scanned + 1] == '\n') ++pairs;
+        }
+        return pairs;
+    };
+    for (const size_t p : positions) {
+        const int start = static_cast<int>(p) - pairsBefore(p);
+        int inside = 0;
+        for (size_t k = p; k + 1 < p + length && k + 1 < text.size(); ++k) {
+            if (text[k] == '\r' && text[k + 1] == '\n') ++inside;
+        }
+        ranges.emplace_back(start, static_cast<int>(length) - inside);
+    }
+    return ranges;
+}
+
+RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    timer_ = new QTimer(this);
+    timer_->setSingleShot(true);
+    timer_->setInterval(0);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        if (Step(kBudgetMs)) ScheduleStep();
+    });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int, int) {
+        if (internal_ == 0) edited_ = true;
+    });
 }
 
 std::string RichTextBox::Text() const {
-    if (pending_) return *pending_;
-    QString text = ShownText();
-    // Unedited text comes back as the bytes it came from, lone CR and LF included.
-    if (text == shown_) return loaded_;
-    text.replace('\n', "\r\n");
-    return platform::ToAnsi(text);
+    if (!edited_) return loaded_;
+    return FromDocumentText(document()->toRawText());
+}
+
+bool RichTextBox::Edited() const {
+    return edited_ && Text() != loaded_;
 }
 
 void RichTextBox::SetText(const std::string& bytes) {
-    pending_ = bytes;
-    if (isVisible()) EnsureDocument();
+    ++internal_;
+    timer_->stop();
+    jobs_.clear();
+    selection_.reset();
+    marked_ = false;
+    edited_ = false;
+    Unlock();
+    loaded_ = bytes;
+    filled_ = 0;
+    started_ = false;
+    document()->setUndoRedoEnabled(false);
+    document()->clear();
+    document()->setUndoRedoEnabled(true);
+    --internal_;
+    if (isVisible()) Start();
+}
+
+void RichTextBox::Start() const {
+    auto* self = const_cast<RichTextBox*>(this);
+    if (started_) return;
+    self->started_ = true;
+    if (loaded_.size() > kWholeAtOnce) {
+        // No typing until the whole text is in: an edit would land among slices.
+        self->readOnlyWanted_ = isReadOnly();
+        self->locked_ = true;
+        self->setReadOnly(true);
+        if (self->Step(kBudgetMs)) self->ScheduleStep();
+    } else {
+        self->EnsureDocument();
+    }
+}
+
+bool RichTextBox::FillSlice() {
+    size_t end = std::min(filled_ + kSliceBytes, loaded_.size());
+    if (end < loaded_.size() && loaded_[end - 1] == '\r' && loaded_[end] == '\n') ++end;
+    const QString text = ToDocumentText(std::string_view(loaded_).substr(filled_, end - filled_));
+    ++internal_;
+    document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text, QTextCharFormat());  // never the format of a mark before it
+    document()->setUndoRedoEnabled(true);
+    --internal_;
+    filled_ = end;
+    if (filled_ == loaded_.size()) Unlock();
+    return true;
+}
+
+int RichTextBox::DocumentLength() const {
+    return document()->characterCount() - 1;
+}
+
+bool RichTextBox::FormatSlice(qint64 budgetMs, const QElapsedTimer& clock) {
+    bool progressed = false;
+    const bool complete = filled_ == loaded_.size();
+    ++internal_;
+    QTextCursor cursor(document());
+    // One edit for the whole slice: the layout and the view hear of it once.
+    cursor.beginEditBlock();
+    std::optional<int> caret;
+    while (!jobs_.empty() && clock.elapsed() < budgetMs) {
+        FormatJob& job = jobs_.front();
+        const bool reset = !job.caretAfter;
+        const int length = DocumentLength();
+        while (job.next < job.ranges.size() && clock.elapsed() < budgetMs) {
+            const auto [start, count] = job.ranges[job.next];
+            if (start + count > length) {
+                if (!complete) break;  // waits for its part of the text
+                ++job.next;            // past the end of the whole text: nothing to mark
+                continue;
+            }
+            cursor.setPosition(start);
+            cursor.setPosition(start + count, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(job.format);
+            if (!reset) marked_ = true;
+            ++job.next;
+            progressed = true;
+        }
+        if (job.next < job.ranges.size()) break;
+        if (job.caretAfter) caret = std::min(*job.caretAfter, length);
+        jobs_.pop_front();
+        progressed = true;
+    }
+    cursor.endEditBlock();
+    --internal_;
+    if (caret) {
+        QTextCursor at(document());
+        at.setPosition(*caret);
+        setTextCursor(at);
+    }
+    return progressed;
+}
+
+bool RichTextBox::Step(qint64 budgetMs) {
+    QElapsedTimer clock;
+    clock.start();
+    bool progressed = true;
+    while (progressed && clock.elapsed() < budgetMs) {
+        progressed = !jobs_.empty() && FormatSlice(budgetMs, clock);
+        if (!progressed && filled_ < loaded_.size()) progressed = FillSlice();
+    }
+    ApplySelection();
+    return Busy();
+}
+
+void RichTextBox::ScheduleStep() {
+    if (!timer_->isActive()) timer_->start();
+}
+
+bool RichTextBox::Busy() const {
+    return started_ && (filled_ < loaded_.size() || !jobs_.empty());
+}
+
+void RichTextBox::Unlock() {
+    if (!locked_) return;
+    locked_ = false;
+    setReadOnly(readOnlyWanted_);
 }
 
 void RichTextBox::EnsureDocument() {
-    if (!pending_) return;
-    QString text = platform::FromAnsi(*pending_);
-    loaded_ = std::move(*pending_);
-    pending_.reset();
-    text.replace("\r\n", "\n");
-    setPlainText(text);
-    shown_ = ShownText();
+    started_ = true;
+    while (Busy()) Step(std::numeric_limits<qint64>::max());
+    timer_->stop();
 }
 
 void RichTextBox::showEvent(QShowEvent* event) {
-    EnsureDocument();
+    Start();
     QPlainTextEdit::showEvent(event);
 }
 
-void RichTextBox::AppendText(const std::string& bytes) {
-    if (pending_) {
-        *pending_ += bytes;
-        if (isVisible()) EnsureDocument();
+void RichTextBox::keyPressEvent(QKeyEvent* event) {
+    // Shift+Enter would put a line separator (a lone LF in the file); every typed line end
+    // is CR LF.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {
+        textCursor().insertBlock();
+        ensureCursorVisible();
         return;
     }
-    const bool unedited = ShownText() == shown_;
-    QString text = platform::FromAnsi(bytes);
-    text.replace("\r\n", "\n");
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox::AppendText(const std::string& bytes) {
+    if (!edited_) {
+        loaded_ += bytes;
+        if (!started_) return;
+        if (bytes.size() <= kWholeAtOnce && !Busy()) {
+            while (filled_ < loaded_.size()) FillSlice();
+        } else {
+            ScheduleStep();
+        }
+        return;
+    }
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
-    if (unedited) {
-        loaded_ += bytes;
-        shown_ = ShownText();
-    }
+    cursor.insertText(ToDocumentText(bytes), QTextCharFormat());
 }
 
 int RichTextBox::SelStart() const {
-    const_cast<RichTextBox*>(this)->EnsureDocument();
+    Start();
     return FromDocument(document(), textCursor().selectionStart());
 }
 
 void RichTextBox::SetSelStart(int start) {
-    EnsureDocument();
+    Start();
     QTextCursor cursor = textCursor();
     cursor.setPosition(ToDocument(document(), std::max(0, start)));
     setTextCursor(cursor);
 }
 
 int RichTextBox::SelLength() const {
-    const_cast<RichTextBox*>(this)->EnsureDocument();
+    Start();
     const QTextCursor cursor = textCursor();
     return FromDocument(document(), cursor.selectionEnd()) -
            FromDocument(document(), cursor.selectionStart());
 }
 
 void RichTextBox::SetSelLength(int length) {
-    EnsureDocument();
+    Start();
     QTextCursor cursor = textCursor();
     const int start = SelStart();
     cursor.setPosition(cursor.selectionStart());
@@ -122,14 +339,14 @@ void RichTextBox::SetSelLength(int length) {
 }
 
 void RichTextBox::SetSelColor(unsigned color) {
-    EnsureDocument();
+    Start();
     QTextCharFormat format;
     format.setForeground(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
     textCursor().mergeCharFormat(format);
 }
 
 void RichTextBox::SetSelMarked(bool on) {
-    EnsureDocument();
+    Start();
     QTextCharFormat format;
     format.setFontUnderline(on);
     textCursor().mergeCharFormat(format);
@@ -140,6 +357,59 @@ QTextCharFormat RichTextBox::FormatAt(int position) const {
     QTextCursor cursor(document());
     cursor.setPosition(ToDocument(document(), position) + 1);  // the format of the char before
     return cursor.charFormat();
+}
+
+void RichTextBox::MarkRanges(std::vector<DocumentRange> ranges) {
+    if (ranges.empty()) return;
+    Start();
+    FormatJob job;
+    job.caretAfter = ranges.back().first;
+    job.ranges = std::move(ranges);
+    job.format = MarkFormat();
+    jobs_.push_back(std::move(job));
+    if (Step(kBudgetMs)) ScheduleStep();
+}
+
+void RichTextBox::ClearMarks() {
+    Start();
+    // Marks not yet made are dropped; a reset still waiting stays, as marks lie before it.
+    std::erase_if(jobs_, [](const FormatJob& job) { return job.caretAfter.has_value(); });
+    if (!marked_) return;
+    jobs_.clear();
+    FormatJob reset;
+    for (int at = 0; at < DocumentLength(); at += kResetSpan) {
+        reset.ranges.emplace_back(at, std::min(kResetSpan, DocumentLength() - at));
+    }
+    reset.format = PlainFormat();
+    jobs_.push_back(std::move(reset));
+    marked_ = false;
+    if (Step(kBudgetMs)) ScheduleStep();
+}
+
+void RichTextBox::SelectText(int start, int length) {
+    Start();
+    const std::string edited = edited_ ? Text() : std::string();
+    const std::string_view text = edited_ ? std::string_view(edited) : std::string_view(loaded_);
+    const size_t from = static_cast<size_t>(std::max(0, start));
+    const int docStart = DocumentPosition(text, from);
+    const int docEnd = DocumentPosition(text, from + static_cast<size_t>(std::max(0, length)));
+    selection_ = DocumentRange{docStart, docEnd - docStart};
+    ApplySelection();
+    if (selection_) ScheduleStep();
+}
+
+void RichTextBox::ApplySelection() {
+    if (!selection_) return;
+    const auto [start, length] = *selection_;
+    if (start + length > DocumentLength() && filled_ < loaded_.size()) return;
+    selection_.reset();
+    const int end = std::min(start + length, DocumentLength());
+    QTextCursor cursor(document());
+    cursor.setPosition(std::min(start, end));
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setFocus();
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 }  // namespace kestrane

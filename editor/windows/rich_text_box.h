@@ -1,12 +1,36 @@
 // The rich text box of the raw INI editors and the alias lists: text in and out as the game's
 // 8-bit bytes, and the selection properties the search marks occurrences with.
+//
+// The document holds one paragraph per CR LF line; a lone LF shows as a line break inside its
+// paragraph and a lone CR as a visible sign, so every byte keeps its place and positions
+// convert by counting CR LF pairs alone. A large text is laid into the document a slice at a
+// time between events, so the window stays responsive; marks and selections that reach past
+// the part laid in so far wait for it.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QTextCharFormat>
+#include <cstddef>
+#include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class QTimer;
 
 namespace kestrane {
+
+// A range of the document: start and length in document characters.
+using DocumentRange = std::pair<int, int>;
+
+// The document position of the 0-based text position `p` of `text` (CR LF counts as one).
+int DocumentPosition(std::string_view text, size_t p);
+// The document ranges of sorted 0-based text ranges of `length` bytes each, in one pass.
+std::vector<DocumentRange> DocumentRanges(std::string_view text,
+                                          const std::vector<size_t>& positions, size_t length);
 
 class RichTextBox : public QPlainTextEdit {
     Q_OBJECT
@@ -14,12 +38,14 @@ class RichTextBox : public QPlainTextEdit {
   public:
     explicit RichTextBox(QWidget* parent = nullptr);
 
-    // Lines come back with CR LF, as the files hold them.
+    // Lines come back with CR LF, as the files hold them; unedited text as the bytes set.
     std::string Text() const;
     void SetText(const std::string& bytes);
     void AppendText(const std::string& bytes);
+    // True when typing has changed the text since it was last set.
+    bool Edited() const;
 
-    // Positions count characters from 0; line ends count as two (CR LF), as in Text().
+    // Positions count characters from 0; a CR LF counts as two, as in Text().
     int SelStart() const;
     void SetSelStart(int start);
     int SelLength() const;
@@ -31,21 +57,52 @@ class RichTextBox : public QPlainTextEdit {
     // The character format at the given character position (for checking marks).
     QTextCharFormat FormatAt(int position) const;
 
-    // Lays a text set while hidden into the document now; the document is only current after it.
+    // Marks the ranges red and underlined; the caret ends at the start of the last one.
+    void MarkRanges(std::vector<DocumentRange> ranges);
+    // Every mark back to plain black text.
+    void ClearMarks();
+    // Selects text positions [start, start + length) with the focus, scrolled into view.
+    void SelectText(int start, int length);
+
+    // Lays the whole text into the document now, and runs every waiting mark.
     void EnsureDocument();
+    // True while a large text is still being laid in, or marks wait.
+    bool Busy() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    // A whole game file takes tens of milliseconds to lay out; a hidden box keeps its bytes
-    // until it is first shown or its document is needed.
-    std::optional<std::string> pending_;
-    // The bytes last set and the text the document showed for them.
-    std::string loaded_;
-    QString shown_;
+    struct FormatJob {
+        std::vector<DocumentRange> ranges;
+        QTextCharFormat format;
+        size_t next = 0;
+        std::optional<int> caretAfter;  // document position once all ranges are done
+    };
 
-    QString ShownText() const;
+    // Starts laying in the text when it has not started; small texts go in whole.
+    void Start() const;
+    // One slice of work: the next part of the text, then waiting formats.
+    bool Step(qint64 budgetMs);
+    void ScheduleStep();
+    bool FillSlice();
+    bool FormatSlice(qint64 budgetMs, const QElapsedTimer& clock);
+    int DocumentLength() const;
+    void ApplySelection();
+    void Unlock();
+
+    std::string loaded_;  // the bytes last set (and appended while unedited)
+    size_t filled_ = 0;   // bytes of loaded_ laid into the document
+    bool started_ = false;
+    bool edited_ = false;
+    int internal_ = 0;  // >0 while the box itself changes the document
+    bool marked_ = false;
+    bool locked_ = false;  // read-only while a large text is laid in
+    bool readOnlyWanted_ = false;
+    std::deque<FormatJob> jobs_;
+    std::optional<DocumentRange> selection_;  // waiting selection in document positions
+    QTimer* timer_ = nullptr;
 };
 
 }  // namespace kestrane

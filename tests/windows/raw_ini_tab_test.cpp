@@ -1,0 +1,310 @@
+// The raw INI tabs as a player uses them: typing into the box, Save and Save As, the search
+// with its button and Enter, the section list, and the questions before typed text or
+// unsaved settings would be lost.
+#include "editor/windows/raw_ini_tab.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "editor/store/program_state.h"
+#include "editor/store/text_compare.h"
+#include "editor/windows/main_window.h"
+#include "editor/windows/rich_text_box.h"
+#include "tests/windows/editor_fixture.h"
+
+namespace kestrane {
+namespace {
+
+using platform::MsgAnswer;
+
+// CR LF lines, a lone LF inside a value, a lone CR, a no-break space, a high byte and ESC.
+constexpr const char* kMixedUserIni =
+    "[Engine.Input]\r\nAliases[0]=(Command=\"Jump\",Alias=Jump)\r\n"
+    "Space=Jump\r\nOdd=a\nb\rc\xa0\xe9\r\n\r\n[DefaultPlayer]\r\nName=Player\r\n";
+// No line end at the end; headers with ESC, as the game writes its map list records.
+constexpr const char* kUt2004Ini =
+    "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
+    "[Default\x1b"
+    "DM MaplistRecord]\r\nDefaultTitle=DM";
+
+class RawIniTabTest : public test::EditorTest {
+  protected:
+    void Open(const std::string& user = kMixedUserIni, const std::string& ut = kUt2004Ini) {
+        Install(user, ut);
+        ASSERT_TRUE(Start());
+        INI& window = MainWindow();
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    ControlRegistry& Controls() { return MainWindow().Controls(); }
+    RichTextBox* Box(int index) { return Controls().Get<RichTextBox>({"RTB_User", index}); }
+    QLineEdit* Search(int index) { return Controls().Get<QLineEdit>({"tbxSearch", index}); }
+    QComboBox* Headers(int index) {
+        return Controls().Get<QComboBox>({"cbx_Search_UserINI", index});
+    }
+    void Click(const char* name, int index = -1) {
+        auto* button = Controls().Get<QAbstractButton>({name, index});
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void ShowTab(int index) {
+        MainWindow().SSTab1()->setCurrentWidget(
+            MainWindow().Tab(index == 0 ? "user_ini" : "ut2004_ini"));
+        QApplication::processEvents();
+    }
+    // Types `typed` into the raw box at text position `at`.
+    void TypeInto(int index, int at, const char* typed) {
+        ShowTab(index);
+        Box(index)->setFocus();
+        Box(index)->SetSelStart(at);
+        QTest::keyClicks(Box(index), typed);
+    }
+    void SearchFor(int index, const char* word) {
+        ShowTab(index);
+        Search(index)->setFocus();
+        Search(index)->clear();
+        QTest::keyClicks(Search(index), word);
+        QTest::keyClick(Search(index), Qt::Key_Return);
+    }
+    void Choose(int index, const std::string& header) {
+        ShowTab(index);
+        QComboBox* list = Headers(index);
+        const int item = list->findText(QString::fromLatin1(header.c_str()));
+        ASSERT_GE(item, 0) << header;
+        list->setCurrentIndex(item);
+        emit list->activated(item);
+    }
+    size_t MessageCount() const { return responder->Messages().size(); }
+    std::string LastMessage() const { return responder->Messages().back().text; }
+};
+
+bool Marked(const RichTextBox& box, int position) {
+    const QTextCharFormat f = box.FormatAt(position);
+    return f.fontUnderline() && f.foreground().color() == QColor(255, 0, 0);
+}
+
+TEST_F(RawIniTabTest, TabsShowTheirControlsAndTheFixedHeaderLists) {
+    Open();
+    for (int index : {0, 1}) {
+        EXPECT_EQ(Controls().Get<QPushButton>({"cb_SaveUser", index})->text(), "Save");
+        EXPECT_EQ(Controls().Get<QPushButton>({"cb_SaveUserText", index})->text(), "Save As");
+        EXPECT_EQ(Controls().Get<QPushButton>({"cbSearch", index})->text(), "SEARCH");
+        ASSERT_EQ(Headers(index)->count(), 66);
+    }
+    EXPECT_EQ(Headers(0)->itemText(0), "[DefaultPlayer]");
+    EXPECT_EQ(Headers(0)->itemText(65), "[XGame.xPawn]");
+    EXPECT_EQ(Headers(1)->itemText(34), QString("[Default") + QChar(27) + "DM MaplistRecord]");
+    EXPECT_EQ(Headers(1)->itemText(37), QString("[1") + QChar(27) + "on" + QChar(27) + "1" +
+                                            QChar(27) + "Deathmatch MaplistRecord]");
+    EXPECT_EQ(Headers(1)->itemText(65), "[Onslaught.ONSOnslaughtGame]");
+    EXPECT_EQ(Box(0)->Text(), kMixedUserIni);
+    EXPECT_EQ(Box(1)->Text(), kUt2004Ini);
+}
+
+TEST_F(RawIniTabTest, UneditedSaveKeepsEveryByteAndNoSaveAddsALine) {
+    Open();
+    const size_t before = MessageCount();
+    for (int round = 0; round < 2; ++round) {
+        Click("cb_SaveUser", 0);
+        EXPECT_EQ(SystemFile("User.ini"), kMixedUserIni);
+        Click("cb_SaveUser", 1);
+        // A text without a final line end gets one, once.
+        EXPECT_EQ(SystemFile("UT2004.ini"), std::string(kUt2004Ini) + "\r\n");
+    }
+    EXPECT_EQ(MessageCount(), before);
+}
+
+TEST_F(RawIniTabTest, TypedTextIsSavedAndEveryTabReloads) {
+    Open();
+    const std::string text = kMixedUserIni;
+    TypeInto(0, static_cast<int>(text.size()) - 2, "Z");    // after "Name=Player"
+    TypeInto(0, static_cast<int>(text.find("Odd=")), "X");  // beyond the lone LF and CR
+    Click("cb_SaveUser", 0);
+    std::string expected = text;
+    expected.insert(expected.size() - 2, "Z");
+    expected.insert(text.find("Odd="), "X");
+    EXPECT_EQ(SystemFile("User.ini"), expected);
+    EXPECT_EQ(Controls().Get<QLineEdit>({"tbx_Name"})->text(), "PlayerZ");
+    EXPECT_FALSE(Box(0)->Edited());
+    EXPECT_EQ(Box(0)->Text(), expected);
+
+    // Typed line ends are CR LF, Shift+Enter included.
+    TypeInto(1, 0, "A=1");
+    QTest::keyClick(Box(1), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(Box(1), Qt::Key_Return);
+    Click("cb_SaveUser", 1);
+    EXPECT_EQ(SystemFile("UT2004.ini"), std::string("A=1\r\n\r\n") + kUt2004Ini + "\r\n");
+}
+
+TEST_F(RawIniTabTest, SaveAsWritesTheChosenFileAndShowsTheIniFolderAgain) {
+    Open();
+    prefix->Write("Elsewhere/User.ini", "old");
+    responder->AnswerFileDialog("");  // cancelled: nothing happens
+    Click("cb_SaveUserText", 0);
+    TypeInto(0, 0, ";note\r");
+    responder->AnswerFileDialog("C:\\Elsewhere\\User.ini");
+    Click("cb_SaveUserText", 0);
+
+    ASSERT_EQ(responder->AskedDialogs().size(), 2u);
+    const platform::AskedDialog& asked = responder->AskedDialogs()[1];
+    EXPECT_EQ(asked.caption, "Save As");
+    EXPECT_EQ(asked.filter, "INI files (*.ini)|User.ini|All files (*.*)|*.*");
+    EXPECT_EQ(asked.defaultExtension, "ini");
+    EXPECT_EQ(asked.initialFolder, "C:\\UT2004\\System\\");
+    EXPECT_EQ(asked.flags, 4096);
+    EXPECT_EQ(prefix->Read("Elsewhere/User.ini"), std::string(";note\r\n") + kMixedUserIni);
+    EXPECT_EQ(SystemFile("User.ini"), kMixedUserIni);
+    EXPECT_EQ(Box(0)->Text(), kMixedUserIni);
+}
+
+// Each text holds "engine" in several cases after CR LF, lone LF and lone CR line ends; the
+// marks must fall on exactly the characters found.
+TEST_F(RawIniTabTest, SearchMarksExactlyTheCharactersFoundInEveryLineEndForm) {
+    const std::vector<std::string> texts = {
+        "[Engine.Engine]\r\nA=ENGINE\r\n\r\nB=engine\r\n",
+        "[Engine.Engine]\nA=ENGINE\n\nB=engine\n",
+        "[Engine.Engine]\r\nA=ENGINE\n\rB=engine\r\n\nC=eNgInE\r",
+    };
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        Open(kMixedUserIni, text);
+        SearchFor(1, "engine");
+        std::vector<bool> expected(text.size(), false);
+        for (size_t at = 0; (at = Folded(text).find("engine", at)) != std::string::npos; at += 6)
+            std::fill(expected.begin() + at, expected.begin() + at + 6, true);
+        for (size_t p = 0; p < text.size(); ++p) {
+            if (text[p] == '\r' || text[p] == '\n') continue;  // line ends have no character
+            EXPECT_EQ(Marked(*Box(1), static_cast<int>(p)), expected[p]) << p;
+        }
+        EXPECT_EQ(Box(1)->SelStart(), static_cast<int>(Folded(text).rfind("engine")));
+        EXPECT_EQ(Box(1)->Text(), text);
+        EXPECT_FALSE(Box(1)->Edited());
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(RawIniTabTest, SearchWithTheButtonNeverOverlapsAndAMissingWordResetsEveryMark) {
+    Open(kMixedUserIni, "aaa\r\n");
+    ShowTab(1);
+    QTest::keyClicks(Search(1), "aa");
+    Click("cbSearch", 1);
+    EXPECT_TRUE(Marked(*Box(1), 0));
+    EXPECT_TRUE(Marked(*Box(1), 1));
+    EXPECT_FALSE(Marked(*Box(1), 2));
+
+    const size_t before = MessageCount();
+    Search(1)->clear();
+    Click("cbSearch", 1);  // an empty word does nothing, not even the reset
+    EXPECT_TRUE(Marked(*Box(1), 0));
+    EXPECT_EQ(MessageCount(), before);
+
+    SearchFor(1, "zz");
+    ASSERT_EQ(MessageCount(), before + 1);
+    EXPECT_EQ(LastMessage(), "String not found.");
+    EXPECT_TRUE(Search(1)->text().isEmpty());
+    for (int p : {0, 1, 2}) EXPECT_FALSE(Marked(*Box(1), p)) << p;
+}
+
+TEST_F(RawIniTabTest, ChosenHeaderIsSelectedAndAMissingOneEmptiesTheList) {
+    Open("x=1\nY=2\r\n[engine.input]\r\nSpace=Jump\r\n");
+    Choose(0, "[Engine.Input]");
+    EXPECT_EQ(Box(0)->SelStart(), 9);
+    EXPECT_EQ(Box(0)->SelLength(), 14);
+    EXPECT_EQ(Box(0)->textCursor().selectedText(), "[engine.input]");
+    EXPECT_TRUE(Box(0)->hasFocus());
+
+    Choose(1, std::string("[Default\x1b") + "DM MaplistRecord]");
+    EXPECT_EQ(Box(1)->SelStart(), static_cast<int>(std::string(kUt2004Ini).find("[Default")));
+
+    const size_t before = MessageCount();
+    Choose(1, "[URL]");
+    ASSERT_EQ(MessageCount(), before + 1);
+    EXPECT_EQ(LastMessage(), "String not found.");
+    EXPECT_TRUE(Headers(1)->currentText().isEmpty());
+}
+
+TEST_F(RawIniTabTest, TypedRawTextIsNotDroppedWithoutAQuestion) {
+    Open();
+    const size_t none = MessageCount();
+    Trigger("frmFileSave");  // nothing typed: no question
+    EXPECT_EQ(MessageCount(), none);
+    const std::string saved = SystemFile("UT2004.ini");
+
+    TypeInto(1, 0, "X=1\r");
+    // File > Save: told that the raw text is not written; No saves nothing.
+    responder->AnswerMessage(MsgAnswer::No);
+    Trigger("frmFileSave");
+    ASSERT_EQ(MessageCount(), none + 1);
+    EXPECT_NE(LastMessage().find("UT2004.INI tab"), std::string::npos);
+    EXPECT_EQ(SystemFile("UT2004.ini"), saved);
+
+    // A raw save of the other file reloads both boxes: asked, and No keeps the typed text.
+    responder->AnswerMessage(MsgAnswer::No);
+    Click("cb_SaveUser", 0);
+    ASSERT_EQ(MessageCount(), none + 2);
+    EXPECT_NE(LastMessage().find("UT2004.INI tab"), std::string::npos);
+    EXPECT_TRUE(Box(1)->Edited());
+
+    // Exit and the window's close: No keeps the editor open.
+    responder->AnswerMessage(MsgAnswer::No);
+    Trigger("mnuFileExit");
+    EXPECT_FALSE(MainWindow().Unloaded());
+    responder->AnswerMessage(MsgAnswer::No);
+    MainWindow().close();
+    EXPECT_FALSE(MainWindow().Unloaded());
+    EXPECT_EQ(MessageCount(), none + 4);
+    responder->AnswerMessage(MsgAnswer::Yes);
+    Trigger("mnuFileExit");
+    EXPECT_TRUE(MainWindow().Unloaded());
+}
+
+TEST_F(RawIniTabTest, RawSaveAsksBeforeItsReloadDropsEditsOnTheSettingTabs) {
+    Open();
+    QLineEdit* name = Controls().Get<QLineEdit>({"tbx_Name"});
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Someone");
+    const size_t before = MessageCount();
+
+    responder->AnswerMessage(MsgAnswer::No);
+    Click("cb_SaveUser", 1);
+    ASSERT_EQ(MessageCount(), before + 1);
+    EXPECT_NE(LastMessage().find("setting tabs"), std::string::npos);
+    EXPECT_EQ(SystemFile("UT2004.ini"), kUt2004Ini);
+    EXPECT_EQ(name->text(), "Someone");
+
+    // After File > Save the tabs hold nothing unsaved: the raw save asks nothing.
+    Trigger("frmFileSave");
+    Click("cb_SaveUser", 1);
+    EXPECT_EQ(MessageCount(), before + 1);
+    EXPECT_EQ(SystemFile("UT2004.ini"), std::string(kUt2004Ini) + "\r\n");
+    EXPECT_EQ(name->text(), "Someone");
+
+    responder->AnswerMessage(MsgAnswer::Yes);
+    QTest::keyClicks(name, "Else");
+    Click("cb_SaveUser", 0);
+    EXPECT_EQ(MessageCount(), before + 2);
+    EXPECT_EQ(name->text(), "Someone");  // reloaded from the file
+}
+
+TEST(RawSaveBytes, EndsWithExactlyOneLineEndOfItsOwn) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "\r\n"},       {"a=1", "a=1\r\n"}, {"a=1\r\n", "a=1\r\n"},
+        {"a=1\n", "a=1\n"}, {"a=1\r", "a=1\r"}, {"a=1\r\n\r\n", "a=1\r\n\r\n"},
+    };
+    for (const auto& [text, bytes] : cases) {
+        EXPECT_EQ(RawSaveBytes(text), bytes) << testing::PrintToString(text);
+        EXPECT_EQ(RawSaveBytes(RawSaveBytes(text)), bytes);
+    }
+}
+
+}  // namespace
+}  // namespace kestrane
