@@ -48,10 +48,13 @@ std::string UT2004IniTextWithGameDefaults(const IniStore& ut2004, const GameSect
     return text;
 }
 
-bool WriteUT2004INIWithGameDefaults(FileError* error) {
+bool WriteUT2004INIWithGameDefaults(FileError* error, bool* written) {
     const ProgramState& state = State();
     const std::string fileName = state.iniFolder + "UT2004.ini";
     const std::string text = UT2004IniTextWithGameDefaults(state.ut2004, GameSections());
+    const bool same = text == state.ut2004.Text();
+    if (written) *written = !same;
+    if (same) return true;
     std::string reason;
     if (platform::WriteBytesAtomic(fileName, text, &reason)) return true;
     if (error) *error = {fileName, reason};

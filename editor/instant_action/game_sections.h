@@ -32,7 +32,8 @@ std::string UT2004IniTextWithGameDefaults(const IniStore& ut2004, const GameSect
 
 // Rewrites State().iniFolder + "UT2004.ini" from State().ut2004 and GameSections(). The file
 // is replaced whole or left as it was; on failure `error` names it and says why. The store
-// itself is not changed: the caller rereads the file.
-bool WriteUT2004INIWithGameDefaults(FileError* error = nullptr);
+// itself is not changed: the caller rereads the file, unless `written` says the file already
+// held that text and was left alone.
+bool WriteUT2004INIWithGameDefaults(FileError* error = nullptr, bool* written = nullptr);
 
 }  // namespace kestrane

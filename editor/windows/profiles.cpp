@@ -119,8 +119,11 @@ void LoadProfile(INI& window) {
     MarkProfileLoaded(window, name);
     FindGameTypeSections();
     FileError error;
-    if (!WriteUT2004INIWithGameDefaults(&error)) Tell(error.Message("save"), &window);
-    if (auto e = Load_INI_Form(ctx)) Tell(e->Message("read"), &window);
+    bool written = true;
+    if (!WriteUT2004INIWithGameDefaults(&error, &written)) Tell(error.Message("save"), &window);
+    if (written) {
+        if (auto e = Load_INI_Form(ctx)) Tell(e->Message("read"), &window);
+    }
     SaveSettingsInto(window, s.gameSystemFolder);
 }
 

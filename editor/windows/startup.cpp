@@ -119,10 +119,14 @@ bool MainFormLoad(INI& window) {
     s.profileActive = true;
     if (auto e = Load_INI_Form(ctx)) return ShowLoadError(window, *e);
     FindGameTypeSections();
-    if (!WriteUT2004INIWithGameDefaults(&error)) {
+    bool written = true;
+    if (!WriteUT2004INIWithGameDefaults(&error, &written)) {
         platform::ShowMessage(error.Message("save"), platform::MsgButtons::Ok, {}, &window);
     }
-    if (auto e = Load_INI_Form(ctx)) return ShowLoadError(window, *e);
+    // A file that already held every section reads back as it is loaded now.
+    if (written) {
+        if (auto e = Load_INI_Form(ctx)) return ShowLoadError(window, *e);
+    }
     SaveSettingsInto(window, s.iniFolder);
 
     s.iniFolder = ProfileFolder(profile);
