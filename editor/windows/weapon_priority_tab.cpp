@@ -1,8 +1,10 @@
 #include "editor/windows/weapon_priority_tab.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -45,11 +47,14 @@ void WeaponPriorityTab::BuildList() {
     ControlRegistry& controls = window_.Controls();
     auto* frame = new QGroupBox(page);
     frame->setObjectName("WeaponPriorityList");
-    auto* grid = new QGridLayout(frame);
+    auto* grid = new QGridLayout;
     grid->setVerticalSpacing(3);
     auto* heading = Heading(kPriorityHeading, frame);
     controls.Add("lbl_Movement", 0, heading);
     grid->addWidget(heading, 0, 0, 1, 3);
+    QFont large("Verdana", 12);
+    large.setBold(true);
+    const int selectedHeight = QFontMetrics(large).height() + 8;
     // Box 16 stands at the top, beside the row number 1.
     for (int i = 0; i < kBoxes; ++i) {
         auto* number = new QLabel(QString::number(i + 1), frame);
@@ -60,7 +65,10 @@ void WeaponPriorityTab::BuildList() {
         auto* box = new QLineEdit(frame);
         box->setObjectName(QString("tbx_WeaponPriority%1").arg(index));
         box->setReadOnly(true);  // only the loader and the move buttons change it
+        // Only a click selects: opening the page must not pick a weapon by itself.
+        box->setFocusPolicy(Qt::ClickFocus);
         box->setFixedWidth(220);
+        box->setFixedHeight(selectedHeight);  // the list keeps its rows when one grows
         box->installEventFilter(this);
         controls.Add("tbx_WeaponPriority", index, box);
         boxes_[static_cast<size_t>(index)] = box;
@@ -81,7 +89,11 @@ void WeaponPriorityTab::BuildList() {
         controls.Add("b_WeaponMove", b, move);
         buttons->addWidget(move);
     }
-    grid->addLayout(buttons, 8, 2, 2, 1);
+    auto* outer = new QVBoxLayout(frame);
+    outer->addLayout(grid);
+    auto* beside = new QHBoxLayout;
+    beside->addLayout(buttons);
+    grid->addLayout(beside, 1, 2, kBoxes, 1, Qt::AlignVCenter);
     PageRow(page)->addWidget(frame, 0, Qt::AlignTop);
 }
 
