@@ -1,6 +1,7 @@
 #include "editor/store/crosshair_names.h"
 
 #include "editor/store/text_compare.h"
+#include "platform/base/paths.h"
 
 namespace kestrane {
 
@@ -9,6 +10,10 @@ std::string GetCrosshair(std::string_view crossName) {
         if (EqualsNoCase(pair.texture, crossName)) return std::string(pair.display);
     }
     return "Cross 1";
+}
+
+std::string CrosshairPicturePath(std::string_view displayName) {
+    return platform::ProgramFolder() + "\\Images\\CrossHairs\\" + std::string(displayName) + ".jpg";
 }
 
 }  // namespace kestrane

@@ -38,4 +38,7 @@ inline constexpr std::array<CrosshairPair, 20> CrosshairPairs{{
 // The display name of a texture (whole text, any letter case); "Cross 1" when unknown.
 std::string GetCrosshair(std::string_view crossName);
 
+// The picture of a display name: the program folder's "Images\CrossHairs\<name>.jpg".
+std::string CrosshairPicturePath(std::string_view displayName);
+
 }  // namespace kestrane

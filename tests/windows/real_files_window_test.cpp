@@ -130,6 +130,11 @@ TEST_F(RealFilesThroughTheEditor, AnEditChangesItsLineAndNothingElse) {
              c.SetValue({"rb_Red"}, 1 - red);
              c.SetValue({"rb_Blue"}, red);
          }},
+        {"ExchangeFireModes", toggle("c_SwapFire", 0)},
+        {"CustomCrossHairTextureName",
+         [](ControlRegistry& c) {
+             c.SetText({"cbx_Cross", 0}, c.Text({"cbx_Cross", 0}) == "Dot" ? "Tank" : "Dot");
+         }},
     };
     ForEachPair([&](const std::string& user, const std::string& ut, const std::string& path) {
         if (user.find("\r\n") == std::string::npos) return;  // the CR LF form is enough here
