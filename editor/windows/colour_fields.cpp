@@ -103,11 +103,17 @@ void AddColourSet(INI& window, int set, std::string_view caption, QGridLayout* g
     }
     // Connected after the field rule, so the repaint sees the text the rule left.
     for (QLineEdit* box : boxes) {
-        QObject::connect(box, &QLineEdit::textChanged, preview, [&controls, set, boxes] {
-            controls.SetBackColor({"tbx_IRCColor", set},
-                                  PreviewColour(platform::ToAnsi(boxes[0]->text()),
-                                                platform::ToAnsi(boxes[1]->text()),
-                                                platform::ToAnsi(boxes[2]->text())));
+        QObject::connect(box, &QLineEdit::textChanged, preview, [&controls, preview, set, boxes] {
+            const std::uint32_t colour = PreviewColour(platform::ToAnsi(boxes[0]->text()),
+                                                       platform::ToAnsi(boxes[1]->text()),
+                                                       platform::ToAnsi(boxes[2]->text()));
+            controls.SetBackColor({"tbx_IRCColor", set}, colour);
+            // The caption stays readable on a dark colour.
+            const int r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
+            QPalette palette = preview->palette();
+            palette.setColor(QPalette::Text,
+                             r * 299 + g * 587 + b * 114 < 128000 ? Qt::white : Qt::black);
+            preview->setPalette(palette);
         });
     }
 }
@@ -143,6 +149,7 @@ void BuildCrosshairColourSets(INI& window) {
     for (int k = 0; k < static_cast<int>(kWeaponFrames.size()); ++k) {
         grid->addWidget(new QLabel(kWeaponFrames[static_cast<size_t>(k)], frame), k, 0);
         auto* line = new QGridLayout;
+        line->setHorizontalSpacing(6);
         grid->addLayout(line, k, 1);
         AddColourSet(window, 9 + k, "Cross Hair Color", line, 0);
     }

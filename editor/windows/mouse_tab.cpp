@@ -61,7 +61,7 @@ void AddMouseField(INI& window, int index, QGridLayout* grid, int row) {
     QWidget* parent = grid->parentWidget();
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString("tbx_Mouse%1").arg(index));
-    box->setFixedWidth(56);
+    box->setFixedWidth(index == 3 ? 80 : 56);  // the sampling time is shown whole
     auto* field = new NumericField(box, entry.rule, entry.steps);
     auto* up = MakeStepButton(true, parent);
     auto* down = MakeStepButton(false, parent);
