@@ -1,5 +1,7 @@
 #include "editor/binding/binding_row.h"
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "editor/binding/binding_form.h"
@@ -16,8 +18,8 @@ constexpr std::string_view kGreen = "txb_IRC_Green";
 constexpr std::string_view kBlue = "txb_IRC_Blue";
 constexpr std::string_view kPreview = "tbx_IRCColor";
 
-std::uint32_t Channel(const std::string& text) {
-    const int v = LeadingInt16(text);
+// A parsed channel held to what a colour can paint; the text keeps its own number.
+std::uint32_t Paintable(int v) {
     return static_cast<std::uint32_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
 }
 
@@ -36,14 +38,14 @@ void LoadRow(BindingContext& ctx, const BindingRow& row) {
     if (row.form == Form::Colour) {
         const int set = row.control.index;
         for (std::string_view box : {kRed, kGreen, kBlue}) NoteLoaded(ctx, {box, set});
-        GetRGB(ctx.state.rgbParts, value);
-        ctx.controls.SetText({kRed, set}, std::to_string(ctx.state.rgbParts[0]));
-        ctx.controls.SetText({kGreen, set}, std::to_string(ctx.state.rgbParts[1]));
-        ctx.controls.SetText({kBlue, set}, std::to_string(ctx.state.rgbParts[2]));
-        ctx.controls.SetBackColor({kPreview, set},
-                                  Channel(ctx.controls.Text({kRed, set})) +
-                                      256 * Channel(ctx.controls.Text({kGreen, set})) +
-                                      65536 * Channel(ctx.controls.Text({kBlue, set})));
+        // By letter, so a text in another order still shows its own channels.
+        ReadRGB(ctx.state.rgbParts, value);
+        const auto& rgb = ctx.state.rgbParts;
+        ctx.controls.SetText({kRed, set}, std::to_string(rgb[0]));
+        ctx.controls.SetText({kGreen, set}, std::to_string(rgb[1]));
+        ctx.controls.SetText({kBlue, set}, std::to_string(rgb[2]));
+        ctx.controls.SetBackColor({kPreview, set}, Paintable(rgb[0]) + 256 * Paintable(rgb[1]) +
+                                                       65536 * Paintable(rgb[2]));
         return;
     }
     ctx.controls.SetText(row.control, LoadText(row.form, value, row.n));
@@ -60,11 +62,18 @@ void SaveRow(BindingContext& ctx, const BindingRow& row) {
         StoreUnlessUntouched(ctx, store, *line, {row.control},
                              SaveCheck(row.form, ctx.controls.Value(row.control)));
     } else if (row.form == Form::Colour) {
+        // Only the channels the player changed get new numbers: the file's alpha, order,
+        // spacing and the other channels' own texts (300, 12.5) stay.
         const int set = row.control.index;
-        const ControlRef red{kRed, set}, green{kGreen, set}, blue{kBlue, set};
-        StoreUnlessUntouched(
-            ctx, store, *line, {red, green, blue},
-            ColourText(ctx.controls.Text(red), ctx.controls.Text(green), ctx.controls.Text(blue)));
+        const std::array<ControlRef, 3> boxes = {{{kRed, set}, {kGreen, set}, {kBlue, set}}};
+        std::array<std::optional<std::string>, 3> edited;
+        std::array<std::string, 3> shown;
+        for (size_t c = 0; c < 3; ++c) {
+            shown[c] = ctx.controls.Text(boxes[c]);
+            if (!Untouched(ctx, boxes[c])) edited[c] = shown[c];
+        }
+        StoreUnlessUntouched(ctx, store, *line, {boxes[0], boxes[1], boxes[2]},
+                             EditedColourText(store.LoadedValue(*line), edited, shown));
     } else {
         StoreUnlessUntouched(ctx, store, *line, {row.control}, ctx.controls.Text(row.control));
     }

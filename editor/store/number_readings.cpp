@@ -20,8 +20,11 @@ bool IsDigit(char c) {
 
 // The whole text as one number under the regional settings, or nothing.
 std::optional<double> ReadLocale(std::string_view text) {
+    // "." always reads as a decimal point: the fields write it and the files hold it. A locale
+    // whose group separator is "." therefore groups no digits.
     const char decimal = platform::DecimalSeparator();
     const char group = platform::DigitGroupSeparator();
+    auto isDecimal = [decimal](char c) { return c == '.' || c == decimal; };
     size_t i = 0;
     const size_t n = text.size();
     while (i < n && IsBlank(text[i])) ++i;
@@ -36,14 +39,14 @@ std::optional<double> ReadLocale(std::string_view text) {
         if (IsDigit(text[i])) {
             plain += text[i++];
             ++digits;
-        } else if (group != decimal && text[i] == group && digits > 0 && i + 1 < n &&
+        } else if (!isDecimal(group) && text[i] == group && digits > 0 && i + 1 < n &&
                    IsDigit(text[i + 1])) {
             ++i;  // a group separator only between digits of the whole part
         } else {
             break;
         }
     }
-    if (i < n && text[i] == decimal) {
+    if (i < n && isDecimal(text[i])) {
         plain += '.';
         ++i;
         while (i < n && IsDigit(text[i])) {
@@ -95,24 +98,26 @@ double LocaleNumber(std::string_view text) {
 }
 
 double FieldNumber(std::string_view text) {
-    const char decimal = platform::DecimalSeparator();
-    if (decimal == '.') return LeadingNumber(text);
-    std::string dotted(text);
-    for (char& c : dotted) {
-        if (c == decimal) c = '.';
-    }
-    return LeadingNumber(dotted);
+    return LeadingNumber(WithDecimalPoint(text));
 }
 
 std::string NumberText(double value) {
     if (!std::isfinite(value) || value == 0) return "0";
     std::string text = GeneralText(value);
-    const char decimal = platform::DecimalSeparator();
     for (char& c : text) {
-        if (c == '.') c = decimal;
         if (c == 'e') c = 'E';
     }
     return text;
+}
+
+std::string WithDecimalPoint(std::string_view text) {
+    std::string out(text);
+    const char decimal = platform::DecimalSeparator();
+    if (decimal == '.') return out;
+    for (char& c : out) {
+        if (c == decimal) c = '.';
+    }
+    return out;
 }
 
 std::string IntegerText(double value) {

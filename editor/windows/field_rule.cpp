@@ -32,6 +32,12 @@ class Field {
             if (rule_.zeroRule) ZeroRule();
             return;
         }
+        // The game reads only "." as decimal point: a typed locale separator becomes one, and
+        // the text so written runs the rule.
+        if (std::string dotted = WithDecimalPoint(text_); dotted != text_) {
+            Set(std::move(dotted));
+            return;
+        }
         if (rule_.upperFirst) {
             Upper();
             Lower();

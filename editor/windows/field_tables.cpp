@@ -54,7 +54,54 @@ constexpr std::array<FieldRow, 28> CommFields() {
     return all;
 }
 
+constexpr FieldRule MouseBounds(std::optional<double> upper, std::optional<double> lower = {}) {
+    FieldRule rule = Bounds(lower, upper);
+    rule.upperFirst = true;
+    rule.zeroRule = true;
+    return rule;
+}
+
+constexpr FieldRule FreeText() {
+    FieldRule rule;
+    rule.freeText = true;
+    return rule;
+}
+
 }  // namespace
+
+const std::array<FieldRow, 14> kMouseFields = {{
+    {"Radar Map Scale", MouseBounds(0.5, 0.1), Steps(0.1, kNone, 0.1)},
+    {"Smoothing Strength", MouseBounds(1), Steps(0.1, kNone, 0)},
+    {"Mouse Sensitivity", MouseBounds(25, 0.25), Steps(0.1, kNone, 0.25)},
+    {"Sampling Time", MouseBounds(kNone), Steps(0.001, kNone, 0)},
+    {"Accel Threshold", MouseBounds(100), Steps(1)},
+    {"Doublbe Click Time", MouseBounds(1), Steps(0.1, kNone, 0)},
+    {"Radar Pos X", MouseBounds(1, 0.2), Steps(0.1, kNone, 0)},
+    {"Radar Pos Y", MouseBounds(0.73), Steps(0.1, kNone, 0)},
+    {"Objective Progress Pulse Time", MouseBounds(kNone), Steps(1)},
+    {"Radar Pos Y", MouseBounds(kNone), Steps(0.1, kNone, 0)},
+    {"Radar Pos X", MouseBounds(1), Steps(0.1, kNone, 0)},
+    {"Objective Scale", MouseBounds(4), Steps(0.1, kNone, 0)},
+    {"Radar Icon Scale", MouseBounds(4), Steps(0.1, kNone, 0)},
+    {"Radar Map Opacity", MouseBounds(255), Steps(5, kNone, 0)},
+}};
+
+const std::array<FieldRow, 4> kChatFields = {{
+    {"Nick Name", FreeText(), Steps(0)},
+    {"Full Name", FreeText(), Steps(0)},
+    {"Max Chat Scrollback", FieldRule{}, Steps(0)},
+    {"Input History Size", FieldRule{}, Steps(0)},
+}};
+
+// The plus button's cap reads the leading number; its texts are always plain numbers, so the
+// shared cap test reads the same.
+const FieldRow kColourChannel{"",
+                              [] {
+                                  FieldRule rule = Bounds(0, 255);
+                                  rule.upperFirst = true;
+                                  return rule;
+                              }(),
+                              Steps(5, 255, 0)};
 
 const std::array<FieldRow, 28> kCommFields = CommFields();
 

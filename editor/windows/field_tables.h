@@ -26,4 +26,14 @@ struct ViewFieldRow {
 };
 extern const std::array<ViewFieldRow, 3> kViewFields;
 
+// tbx_Mouse(0..13) with b_MouseAdd / b_MouseSub of the same index: upper bound before the
+// lower one, then 0 or less becomes "0"; the up buttons have no cap.
+extern const std::array<FieldRow, 14> kMouseFields;
+
+// tbx_IRC(0..3): the names take any text, the two counts any number; no steppers.
+extern const std::array<FieldRow, 4> kChatFields;
+
+// Every red, green and blue box of the 25 colour sets, with its plus and minus buttons.
+extern const FieldRow kColourChannel;
+
 }  // namespace kestrane

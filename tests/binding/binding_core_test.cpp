@@ -99,7 +99,7 @@ TEST(BindingRows, LoadAndSaveThroughTheControls) {
     for (const auto& row : rows) SaveRow(ctx, row);
     EXPECT_EQ(GetVal(State().user, "Name"), "You");
     EXPECT_EQ(GetVal(State().user, "bOn"), "True");
-    EXPECT_EQ(GetVal(State().user, "Col"), "(B=10,G=20,R=30,A=255)");
+    EXPECT_EQ(GetVal(State().user, "Col"), "(B=10,G=20,R=30,A=7)");  // untouched: as read
     EXPECT_EQ(State().user.RowCount(), rowsBefore);  // no line added for the missing key
 }
 

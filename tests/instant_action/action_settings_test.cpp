@@ -128,11 +128,12 @@ TEST(ActionSettings, ValuesAsTheControlsShowThem) {
     EXPECT_EQ(ShownNumber("600.99", 5), "600.9");
 }
 
-TEST(ActionSettings, ACommaLocaleShowsAndStoresTheCommaForm) {
+// The game reads "." only, so the boxes show and write it under any locale.
+TEST(ActionSettings, ACommaLocaleShowsThePointFormAndKeepsTheFilesText) {
     test::LocaleGuard locale(',', '.');
     IniStore store = Loaded("[XGame.xCTFGame]\r\nFriendlyFireScale=0.600000\r\n");
     const OptionValues loaded = ReadActionSettings(store);
-    EXPECT_EQ(loaded.texts[18], "0,6");
+    EXPECT_EQ(loaded.texts[18], "0.6");
     StoreInstantActionSettings(store, loaded, loaded);  // untouched: the file's own text stays
     EXPECT_EQ(store.Value(1), "0.600000");
 }

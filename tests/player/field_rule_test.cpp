@@ -116,16 +116,16 @@ TEST(FieldRule, UpperFirstAndZeroRule) {
     EXPECT_EQ(TextAfterChange("x", "0.5", open), "0.5");
 }
 
-TEST(CommFieldRule, ACommaLocaleStepsAndKeepsItsOwnSeparator) {
+TEST(CommFieldRule, ACommaLocaleReadsItsSeparatorAndWritesAPoint) {
     const LocaleGuard locale(',', '.');
     const FieldRow& ambient = kCommFields[3];
     std::string text = "0";
-    for (const char* expected : {"0,1", "0,2", "0,3"}) {
+    for (const char* expected : {"0.1", "0.2", "0.3"}) {
         text = TextAfterStepUp(text, "", ambient.rule, ambient.steps);
         EXPECT_EQ(text, expected);
     }
     EXPECT_EQ(TextAfterStepUp("0,9", "", ambient.rule, ambient.steps), "1");
-    EXPECT_EQ(TextAfterChange("0,5", "", ambient.rule), "0,5");
+    EXPECT_EQ(TextAfterChange("0,5", "", ambient.rule), "0.5");  // the game reads only "."
     EXPECT_EQ(TextAfterChange("0.6", "", ambient.rule), "0.6");  // as the file wrote it
     EXPECT_EQ(TextAfterChange("1,5", "", ambient.rule), "1");
 }

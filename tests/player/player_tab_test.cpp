@@ -123,19 +123,19 @@ TEST_F(PlayerTabTest, SteppersStepAndStopAtTheBounds) {
     EXPECT_EQ(fov->text(), "180");
 }
 
-TEST_F(PlayerTabTest, ACommaLocaleReadsAndWritesItsOwnSeparator) {
+TEST_F(PlayerTabTest, ACommaLocaleReadsItsSeparatorAndWritesAPoint) {
     const test::LocaleGuard locale(',', '.');
     Open();
     QLineEdit* ambient = Box("tbx_Comm", 3);
     EXPECT_EQ(ambient->text(), "0.5");  // the file's value stands
     QTest::mouseClick(Button("b_Add", 3), Qt::LeftButton);
-    EXPECT_EQ(ambient->text(), "0,6");
+    EXPECT_EQ(ambient->text(), "0.6");
     Focus(ambient);
     ambient->selectAll();
     ambient->insert("0,25");  // typed, "0," would already be the bound 0
-    EXPECT_EQ(ambient->text(), "0,25");
+    EXPECT_EQ(ambient->text(), "0.25");
     QTest::mouseClick(Button("b_Sub", 3), Qt::LeftButton);
-    EXPECT_EQ(ambient->text(), "0,15");
+    EXPECT_EQ(ambient->text(), "0.15");
     ReplaceText(ambient, "1,5");
     EXPECT_EQ(ambient->text(), "1");
     Trigger("frmFileSave");

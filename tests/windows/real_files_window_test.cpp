@@ -124,6 +124,14 @@ TEST_F(RealFilesThroughTheEditor, AnEditChangesItsLineAndNothingElse) {
          [](ControlRegistry& c) {
              c.SetText({"tbx_Comm", 5}, c.Text({"tbx_Comm", 5}) == "1" ? "0" : "1");
          }},
+        {"MouseSensitivity",
+         [](ControlRegistry& c) {
+             c.SetText({"tbx_Mouse", 2}, c.Text({"tbx_Mouse", 2}) == "2" ? "3" : "2");
+         }},
+        {"IRCTextColor",
+         [](ControlRegistry& c) {
+             c.SetText({"txb_IRC_Red", 0}, c.Text({"txb_IRC_Red", 0}) == "9" ? "8" : "9");
+         }},
         {"team",
          [](ControlRegistry& c) {
              const int red = c.Value({"rb_Red"});

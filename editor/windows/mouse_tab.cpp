@@ -1,0 +1,111 @@
+#include "editor/windows/mouse_tab.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <initializer_list>
+
+#include "editor/windows/field_tables.h"
+#include "editor/windows/main_window.h"
+#include "editor/windows/numeric_field.h"
+#include "editor/windows/tab_page.h"
+
+namespace kestrane {
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct Check {
+    const char* caption;
+    const char* name;
+    int index;
+};
+
+// What each frame holds, top to bottom: its switches, then its fields by index.
+struct Frame {
+    const char* caption;
+    std::initializer_list<Check> checks;
+    std::initializer_list<int> fields;
+};
+
+const Frame kFrames[] = {
+    {"Mouse",
+     {{"Invert Mouse", "c_Mouse", 0},
+      {"Always Mouse Look", "c_Mouse", 2},
+      {"Mouse Smoothing", "chk_SmoothMouse", -1}},
+     {1, 2, 3, 4, 5}},
+    {"Assault Settings",
+     {{"HUD Objective Notification", "c_Assault", 0},
+      {"Show Info Pods", "c_Assault", 1},
+      {"Draw All Objectives", "c_Assault", 2},
+      {"Show3D Arrow", "c_Assault", 3},
+      {"Objective Reminder", "c_Assault", 4}},
+     {8, 9, 10, 11}},
+    {"OnSlaught Settings",
+     {{"Draw Radar", "c_Assault", 5},
+      {"Show Willow Whisp", "c_Assault", 6},
+      {"Draw Radar Cardinal Points", "c_Assault", 7},
+      {"Show Node Beams", "c_Assault", 8}},
+     {0, 6, 7, 12, 13}},
+};
+
+void AddMouseField(INI& window, int index, QGridLayout* grid, int row) {
+    const FieldRow& entry = kMouseFields.at(static_cast<size_t>(index));
+    QWidget* parent = grid->parentWidget();
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString("tbx_Mouse%1").arg(index));
+    box->setFixedWidth(index == 3 ? 80 : 56);  // the sampling time is shown whole
+    auto* field = new NumericField(box, entry.rule, entry.steps);
+    auto* up = MakeStepButton(true, parent);
+    auto* down = MakeStepButton(false, parent);
+    up->setObjectName(QString("b_MouseAdd%1").arg(index));
+    down->setObjectName(QString("b_MouseSub%1").arg(index));
+    ConnectSteppers(field, up, down);
+    window.Controls().Add("tbx_Mouse", index, box);
+    window.Controls().Add("b_MouseAdd", index, up);
+    window.Controls().Add("b_MouseSub", index, down);
+
+    auto* arrows = new QVBoxLayout;
+    arrows->setSpacing(0);
+    arrows->addWidget(up);
+    arrows->addWidget(down);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(2);
+    line->addWidget(box);
+    line->addLayout(arrows);
+    grid->addWidget(new QLabel(Q(entry.caption), parent), row, 0);
+    grid->addLayout(line, row, 1);
+}
+
+}  // namespace
+
+MouseTab::MouseTab(INI& window) : QObject(window.Tab("mouse")), window_(window) {
+    setObjectName("MouseTab");
+    QWidget* page = window.Tab("mouse");
+    for (const Frame& f : kFrames) {
+        auto* frame = new QGroupBox(f.caption, page);
+        auto* grid = new QGridLayout(frame);
+        grid->setVerticalSpacing(4);
+        int row = 0;
+        for (const Check& c : f.checks) {
+            auto* box = new QCheckBox(c.caption, frame);
+            box->setObjectName(c.index < 0 ? QString(c.name)
+                                           : QString(c.name) + QString::number(c.index));
+            window.Controls().Add(c.name, c.index, box);
+            grid->addWidget(box, row++, 0, 1, 2);
+        }
+        for (int index : f.fields) AddMouseField(window, index, grid, row++);
+        grid->setRowStretch(row, 1);
+        PageRow(page)->addWidget(frame, 0, Qt::AlignTop);
+    }
+    PageRow(page)->addStretch(1);
+}
+
+}  // namespace kestrane
