@@ -66,7 +66,11 @@ void SaveRow(BindingContext& ctx, const BindingRow& row) {
             ctx, store, *line, {red, green, blue},
             ColourText(ctx.controls.Text(red), ctx.controls.Text(green), ctx.controls.Text(blue)));
     } else {
-        StoreUnlessUntouched(ctx, store, *line, {row.control}, ctx.controls.Text(row.control));
+        std::string text = ctx.controls.Text(row.control);
+        if (row.number || row.form == Form::TextLeft || row.form == Form::Number4) {
+            text = FileNumberText(text);
+        }
+        StoreUnlessUntouched(ctx, store, *line, {row.control}, std::move(text));
     }
 }
 

@@ -43,7 +43,8 @@ std::optional<double> ReadLocale(std::string_view text) {
             break;
         }
     }
-    if (i < n && text[i] == decimal) {
+    // File values always use "."; it reads as a decimal point too where it is no group mark.
+    if (i < n && (text[i] == decimal || (text[i] == '.' && group != '.'))) {
         plain += '.';
         ++i;
         while (i < n && IsDigit(text[i])) {

@@ -1,4 +1,4 @@
-// The numeric fields of the player and communication tabs: caption, change rule and steppers
+// The numeric fields of the player, communication, video, render device and audio tabs: caption, change rule and steppers
 // of each, by index. Other tabs add tables of their own for the same field rule.
 #pragma once
 
@@ -25,5 +25,10 @@ struct ViewFieldRow {
     FieldRow field;
 };
 extern const std::array<ViewFieldRow, 3> kViewFields;
+
+// tbx_video(0..33), and tbx_MinRefRate as index 34, with the b_VideoAdd / b_VideoSub buttons of
+// the same index.
+inline constexpr int kMinRefRateIndex = 34;
+extern const std::array<FieldRow, 35> kVideoFields;
 
 }  // namespace kestrane
