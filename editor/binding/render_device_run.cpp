@@ -21,8 +21,8 @@ std::optional<RenderDeviceRun> FindRenderDeviceRun(const IniStore& store) {
     const auto active = FindKey(store, kActive);
     const auto commented = FindKey(store, kCommented);
     if (!active && !commented) return std::nullopt;
-    const size_t first = std::min(active.value_or(commented.value_or(0)),
-                                  commented.value_or(active.value_or(0)));
+    const size_t first =
+        std::min(active.value_or(commented.value_or(0)), commented.value_or(active.value_or(0)));
     size_t last = first;
     while (last + 1 < store.RowCount() && IsRunKey(store.Key(last + 1))) ++last;
     return RenderDeviceRun{first, last};

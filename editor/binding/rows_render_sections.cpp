@@ -118,8 +118,8 @@ void LoadDevices(BindingContext& ctx) {
 
     for (const DeviceRow& d : kDirect3D) {
         MarkKeyPresence(ctx, d.control,
-                        FindKeyInSection(s.ut2004, d.key, s.renderDeviceSection).has_value(),
-                        d.key, s.renderDeviceSection);
+                        FindKeyInSection(s.ut2004, d.key, s.renderDeviceSection).has_value(), d.key,
+                        s.renderDeviceSection);
     }
     MarkRowsPresence(ctx, kFixed);
 }

@@ -62,9 +62,9 @@ void SaveResolution(BindingContext& ctx) {
 
 template <size_t I>
 constexpr RowStep ResolutionStep() {
-    return {BindingRow{IniFile::UT2004, kCombos[I].widthKey, kClient, ComboOf(kCombos[I]),
-                       Form::Text},
-            Walks::Both, LoadResolution<I>, SaveResolution<I>};
+    return {
+        BindingRow{IniFile::UT2004, kCombos[I].widthKey, kClient, ComboOf(kCombos[I]), Form::Text},
+        Walks::Both, LoadResolution<I>, SaveResolution<I>};
 }
 
 constexpr BindingRow Client(std::string_view key, ControlRef control, Form form, int n = 0) {

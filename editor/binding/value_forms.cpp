@@ -6,8 +6,8 @@
 
 #include "editor/store/leading_number.h"
 #include "editor/store/number_readings.h"
-#include "platform/base/regional.h"
 #include "editor/store/text_compare.h"
+#include "platform/base/regional.h"
 
 namespace kestrane {
 

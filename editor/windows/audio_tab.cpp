@@ -13,9 +13,9 @@ namespace kestrane {
 namespace {
 
 constexpr std::array<const char*, 12> kAudioCaptions = {
-    "Use EAX",        "Use 3D Sound",  "Use Default Driver", "Combatibility Mode",
-    "Precache",       "Reverse Stereo", "Disable Pitch",     "Low Quality Sound",
-    "Voice Over IP",  "VAD",           "Spatialized Voice",  "Enhanced Denoiser"};
+    "Use EAX",           "Use 3D Sound",     "Use Default Driver", "Combatibility Mode", "Precache",
+    "Reverse Stereo",    "Disable Pitch",    "Low Quality Sound",  "Voice Over IP",      "VAD",
+    "Spatialized Voice", "Enhanced Denoiser"};
 
 }  // namespace
 

@@ -1,5 +1,5 @@
-// The numeric fields of the player, communication, video, render device and audio tabs: caption, change rule and steppers
-// of each, by index. Other tabs add tables of their own for the same field rule.
+// The numeric fields of the main window's tabs: caption, change rule and steppers of each, by
+// index. Other tabs add tables of their own for the same field rule.
 #pragma once
 
 #include <array>

@@ -38,8 +38,10 @@ constexpr std::array<const char*, 23> kD3DCaptions = {"Detail Textures",
                                                       "OverRide Desktop Refresh Rate"};
 
 constexpr std::array<const char*, 10> kOpenGLCaptions = {
-    "Detail Textures", "High Detail Actors", "Super High Detail Actors", "Precaching",
-    "Compressed Lightmaps", "Trilinear", "Stencil", "Reduce Mouse Lag", "VSync", "Use VBO"};
+    "Detail Textures", "High Detail Actors",   "Super High Detail Actors",
+    "Precaching",      "Compressed Lightmaps", "Trilinear",
+    "Stencil",         "Reduce Mouse Lag",     "VSync",
+    "Use VBO"};
 
 constexpr std::array<const char*, 6> kSoftwareCaptions = {
     "Detail Textures",      "High Detail Actors", "Super High Detail Actors",
@@ -102,8 +104,7 @@ void BuildRenderTab(INI& window) {
     PageRow(page, 0)->addStretch(1);
     AddFrame(window, page,
              {"Pixomatic Render", "PixomaticRender", "c_Pixo", kPixoCaptions, 8, 19, 21}, 1);
-    AddFrame(window, page, {"Software", "Software", "c_Software", kSoftwareCaptions, 6, 0, -1},
-             1);
+    AddFrame(window, page, {"Software", "Software", "c_Software", kSoftwareCaptions, 6, 0, -1}, 1);
     PageRow(page, 1)->addStretch(1);
 }
 

@@ -71,8 +71,7 @@ void AddChecks(INI& window, QGridLayout* grid, std::string_view name,
 }
 
 void AddVideoCombo(INI& window, int index, const char* caption,
-                   std::span<const char* const> entries, QGridLayout* grid, int row,
-                   int column) {
+                   std::span<const char* const> entries, QGridLayout* grid, int row, int column) {
     QWidget* parent = grid->parentWidget();
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString("cbx_Video%1").arg(index));

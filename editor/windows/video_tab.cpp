@@ -16,14 +16,22 @@
 namespace kestrane {
 namespace {
 
-constexpr std::array<const char*, 12> kClientCaptions = {
-    "Full Screen",     "Screen Flashes",    "Projectors",           "No Lighting",
-    "Decals",          "Coronas",           "DecoLayers",           "Weather Effects",
-    "No Dynamic Lights", "Report Dynamic Uploads", "No Fractal Anim", "Use Speech Recognition"};
+constexpr std::array<const char*, 12> kClientCaptions = {"Full Screen",
+                                                         "Screen Flashes",
+                                                         "Projectors",
+                                                         "No Lighting",
+                                                         "Decals",
+                                                         "Coronas",
+                                                         "DecoLayers",
+                                                         "Weather Effects",
+                                                         "No Dynamic Lights",
+                                                         "Report Dynamic Uploads",
+                                                         "No Fractal Anim",
+                                                         "Use Speech Recognition"};
 
 constexpr std::array<const char*, 13> kResolutions = {
-    "320 X 240",  "512 X 384",   "640 X 480",   "800 X 600",   "1024 X 640",
-    "846  X 768", "1024 X 768",  "1152 X 864",  "1280 X 960",  "1280 X 1024",
+    "320 X 240",   "512 X 384",   "640 X 480",  "800 X 600",  "1024 X 640",
+    "846  X 768",  "1024 X 768",  "1152 X 864", "1280 X 960", "1280 X 1024",
     "1600 X 1024", "1680 X 1050", "1920 X 1200"};
 constexpr std::array<const char*, 7> kDetails = {"UltraLow", "Lower",  "Low",      "Normal",
                                                  "High",     "Higher", "UltraHigh"};
@@ -44,6 +52,10 @@ void AddRenderOptions(INI& window, QGridLayout* grid, int row) {
         line->addWidget(b);
     }
     for (QRadioButton* b : buttons) {
+        // A click on the chosen button keeps it chosen, as in any group of option buttons.
+        QObject::connect(b, &QRadioButton::clicked, b, [b](bool on) {
+            if (!on) b->setChecked(true);
+        });
         QObject::connect(b, &QRadioButton::toggled, b, [b, buttons](bool on) {
             if (!on) return;
             for (QRadioButton* other : buttons) {
@@ -88,11 +100,10 @@ void BuildClientSetup(INI& window, QWidget* page) {
     int row = 0;
     for (int i = 3; i <= 6; ++i) AddVideoField(window, i, fields, row++);
     const std::array<const char*, 7> details = {
-        "Detail Interface", " Detail Terrain", " Detail Weapon Skin", "Detail Player Skin",
+        "Detail Interface", " Detail Terrain",   " Detail Weapon Skin", "Detail Player Skin",
         "Detail World",     "Detail Render map", "Detail Light Map"};
     for (int i = 0; i < 7; ++i) {
-        AddVideoCombo(window, 2 + i, details[static_cast<size_t>(i)], kDetails, fields,
-                      row++);
+        AddVideoCombo(window, 2 + i, details[static_cast<size_t>(i)], kDetails, fields, row++);
     }
     fields->setRowStretch(row, 1);
     columns->addWidget(fieldBox, 0, Qt::AlignTop);

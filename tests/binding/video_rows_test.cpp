@@ -47,8 +47,9 @@ struct RunCase {
 };
 
 TEST(RenderDeviceRun, RenamesOnlyInsideTheRunAndFindsTheTargetByValue) {
-    const std::string url = "[URL]\nProtocol=unreal\nProtocolDescription=Unreal Protocol\n"
-                            "Name=Player\nMap=Index.ut2\n";
+    const std::string url =
+        "[URL]\nProtocol=unreal\nProtocolDescription=Unreal Protocol\n"
+        "Name=Player\nMap=Index.ut2\n";
     const RunCase cases[] = {
         {"stock five, OpenGL", kStockRun, 1,
          "[Engine.Engine]\n;RenderDevice=D3DDrv.D3DRenderDevice\n"
@@ -58,10 +59,12 @@ TEST(RenderDeviceRun, RenamesOnlyInsideTheRunAndFindsTheTargetByValue) {
         {"stock five, Direct3D already active", kStockRun, 0, kStockRun},
         {"commented lines first",
          "[E]\n;RenderDevice=Engine.NullRenderDevice\n;RenderDevice=PixoDrv.PixoRenderDevice\n"
-         "RenderDevice=OpenGLDrv.OpenGLRenderDevice\n" + url,
+         "RenderDevice=OpenGLDrv.OpenGLRenderDevice\n" +
+             url,
          2,
          "[E]\n;RenderDevice=Engine.NullRenderDevice\nRenderDevice=PixoDrv.PixoRenderDevice\n"
-         ";RenderDevice=OpenGLDrv.OpenGLRenderDevice\n" + url},
+         ";RenderDevice=OpenGLDrv.OpenGLRenderDevice\n" +
+             url},
         {"six lines, the second Direct3D device active stays",
          "[E]\n;RenderDevice=D3DDrv.D3DRenderDevice\nRenderDevice=D3D9Drv.D3D9RenderDevice\n"
          ";RenderDevice=Engine.NullRenderDevice\n;RenderDevice=OpenGLDrv.OpenGLRenderDevice\n"
@@ -84,14 +87,16 @@ TEST(RenderDeviceRun, RenamesOnlyInsideTheRunAndFindsTheTargetByValue) {
          1,
          "[E]\nRenderDevice=OpenGLDrv.OpenGLRenderDevice\n;RenderDevice=D3DDrv.D3DRenderDevice\n"
          ";RenderDevice=OpenGLDrv.OpenGLRenderDevice\n"},
-        {"one line (a server), no such device", "[Engine.Engine]\nRenderDevice=Engine.NullRenderDevice\n" + url,
-         1, "[Engine.Engine]\nRenderDevice=Engine.NullRenderDevice\n" + url},
+        {"one line (a server), no such device",
+         "[Engine.Engine]\nRenderDevice=Engine.NullRenderDevice\n" + url, 1,
+         "[Engine.Engine]\nRenderDevice=Engine.NullRenderDevice\n" + url},
         {"one line, [URL] after it untouched",
          "[Engine.Engine]\n;RenderDevice=D3DDrv.D3DRenderDevice\n" + url, 0,
          "[Engine.Engine]\nRenderDevice=D3DDrv.D3DRenderDevice\n" + url},
         {"none", url, 0, url},
         {"a later line outside the run keeps its key",
-         std::string(kStockRun) + "[UnrealEd.UnrealEdEngine]\nRenderDevice=D3DDrv.D3DRenderDevice\n",
+         std::string(kStockRun) +
+             "[UnrealEd.UnrealEdEngine]\nRenderDevice=D3DDrv.D3DRenderDevice\n",
          2,
          "[Engine.Engine]\n;RenderDevice=D3DDrv.D3DRenderDevice\n"
          ";RenderDevice=D3D9Drv.D3D9RenderDevice\n;RenderDevice=Engine.NullRenderDevice\n"
@@ -125,11 +130,11 @@ TEST(ResolutionText, SplitsOnTheXIntoTrimmedWholeNumbers) {
         const char* height;
     };
     const Case cases[] = {
-        {"1024 X 768", "1024", "768"}, {"846  X 768", "846", "768"},
-        {"1024X768", "1024", "768"},   {"1280x1024", "1280", "1024"},
-        {" 800 X 600 ", "800", "600"}, {"X768", nullptr, nullptr},
-        {"1024 X ", nullptr, nullptr}, {" X ", nullptr, nullptr},
-        {"", nullptr, nullptr},        {"1024 768", nullptr, nullptr},
+        {"1024 X 768", "1024", "768"},    {"846  X 768", "846", "768"},
+        {"1024X768", "1024", "768"},      {"1280x1024", "1280", "1024"},
+        {" 800 X 600 ", "800", "600"},    {"X768", nullptr, nullptr},
+        {"1024 X ", nullptr, nullptr},    {" X ", nullptr, nullptr},
+        {"", nullptr, nullptr},           {"1024 768", nullptr, nullptr},
         {"10a4 X 768", nullptr, nullptr},
     };
     for (const Case& c : cases) {
@@ -151,13 +156,13 @@ TEST(ValueForms, TheDisplayCutDropsFractionDigitsOnly) {
         const char* shown;
     };
     const Case cases[] = {
-        {Form::Number4, 0, "100000", "100000"},  {Form::Number4, 0, "0.800000", "0.8"},
-        {Form::Number4, 0, "0.123456", "0.12"},  {Form::Number4, 0, "0.0125", "0.01"},
-        {Form::Number4, 0, "-0.5", "-0.5"},      {Form::Number4, 0, "1.000000", "1"},
+        {Form::Number4, 0, "100000", "100000"},   {Form::Number4, 0, "0.800000", "0.8"},
+        {Form::Number4, 0, "0.123456", "0.12"},   {Form::Number4, 0, "0.0125", "0.01"},
+        {Form::Number4, 0, "-0.5", "-0.5"},       {Form::Number4, 0, "1.000000", "1"},
         {Form::Number4, 0, "0.400000 #x", "0.4"}, {Form::Number4, 0, "1e20", "1E+20"},
-        {Form::TextLeft, 3, "0.830000", "0.8"},  {Form::TextLeft, 5, "35.000000", "35.00"},
-        {Form::TextLeft, 3, "1234.5", "1234"},   {Form::TextLeft, 3, "-12.5", "-12"},
-        {Form::TextLeft, 3, "abc1", "abc"},      {Form::TextLeft, 3, "0", "0"},
+        {Form::TextLeft, 3, "0.830000", "0.8"},   {Form::TextLeft, 5, "35.000000", "35.00"},
+        {Form::TextLeft, 3, "1234.5", "1234"},    {Form::TextLeft, 3, "-12.5", "-12"},
+        {Form::TextLeft, 3, "abc1", "abc"},       {Form::TextLeft, 3, "0", "0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
@@ -173,8 +178,8 @@ class VideoRowsTest : public ::testing::Test {
     void Load(const std::string& text) {
         State().ut2004.Load(text);
         ForgetShownAtLoad(ctx);
-        for (AreaGetter area : {WindowDetailArea, RenderSectionsArea, AudioArea, ResolutionArea,
-                                RenderChoiceArea}) {
+        for (AreaGetter area :
+             {WindowDetailArea, RenderSectionsArea, AudioArea, ResolutionArea, RenderChoiceArea}) {
             const AreaBinding& a = area();
             if (a.beforeLoad) a.beforeLoad(ctx);
             for (const BindingRow& row : a.rows) LoadRow(ctx, row);
@@ -183,8 +188,8 @@ class VideoRowsTest : public ::testing::Test {
         TakeShownAtLoad(ctx);
     }
     std::string Save() {
-        for (AreaGetter area : {WindowDetailArea, RenderSectionsArea, AudioArea, ResolutionArea,
-                                RenderChoiceArea}) {
+        for (AreaGetter area :
+             {WindowDetailArea, RenderSectionsArea, AudioArea, ResolutionArea, RenderChoiceArea}) {
             const AreaBinding& a = area();
             if (a.beforeSave) a.beforeSave(ctx);
             for (const BindingRow& row : a.rows) SaveRow(ctx, row);
@@ -262,8 +267,9 @@ TEST_F(VideoRowsTest, ResolutionsCopyIntoSdlOnlyWhenChangedAndNeverEmpty) {
 }
 
 TEST_F(VideoRowsTest, AFileWithOnlyTheSdlClientKeepsItsSizesUntilOneIsTyped) {
-    const std::string file = "[SDLDrv.SDLClient]\nFullscreenViewportX=1024\n"
-                             "FullscreenViewportY=768\nTextureMaxLOD=0\n";
+    const std::string file =
+        "[SDLDrv.SDLClient]\nFullscreenViewportX=1024\n"
+        "FullscreenViewportY=768\nTextureMaxLOD=0\n";
     Load(file);
     EXPECT_EQ(Text("cbx_Video", 0), " X ");
     EXPECT_FALSE(controls.unavailable.contains({"cbx_Video", 0}));  // a change reaches SDL
@@ -316,8 +322,9 @@ TEST_F(VideoRowsTest, UnderACommaLocaleFileValuesReadAndTypedNumbersSaveWithAPoi
     const test::LocaleGuard french(',', ' ');
     EXPECT_TRUE(IsNumericText("0.800000"));
     EXPECT_TRUE(IsNumericText("0,8"));
-    Load("[WinDrv.WindowsClient]\nGamma=0.830000\n[ALAudio.ALAudioSubsystem]\nChannels=32\n"
-         "MusicVolume=0.800000\n[PixoDrv.PixoRenderDevice]\nFilterQuality3D=2\n");
+    Load(
+        "[WinDrv.WindowsClient]\nGamma=0.830000\n[ALAudio.ALAudioSubsystem]\nChannels=32\n"
+        "MusicVolume=0.800000\n[PixoDrv.PixoRenderDevice]\nFilterQuality3D=2\n");
     controls.SetText({"tbx_video", 0}, "0,9");
     controls.SetText({"tbx_video", 23}, "1,5");
     controls.SetText({"tbx_video", 24}, "0,25");
