@@ -75,7 +75,11 @@ void SaveRow(BindingContext& ctx, const BindingRow& row) {
         StoreUnlessUntouched(ctx, store, *line, {boxes[0], boxes[1], boxes[2]},
                              EditedColourText(store.LoadedValue(*line), edited, shown));
     } else {
-        StoreUnlessUntouched(ctx, store, *line, {row.control}, ctx.controls.Text(row.control));
+        std::string text = ctx.controls.Text(row.control);
+        if (row.number || row.form == Form::TextLeft || row.form == Form::Number4) {
+            text = FileNumberText(text);
+        }
+        StoreUnlessUntouched(ctx, store, *line, {row.control}, std::move(text));
     }
 }
 

@@ -23,6 +23,9 @@ struct BindingRow {
     ControlRef control;        // for Colour rows: index = the colour set
     Form form;
     int n = 0;  // TextLeft(n)
+    // A numeric field bound as Text: like TextLeft and Number4 rows it saves with "." as the
+    // decimal point whatever the locale.
+    bool number = false;
 };
 
 struct BindingContext {

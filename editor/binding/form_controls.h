@@ -35,6 +35,11 @@ public:
     virtual void SetPicture(ControlRef control, const std::string& windowsPath) = 0;
     // Back colour as red + 256 * green + 65536 * blue.
     virtual void SetBackColor(ControlRef control, std::uint32_t color) = 0;
+
+    // A control whose key the file lacks takes no edit: disabled, the tip saying why. An
+    // available control is enabled with no tip.
+    virtual void SetAvailable(ControlRef /*control*/, bool /*available*/,
+                              const std::string& /*tip*/) {}
 };
 
 }  // namespace kestrane

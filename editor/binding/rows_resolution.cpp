@@ -1,9 +1,109 @@
+#include <array>
+
 #include "editor/binding/areas.h"
+#include "editor/binding/key_presence.h"
+#include "editor/binding/key_searches.h"
+#include "editor/binding/resolution_text.h"
+#include "editor/binding/row_steps.h"
+#include "editor/binding/untouched.h"
 
 namespace kestrane {
+namespace {
+
+constexpr std::string_view kClient = "[WinDrv.WindowsClient]";
+constexpr std::string_view kSdl = "[SDLDrv.SDLClient]";
+
+struct ResolutionCombo {
+    int index;  // cbx_Video
+    std::string_view widthKey;
+    std::string_view heightKey;
+};
+
+constexpr std::array<ResolutionCombo, 3> kCombos = {{
+    {0, "FullscreenViewportX", "FullscreenViewportY"},
+    {1, "WindowedViewportX", "WindowedViewportY"},
+    {9, "MenuViewportX", "MenuViewportY"},
+}};
+
+constexpr ControlRef ComboOf(const ResolutionCombo& c) {
+    return {"cbx_Video", c.index};
+}
+
+template <size_t I>
+void LoadResolution(BindingContext& ctx) {
+    const ResolutionCombo& c = kCombos[I];
+    const IniStore& ut = ctx.state.ut2004;
+    ctx.controls.SetText(ComboOf(c), ResolutionText(GetVal2(ut, c.widthKey, kClient),
+                                                    GetVal2(ut, c.heightKey, kClient)));
+    bool present = false;
+    for (std::string_view section : {kClient, kSdl}) {
+        for (std::string_view key : {c.widthKey, c.heightKey}) {
+            present = present || FindKeyInSection(ut, key, section).has_value();
+        }
+    }
+    MarkKeyPresence(ctx, ComboOf(c), present, c.widthKey, kClient);
+}
+
+// Only a resolution the player changed is written, into the Windows client and then into the
+// SDL client: an untouched combo leaves both sections as they are (a Linux install keeps its
+// own SDL resolution), and a text that splits into no width and height stores nothing.
+template <size_t I>
+void SaveResolution(BindingContext& ctx) {
+    const ResolutionCombo& c = kCombos[I];
+    if (Untouched(ctx, ComboOf(c))) return;
+    const auto parts = SplitResolution(ctx.controls.Text(ComboOf(c)));
+    if (!parts) return;
+    IniStore& ut = ctx.state.ut2004;
+    for (std::string_view section : {kClient, kSdl}) {
+        StoreAt(ut, FindKeyInSection(ut, c.widthKey, section), parts->width);
+        StoreAt(ut, FindKeyInSection(ut, c.heightKey, section), parts->height);
+    }
+}
+
+template <size_t I>
+constexpr RowStep ResolutionStep() {
+    return {
+        BindingRow{IniFile::UT2004, kCombos[I].widthKey, kClient, ComboOf(kCombos[I]), Form::Text},
+        Walks::Both, LoadResolution<I>, SaveResolution<I>};
+}
+
+constexpr BindingRow Client(std::string_view key, ControlRef control, Form form, int n = 0) {
+    return BindingRow{IniFile::UT2004, key, kClient, control, form, n};
+}
+
+constexpr std::array<BindingRow, 4> kDisplayRows = {{
+    Client("MinDesiredFrameRate", {"tbx_MinRefRate"}, Form::TextLeft, 5),
+    Client("Gamma", {"tbx_video", 0}, Form::TextLeft, 3),
+    Client("Brightness", {"tbx_video", 1}, Form::TextLeft, 3),
+    Client("Contrast", {"tbx_video", 2}, Form::TextLeft, 3),
+}};
+
+void MarkDisplayRows(BindingContext& ctx) {
+    MarkRowsPresence(ctx, kDisplayRows);
+}
+
+const std::array<RowStep, 9> kSteps = {{
+    ResolutionStep<0>(),
+    ResolutionStep<1>(),
+    ResolutionStep<2>(),
+    {kDisplayRows[0]},
+    {kDisplayRows[1]},
+    {kDisplayRows[2]},
+    {kDisplayRows[3]},
+    // The window client's first two switches, run once more at this place by both walks.
+    {Client("StartupFullscreen", {"c_Video", 0}, Form::Flag)},
+    {Client("ScreenFlashes", {"c_Video", 1}, Form::Flag)},
+}};
+
+}  // namespace
 
 const AreaBinding& ResolutionArea() {
-    static const AreaBinding area{};
+    static const AreaBinding area{
+        .rows = {},
+        .beforeLoad = [](BindingContext& ctx) { LoadSteps(ctx, kSteps); },
+        .afterLoad = MarkDisplayRows,
+        .beforeSave = [](BindingContext& ctx) { SaveSteps(ctx, kSteps); },
+    };
     return area;
 }
 

@@ -1,10 +1,13 @@
 #include "editor/binding/value_forms.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "editor/store/leading_number.h"
+#include "editor/store/number_readings.h"
 #include "editor/store/text_compare.h"
+#include "platform/base/regional.h"
 
 namespace kestrane {
 
@@ -63,15 +66,56 @@ std::string ShortestNumberText(double value) {
     return mantissa + exponent;
 }
 
+namespace {
+
+// The first n characters, but never fewer than the leading number's whole-number digits (an
+// exponent form is kept whole): the cut drops fraction digits only, so 100000 stays 100000.
+std::string CutKeepingWholeDigits(std::string_view value, int n) {
+    const size_t want = static_cast<size_t>(n < 0 ? 0 : n);
+    size_t i = 0;
+    while (i < value.size() && (value[i] == ' ' || value[i] == '\t')) ++i;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-')) ++i;
+    const size_t digitsFrom = i;
+    while (i < value.size() && value[i] >= '0' && value[i] <= '9') ++i;
+    if (i == digitsFrom) return std::string(value.substr(0, want));
+    size_t keep = i;
+    size_t j = i;
+    if (j < value.size() && value[j] == '.') {
+        ++j;
+        while (j < value.size() && value[j] >= '0' && value[j] <= '9') ++j;
+    }
+    if (j + 1 < value.size() && (value[j] == 'E' || value[j] == 'e')) {
+        size_t k = j + 1;
+        if (k < value.size() && (value[k] == '+' || value[k] == '-')) ++k;
+        if (k < value.size() && value[k] >= '0' && value[k] <= '9') {
+            while (k < value.size() && value[k] >= '0' && value[k] <= '9') ++k;
+            keep = k;
+        }
+    }
+    return std::string(value.substr(0, std::max(want, keep)));
+}
+
+}  // namespace
+
 std::string LoadText(Form form, std::string_view value, int n) {
     switch (form) {
         case Form::TextLeft:
-            return std::string(value.substr(0, static_cast<size_t>(n < 0 ? 0 : n)));
+            return CutKeepingWholeDigits(value, n);
         case Form::Number4:
-            return ShortestNumberText(LeadingNumber(value)).substr(0, 4);
+            return CutKeepingWholeDigits(ShortestNumberText(LeadingNumber(value)), 4);
         default:
             return std::string(value);
     }
+}
+
+std::string FileNumberText(std::string_view text) {
+    const char decimal = platform::DecimalSeparator();
+    std::string out(text);
+    if (decimal == '.' || !IsNumericText(text)) return out;
+    for (char& c : out) {
+        if (c == decimal) c = '.';
+    }
+    return out;
 }
 
 std::string ColourText(std::string_view red, std::string_view green, std::string_view blue) {

@@ -13,8 +13,8 @@ enum class Form {
     Flag10Zero,       // only "0" unchecks; saves "1" / "0"
     Flag10One,        // only "1" checks; saves "1" / "0"
     Text,             // the whole value
-    TextLeft,         // the first n characters
-    Number4,          // the leading number's shortest text, cut to 4 characters
+    TextLeft,         // the first n characters, whole-number digits always kept
+    Number4,          // the leading number's shortest text, cut to 4 characters as TextLeft
     Colour,           // "(B=..,G=..,R=..,A=..)" into the red, green and blue boxes of a set
     Binding,          // command -> its first and second key in two bind boxes
 };
@@ -31,6 +31,10 @@ std::string LoadText(Form form, std::string_view value, int n = 0);
 
 // The number's shortest decimal text, at most 15 significant digits ("0.75", "1E+20").
 std::string ShortestNumberText(double value);
+
+// A number the player typed or stepped under a locale whose decimal separator is not ".",
+// written as the game reads it: "0,9" -> "0.9". Any other text stays as it is.
+std::string FileNumberText(std::string_view text);
 
 // "(B=" blue ",G=" green ",R=" red ",A=255)": the box texts as they stand.
 std::string ColourText(std::string_view red, std::string_view green, std::string_view blue);

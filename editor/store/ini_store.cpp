@@ -95,14 +95,15 @@ void IniStore::Clear() {
     Load({});
 }
 
+// A row past the end names no line: nothing is stored, and no line is made up for it.
 void IniStore::SetValue(size_t row, std::string value) {
-    if (values_[row] == value) return;
+    if (row >= values_.size() || values_[row] == value) return;
     values_[row] = std::move(value);
     valuesIndexed_ = false;
 }
 
 void IniStore::SetKey(size_t row, std::string key) {
-    if (keys_[row] == key) return;
+    if (row >= keys_.size() || keys_[row] == key) return;
     keys_[row] = std::move(key);
     InvalidateKeys();
 }

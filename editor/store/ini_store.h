@@ -57,6 +57,7 @@ class IniStore {
     const std::string& Key(size_t row) const { return keys_[row]; }
     const std::string& Value(size_t row) const { return values_[row]; }
     RowKind Kind(size_t row) const { return kinds_[row]; }
+    // Both refuse a row past the end.
     void SetValue(size_t row, std::string value);
     void SetKey(size_t row, std::string key);
     // Adds "key=value" as a new last line (before a final empty line), ending in the file's

@@ -109,3 +109,14 @@ void ControlRegistry::SetBackColor(ControlRef control, std::uint32_t color) {
 }
 
 }  // namespace kestrane
+
+namespace kestrane {
+
+void ControlRegistry::SetAvailable(ControlRef control, bool available, const std::string& tip) {
+    QWidget* w = Find(control);
+    if (!w) return;
+    w->setEnabled(available);
+    w->setToolTip(available ? QString() : platform::FromAnsi(tip));
+}
+
+}  // namespace kestrane

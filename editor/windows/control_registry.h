@@ -34,6 +34,7 @@ public:
     std::string ListItem(ControlRef control, int item) const override;
     void SetPicture(ControlRef control, const std::string& windowsPath) override;
     void SetBackColor(ControlRef control, std::uint32_t color) override;
+    void SetAvailable(ControlRef control, bool available, const std::string& tip) override;
 
 private:
     std::map<std::pair<std::string, int>, QWidget*, std::less<>> widgets_;

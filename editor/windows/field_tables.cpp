@@ -112,4 +112,59 @@ const std::array<ViewFieldRow, 3> kViewFields = {{
     {"tbx_FOV2", {"Default FOV", Bounds(0, 180), Steps(5)}},
 }};
 
+namespace {
+
+// Gamma, brightness and contrast test their upper bound first; every other video field only
+// puts back a text that is not a number. The minus buttons stop at 0 but for the mip biases
+// and the minimum frame rate.
+constexpr FieldRule UpperFirst(double lower, double upper) {
+    FieldRule rule = Bounds(lower, upper);
+    rule.upperFirst = true;
+    return rule;
+}
+
+constexpr StepRule Down0(double step) {
+    return Steps(step, kNone, 0);
+}
+
+}  // namespace
+
+const std::array<FieldRow, 35> kVideoFields = {{
+    {"Gamma", UpperFirst(0, 2.5), Down0(0.1)},
+    {"Brightness", UpperFirst(0, 1), Down0(0.1)},
+    {"Contrast", UpperFirst(0, 1), Down0(0.1)},
+    {"Anim Mesh Dynamic LOD", FieldRule{}, Down0(0.1)},
+    {"Texture Max LOD", FieldRule{}, Down0(0.1)},
+    {"Texture Min LOD", FieldRule{}, Down0(0.1)},
+    {"Draw Distance LOD", FieldRule{}, Down0(0.1)},
+    {"Desired Refresh Rate", FieldRule{}, Down0(5)},
+    {"Level Of Anisotropy", FieldRule{}, Down0(0.1)},
+    {"Detail TexMipBias", FieldRule{}, Steps(0.1)},
+    {"Default TexMipBias", FieldRule{}, Steps(0.1)},
+    {"Tesselation Factor", FieldRule{}, Down0(0.1)},
+    {"Terrain LOD", FieldRule{}, Down0(0.1)},
+    {"Max Texture Units", FieldRule{}, Down0(1)},
+    {"Level Of Anisotropy", FieldRule{}, Down0(0.1)},
+    {"Detail TexMipBias", FieldRule{}, Steps(0.1)},
+    {"VAR Size", FieldRule{}, Down0(1)},
+    {"AppleVA", FieldRule{}, Down0(0.1)},
+    {"Default TexMipBias", FieldRule{}, Steps(1)},
+    {"Terrain LOD", FieldRule{}, Down0(1)},
+    {"Filter Quality 3D", FieldRule{}, Down0(1)},
+    {"Filter Quality Hud", FieldRule{}, Down0(1)},
+    {"Max EAX Version", FieldRule{}, Down0(5)},
+    {"Channels", FieldRule{}, Down0(1)},
+    {"Music Volume", FieldRule{}, Down0(0.1)},
+    {"Ambient Volume", FieldRule{}, Down0(0.1)},
+    {"Sound Volume", FieldRule{}, Down0(0.1)},
+    {"Voice Volume", FieldRule{}, Down0(0.1)},
+    {"Volume Scale Rec", FieldRule{}, Down0(0.1)},
+    {"Doppler Factor", FieldRule{}, Down0(0.1)},
+    {"Rolloff", FieldRule{}, Down0(0.1)},
+    {"Time Btwn HW Updates", FieldRule{}, Down0(5)},
+    {"Spatialized Voice Radius", FieldRule{}, Down0(1000)},
+    {"Local Offset", FieldRule{}, Down0(0.1)},
+    {"Min Refresh Rate", FieldRule{}, Steps(5)},
+}};
+
 }  // namespace kestrane

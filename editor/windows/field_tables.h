@@ -1,5 +1,5 @@
-// The numeric fields of the player and communication tabs: caption, change rule and steppers
-// of each, by index. Other tabs add tables of their own for the same field rule.
+// The numeric fields of the main window's tabs: caption, change rule and steppers of each, by
+// index. Other tabs add tables of their own for the same field rule.
 #pragma once
 
 #include <array>
@@ -35,5 +35,10 @@ extern const std::array<FieldRow, 4> kChatFields;
 
 // Every red, green and blue box of the 25 colour sets, with its plus and minus buttons.
 extern const FieldRow kColourChannel;
+
+// tbx_video(0..33), and tbx_MinRefRate as index 34, with the b_VideoAdd / b_VideoSub buttons of
+// the same index.
+inline constexpr int kMinRefRateIndex = 34;
+extern const std::array<FieldRow, 35> kVideoFields;
 
 }  // namespace kestrane

@@ -57,7 +57,7 @@ TEST_F(MouseTabsTest, RowsLoadAndAnUneditedSaveKeepsEveryByte) {
     Open();
     EXPECT_EQ(Box("tbx_Mouse", 2)->text(), "1.23");
     EXPECT_EQ(Box("tbx_Mouse", 3)->text(), "0.00833333");
-    EXPECT_EQ(Box("tbx_Mouse", 13)->text(), "100");
+    EXPECT_EQ(Box("tbx_Mouse", 13)->text(), "255");  // 1000, held at the field's bound
     EXPECT_EQ(Controls().Value({"c_Mouse", 0}), 1);
     EXPECT_EQ(Controls().Value({"chk_SmoothMouse"}), 0);
     EXPECT_EQ(Controls().Value({"c_Assault", 8}), 0);  // the line in its own section
@@ -76,13 +76,15 @@ TEST_F(MouseTabsTest, SteppersAndTypedValuesOfTheMouseFields) {
     sensitivity->setText("0.3");
     Click("b_MouseSub", 2);
     EXPECT_EQ(sensitivity->text(), "0.25");
-    Click("b_MouseAdd", 13);
-    EXPECT_EQ(Box("tbx_Mouse", 13)->text(), "105");
+    Click("b_MouseAdd", 13);  // held at the bound by the change rule
+    EXPECT_EQ(Box("tbx_Mouse", 13)->text(), "255");
+    Click("b_MouseSub", 13);
+    EXPECT_EQ(Box("tbx_Mouse", 13)->text(), "250");
     Box("tbx_Mouse", 0)->setText("0.7");
     EXPECT_EQ(Box("tbx_Mouse", 0)->text(), "0.5");
     const std::string saved = SavedUser();
     EXPECT_NE(saved.find("MouseSensitivity=0.25\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("RadarTrans=105\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("RadarTrans=250\r\n"), std::string::npos);
     EXPECT_NE(saved.find("RadarScale=0.5\r\n"), std::string::npos);
     EXPECT_NE(saved.find("MouseSamplingTime=0.00833333\r\n"), std::string::npos);
 }

@@ -39,7 +39,7 @@ const TextRow kTextRows[] = {
     {"Bob", "0.006000", {"tbx_Bob"}, "0.006"},
     {"DesiredFOV", "90.000000", {"tbx_FOV"}, "90.0"},
     {"DefaultFOV", "200", {"tbx_FOV2"}, "180"},
-    {"TextToSpeechVoiceVolume", "12", {"tbx_Comm", 0}, "1"},
+    {"TextToSpeechVoiceVolume", "12", {"tbx_Comm", 0}, "9"},  // the cut keeps whole digits
     {"AnnouncerVolume", "4", {"tbx_Comm", 1}, "4"},
     {"AnnouncerLevel", "2", {"tbx_Comm", 2}, "2"},
     {"AmbientSoundScaling", "0.800000", {"tbx_Comm", 3}, "0.8"},
@@ -49,7 +49,7 @@ const TextRow kTextRows[] = {
     {"ConsoleFontSize", "12", {"tbx_Comm", 7}, "8"},
     {"MessageFontOffset", "0", {"tbx_Comm", 8}, "0"},
     {"DynamicPingThreshold", "-50", {"tbx_Comm", 9}, "0"},
-    {"ConfiguredInternetSpeed", "1234567", {"tbx_Comm", 10}, "12345"},
+    {"ConfiguredInternetSpeed", "1234567", {"tbx_Comm", 10}, "1234567"},
     {"ConfiguredLanSpeed", "20000", {"tbx_Comm", 11}, "20000"},
 };
 

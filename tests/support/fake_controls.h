@@ -34,6 +34,10 @@ public:
     }
     void SetPicture(ControlRef c, const std::string& path) override { pictures[KeyOf(c)] = path; }
     void SetBackColor(ControlRef c, std::uint32_t color) override { colors[KeyOf(c)] = color; }
+    void SetAvailable(ControlRef c, bool on, const std::string& tip) override {
+        unavailable[KeyOf(c)] = on ? std::string() : tip;
+        if (on) unavailable.erase(KeyOf(c));
+    }
 
     static Key KeyOf(ControlRef c) { return {std::string(c.name), c.index}; }
 
@@ -42,6 +46,7 @@ public:
     std::map<Key, std::vector<std::string>> lists;
     std::map<Key, std::string> pictures;
     std::map<Key, std::uint32_t> colors;
+    std::map<Key, std::string> unavailable;  // the tip of each control marked unavailable
     std::map<Key, std::function<void()>> changeHandlers;
 
 private:

@@ -1,0 +1,46 @@
+#include "editor/windows/audio_tab.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <array>
+
+#include "editor/windows/main_window.h"
+#include "editor/windows/tab_page.h"
+#include "editor/windows/video_fields.h"
+
+namespace kestrane {
+namespace {
+
+constexpr std::array<const char*, 12> kAudioCaptions = {
+    "Use EAX",           "Use 3D Sound",     "Use Default Driver", "Combatibility Mode", "Precache",
+    "Reverse Stereo",    "Disable Pitch",    "Low Quality Sound",  "Voice Over IP",      "VAD",
+    "Spatialized Voice", "Enhanced Denoiser"};
+
+}  // namespace
+
+void BuildAudioTab(INI& window) {
+    QWidget* page = window.Tab("audio");
+    auto* frame = new QGroupBox("Audio System", page);
+    frame->setObjectName("AudioSystem");
+    auto* columns = new QHBoxLayout(frame);
+    auto* checkBox = new QWidget(frame);
+    auto* checks = new QGridLayout(checkBox);
+    checks->setContentsMargins(0, 0, 0, 0);
+    AddChecks(window, checks, "c_Audio", kAudioCaptions, 12);
+    columns->addWidget(checkBox, 0, Qt::AlignTop);
+    // The counts, then the volumes and sound space numbers in two columns.
+    auto* fieldBox = new QWidget(frame);
+    auto* fields = new QGridLayout(fieldBox);
+    fields->setContentsMargins(0, 0, 0, 0);
+    fields->setHorizontalSpacing(12);
+    for (int i = 22; i <= 33; ++i) {
+        const int n = i - 22;
+        AddVideoField(window, i, fields, n % 6, 2 * (n / 6));
+    }
+    columns->addWidget(fieldBox, 0, Qt::AlignTop);
+    PageRow(page)->addWidget(frame, 0, Qt::AlignTop);
+    PageRow(page)->addStretch(1);
+}
+
+}  // namespace kestrane
