@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editor/binding/binding_form.h"
+#include "editor/binding/key_presence.h"
 #include "editor/binding/key_searches.h"
 #include "editor/binding/untouched.h"
 #include "editor/store/colour_text.h"
@@ -27,6 +28,8 @@ std::uint32_t Paintable(int v) {
 
 void LoadRow(BindingContext& ctx, const BindingRow& row) {
     if (row.form == Form::Binding) return LoadBindingRow(ctx, row);
+    // A key the save would not find keeps no edit: its control says so.
+    MarkRowPresence(ctx, row);
     const IniStore& store = ctx.Store(row.file);
     const std::string value =
         row.section.empty() ? GetVal(store, row.key) : GetVal2(store, row.key, row.section);

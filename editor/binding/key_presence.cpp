@@ -7,34 +7,35 @@
 namespace kestrane {
 
 void MarkKeyPresence(BindingContext& ctx, ControlRef control, bool present, std::string_view key,
-                     std::string_view section) {
+                     std::string_view section, IniFile file) {
     std::string tip;
     if (!present) {
-        tip = "Not in UT2004.ini: ";
-        tip += section;
+        tip = file == IniFile::User ? "Not in User.ini: " : "Not in UT2004.ini: ";
+        tip += section.empty() ? std::string("the file") : std::string(section);
         tip += " has no ";
         tip += key;
         tip += " line, so this setting is not saved.";
     }
+    // A field's stepper buttons follow their box (see NumericField).
     ctx.controls.SetAvailable(control, present, tip);
-    // tbx_video(i) steps with b_VideoAdd(i) / b_VideoSub(i), tbx_MinRefRate with index 34.
-    int stepper = -1;
-    if (control.name == "tbx_video") stepper = control.index;
-    if (control.name == "tbx_MinRefRate") stepper = 34;
-    if (stepper >= 0) {
-        ctx.controls.SetAvailable({"b_VideoAdd", stepper}, present, tip);
-        ctx.controls.SetAvailable({"b_VideoSub", stepper}, present, tip);
+}
+
+void MarkRowPresence(BindingContext& ctx, const BindingRow& row) {
+    const IniStore& store = ctx.Store(row.file);
+    const bool present = row.section.empty()
+                             ? FindKey(store, row.key).has_value()
+                             : FindKeyInSection(store, row.key, row.section).has_value();
+    if (row.form == Form::Colour) {
+        for (std::string_view box : {"txb_IRC_Red", "txb_IRC_Green", "txb_IRC_Blue"}) {
+            MarkKeyPresence(ctx, {box, row.control.index}, present, row.key, row.section, row.file);
+        }
+        return;
     }
+    MarkKeyPresence(ctx, row.control, present, row.key, row.section, row.file);
 }
 
 void MarkRowsPresence(BindingContext& ctx, std::span<const BindingRow> rows) {
-    for (const BindingRow& row : rows) {
-        const IniStore& store = ctx.Store(row.file);
-        const bool present = row.section.empty()
-                                 ? FindKey(store, row.key).has_value()
-                                 : FindKeyInSection(store, row.key, row.section).has_value();
-        MarkKeyPresence(ctx, row.control, present, row.key, row.section);
-    }
+    for (const BindingRow& row : rows) MarkRowPresence(ctx, row);
 }
 
 }  // namespace kestrane

@@ -9,10 +9,13 @@
 
 namespace kestrane {
 
-// The control (and the stepper buttons of a video field) available when `present`, else
-// disabled with a tip naming the key and the section.
+// The control available when `present`, else disabled with a tip naming the file, the section
+// and the key.
 void MarkKeyPresence(BindingContext& ctx, ControlRef control, bool present, std::string_view key,
-                     std::string_view section);
+                     std::string_view section, IniFile file = IniFile::UT2004);
+
+// A row's control(s) by the save's own search of its key: every row the load walk fills.
+void MarkRowPresence(BindingContext& ctx, const BindingRow& row);
 
 // Every row of `rows` by the save's own search of its key in its section.
 void MarkRowsPresence(BindingContext& ctx, std::span<const BindingRow> rows);

@@ -21,8 +21,12 @@ std::optional<size_t> FindKeyInSection(const IniStore& store, std::string_view k
     return std::nullopt;
 }
 
-std::optional<size_t> FindUserKey(std::string_view key) { return FindKey(State().user, key); }
-std::optional<size_t> FindUT2004Key(std::string_view key) { return FindKey(State().ut2004, key); }
+std::optional<size_t> FindUserKey(std::string_view key) {
+    return FindKey(State().user, key);
+}
+std::optional<size_t> FindUT2004Key(std::string_view key) {
+    return FindKey(State().ut2004, key);
+}
 
 std::optional<size_t> FindUserKeyInSection(std::string_view key, std::string_view header) {
     return FindKeyInSection(State().user, key, header);

@@ -43,10 +43,7 @@ constexpr std::array<BindingRow, 24> kRows = {{
 }  // namespace
 
 const AreaBinding& AudioArea() {
-    static const AreaBinding area{
-        .rows = kRows,
-        .afterLoad = [](BindingContext& ctx) { MarkRowsPresence(ctx, kRows); },
-    };
+    static const AreaBinding area{.rows = kRows};
     return area;
 }
 

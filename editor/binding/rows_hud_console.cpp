@@ -1,6 +1,7 @@
 #include <array>
 
 #include "editor/binding/areas.h"
+#include "editor/binding/key_presence.h"
 #include "editor/binding/row_steps.h"
 
 namespace kestrane {
@@ -14,13 +15,29 @@ constexpr BindingRow kNoVoiceTaunts = Flag("bNoVoiceTaunts", "c_Comm", 1);
 
 // A value the file does not give leaves the box as it was and makes the writer add the
 // bQuietMenu and bNoToolTips lines.
+constexpr std::string_view kGuiController = "[XInterface.GUIController]";
+
+// The writer adds the two lines only under the GUI controller's own header.
+bool QuietMenuLinesAdded(const BindingContext& ctx) {
+    const auto header = ctx.state.user.FindKeyExact(kGuiController);
+    return ctx.state.quietMenuMissing && header && ctx.state.user.Kind(*header) == RowKind::Header;
+}
+
 void LoadQuietMenu(BindingContext& ctx) {
     ctx.state.quietMenuMissing = false;
     if (GetVal(ctx.state.user, "bQuietMenu").empty()) {
         ctx.state.quietMenuMissing = true;
+        MarkKeyPresence(ctx, {"c_Hud", 8}, QuietMenuLinesAdded(ctx), "bQuietMenu", kGuiController,
+                        IniFile::User);
         return;
     }
     LoadRow(ctx, Flag("bQuietMenu", "c_Hud", 8));
+}
+
+// bNoToolTips is saved on its own line, or on the line the writer adds beside bQuietMenu.
+void LoadNoToolTips(BindingContext& ctx) {
+    LoadRow(ctx, Flag("bNoToolTips", "c_Hud", 9));
+    if (QuietMenuLinesAdded(ctx)) ctx.controls.SetAvailable({"c_Hud", 9}, true, {});
 }
 
 const std::array<RowStep, 38> kSteps = {{
@@ -45,7 +62,7 @@ const std::array<RowStep, 38> kSteps = {{
     {Flag("bShowPortrait", "c_Hud", 6)},
     {Flag("bNoEnemyNames", "c_Hud", 7)},
     {Flag("bQuietMenu", "c_Hud", 8), Walks::Both, LoadQuietMenu},
-    {Flag("bNoToolTips", "c_Hud", 9)},
+    {Flag("bNoToolTips", "c_Hud", 9), Walks::Both, LoadNoToolTips},
     {Flag("bNoCoronas", "c_Hud", 10)},
     {Flag("bWeaponBob", "c_Hud", 11)},
     {Flag("bNeverSwitchOnPickup", "c_Hud", 12)},

@@ -115,13 +115,6 @@ void LoadDevices(BindingContext& ctx) {
         std::string(EqualsNoCase(s.renderDeviceName, "D3D9Drv.D3D9RenderDevice") ? kD3D9 : kD3D);
     for (const DeviceRow& d : kDirect3D) LoadRow(ctx, Direct3DRow(d, s.renderDeviceSection));
     for (const BindingRow& row : kFixed) LoadRow(ctx, row);
-
-    for (const DeviceRow& d : kDirect3D) {
-        MarkKeyPresence(ctx, d.control,
-                        FindKeyInSection(s.ut2004, d.key, s.renderDeviceSection).has_value(), d.key,
-                        s.renderDeviceSection);
-    }
-    MarkRowsPresence(ctx, kFixed);
 }
 
 void SaveDevices(BindingContext& ctx) {

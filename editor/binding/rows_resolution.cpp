@@ -78,10 +78,6 @@ constexpr std::array<BindingRow, 4> kDisplayRows = {{
     Client("Contrast", {"tbx_video", 2}, Form::TextLeft, 3),
 }};
 
-void MarkDisplayRows(BindingContext& ctx) {
-    MarkRowsPresence(ctx, kDisplayRows);
-}
-
 const std::array<RowStep, 9> kSteps = {{
     ResolutionStep<0>(),
     ResolutionStep<1>(),
@@ -101,7 +97,6 @@ const AreaBinding& ResolutionArea() {
     static const AreaBinding area{
         .rows = {},
         .beforeLoad = [](BindingContext& ctx) { LoadSteps(ctx, kSteps); },
-        .afterLoad = MarkDisplayRows,
         .beforeSave = [](BindingContext& ctx) { SaveSteps(ctx, kSteps); },
     };
     return area;

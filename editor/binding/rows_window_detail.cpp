@@ -41,10 +41,7 @@ constexpr std::array<BindingRow, 23> kRows = {{
 }  // namespace
 
 const AreaBinding& WindowDetailArea() {
-    static const AreaBinding area{
-        .rows = kRows,
-        .afterLoad = [](BindingContext& ctx) { MarkRowsPresence(ctx, kRows); },
-    };
+    static const AreaBinding area{.rows = kRows};
     return area;
 }
 

@@ -1,5 +1,6 @@
 #include "editor/windows/numeric_field.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -16,7 +17,17 @@ NumericField::NumericField(QLineEdit* box, const FieldRule& rule, const StepRule
 }
 
 bool NumericField::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == box_ && event->type() == QEvent::FocusIn) GotFocus();
+    if (watched == box_) {
+        if (event->type() == QEvent::FocusIn) GotFocus();
+        // A box greyed out for a key its file lacks takes its buttons with it.
+        if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ToolTipChange) {
+            for (QAbstractButton* button : steppers_) {
+                if (!button) continue;
+                button->setEnabled(box_->isEnabled());
+                button->setToolTip(box_->toolTip());
+            }
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -60,6 +71,7 @@ QToolButton* MakeStepButton(bool up, QWidget* parent) {
 void ConnectSteppers(NumericField* field, QAbstractButton* up, QAbstractButton* down) {
     QObject::connect(up, &QAbstractButton::clicked, field, &NumericField::StepUp);
     QObject::connect(down, &QAbstractButton::clicked, field, &NumericField::StepDown);
+    field->AddSteppers(up, down);
 }
 
 }  // namespace kestrane

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 
 #include "editor/windows/field_rule.h"
 
@@ -27,6 +28,8 @@ class NumericField : public QObject {
     void Change();
     void StepUp();
     void StepDown();
+    // The buttons that step this box: they are available exactly when the box is.
+    void AddSteppers(QAbstractButton* up, QAbstractButton* down) { steppers_ = {up, down}; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +41,7 @@ class NumericField : public QObject {
     FieldRule rule_;
     StepRule steps_;
     bool showing_ = false;
+    std::array<QAbstractButton*, 2> steppers_{};
 };
 
 // The up and down arrow buttons beside a field; they take no focus, so a step leaves the

@@ -276,7 +276,6 @@ TEST_F(VideoRowsTest, AFileWithOnlyTheSdlClientKeepsItsSizesUntilOneIsTyped) {
     EXPECT_TRUE(controls.unavailable.contains({"cbx_Video", 1}));
     // TextureMaxLOD lives only in the SDL section: its box takes no edit.
     EXPECT_TRUE(controls.unavailable.contains({"tbx_video", 4}));
-    EXPECT_TRUE(controls.unavailable.contains({"b_VideoAdd", 4}));
     const std::string tip = controls.unavailable[{"tbx_video", 4}];
     EXPECT_NE(tip.find("TextureMaxLOD"), std::string::npos) << tip;
     EXPECT_EQ(Save(), Written(State().ut2004));

@@ -236,6 +236,17 @@ TEST_F(PlayerRowsTest, MissingKeysShowTheirDefaultsAndStoreNothing) {
     EXPECT_EQ(Controls().Text({"tbx_Comm", 4}), "");
     EXPECT_TRUE(State().quietMenuMissing);
     EXPECT_EQ(Controls().Value({"c_Hud", 8}), 0);
+    // A box whose key the file lacks takes no edit that would never be saved; its steppers
+    // follow it. The two menu switches stay: the writer adds their lines.
+    QWidget* opacity = Controls().Find({"tbx_Comm", 4});
+    EXPECT_FALSE(opacity->isEnabled());
+    EXPECT_NE(opacity->toolTip().toStdString().find("Not in User.ini: the file has no HudOpacity"),
+              std::string::npos)
+        << opacity->toolTip().toStdString();
+    EXPECT_FALSE(Controls().Find({"b_Add", 4})->isEnabled());
+    EXPECT_TRUE(Controls().Find({"tbx_Name"})->isEnabled());
+    EXPECT_TRUE(Controls().Find({"c_Hud", 8})->isEnabled());
+    EXPECT_TRUE(Controls().Find({"c_Hud", 9})->isEnabled());
 
     Controls().SetValue({"c_Hud", 8}, 1);
     Trigger("frmFileSave");

@@ -27,7 +27,7 @@ constexpr const char* kUserIni =
     "StatsPassword=\r\n[XGame.xPlayer]\r\n"
     "Aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good "
     "game\")\r\nAnnouncerVolume=4\r\nAmbientSoundScaling=0.5\r\n"
-    "ConsoleMessageCount=4\r\nDynamicPingThreshold=100\r\nbQuietMenu=False\r\n";
+    "ConsoleMessageCount=4\r\nDynamicPingThreshold=100\r\nHudScale=0.5\r\nbQuietMenu=False\r\n";
 
 class PlayerTabTest : public test::EditorTest {
   protected:
