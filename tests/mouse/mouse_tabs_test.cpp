@@ -31,15 +31,7 @@ constexpr const char* kUt2004Ini =
 
 class MouseTabsTest : public test::EditorTest {
   protected:
-    void Open() {
-        Install(kUserIni, kUt2004Ini);
-        ASSERT_TRUE(Start());
-        INI& window = MainWindow();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    ControlRegistry& Controls() { return MainWindow().Controls(); }
+    void Open() { StartShown(kUserIni, kUt2004Ini); }
     QLineEdit* Box(std::string_view name, int index = -1) {
         return Controls().Get<QLineEdit>({name, index});
     }

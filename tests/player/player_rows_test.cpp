@@ -124,7 +124,6 @@ std::string FullUserIni() {
 
 class PlayerRowsTest : public EditorTest {
   protected:
-    ControlRegistry& Controls() { return MainWindow().Controls(); }
     void WritePortrait(const char* name) {
         QImage image(8, 10, QImage::Format_RGB32);
         image.fill(Qt::darkRed);

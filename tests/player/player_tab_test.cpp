@@ -31,15 +31,7 @@ constexpr const char* kUserIni =
 
 class PlayerTabTest : public test::EditorTest {
   protected:
-    void Open(const std::string& user = kUserIni) {
-        Install(user);
-        ASSERT_TRUE(Start());
-        INI& window = MainWindow();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    ControlRegistry& Controls() { return MainWindow().Controls(); }
+    void Open(const std::string& user = kUserIni) { StartShown(user); }
     QLineEdit* Box(std::string_view name, int index = -1) {
         return Controls().Get<QLineEdit>({name, index});
     }

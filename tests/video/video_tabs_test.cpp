@@ -44,9 +44,10 @@ TEST(VideoFieldLimits, StepsFloorsAndChangeLimitsByIndex) {
     for (const LimitCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.index << " " << c.text << " " << c.action);
         const FieldRow& f = kVideoFields.at(static_cast<size_t>(c.index));
-        const std::string after = c.action == '+'   ? TextAfterStepUp(c.text, "saved", f.rule, f.steps)
-                                  : c.action == '-' ? TextAfterStepDown(c.text, "saved", f.rule, f.steps)
-                                                    : TextAfterChange(c.text, "saved", f.rule);
+        const std::string after =
+            c.action == '+'   ? TextAfterStepUp(c.text, "saved", f.rule, f.steps)
+            : c.action == '-' ? TextAfterStepDown(c.text, "saved", f.rule, f.steps)
+                              : TextAfterChange(c.text, "saved", f.rule);
         EXPECT_EQ(after, c.after);
     }
 }
@@ -60,7 +61,7 @@ std::string SavedValue(const std::string& text, const char* key, const char* sec
 
 class VideoTabsTest : public EditorTest {
   public:
-    ControlRegistry& Controls() { return MainWindow().Controls(); }
+    using EditorTest::Controls;
     void Click(const char* name, int index) {
         Controls().Get<QAbstractButton>({name, index})->click();
     }
@@ -117,8 +118,9 @@ TEST_F(VideoTabsTest, TheRenderButtonsChooseOneAndAClickOnTheChosenOneKeepsIt) {
 }
 
 TEST_F(VideoTabsTest, AKeyTheSectionLacksDisablesItsFieldWithATip) {
-    Install(test::kSmallUserIni,
-            "[WinDrv.WindowsClient]\r\nTextureMinLOD=0\r\n[SDLDrv.SDLClient]\r\nTextureMaxLOD=0\r\n");
+    Install(
+        test::kSmallUserIni,
+        "[WinDrv.WindowsClient]\r\nTextureMinLOD=0\r\n[SDLDrv.SDLClient]\r\nTextureMaxLOD=0\r\n");
     ASSERT_TRUE(Start());
     auto* maxLod = Controls().Get<QLineEdit>({"tbx_video", 4});
     EXPECT_FALSE(maxLod->isEnabled());
@@ -146,12 +148,13 @@ TEST_F(VideoTabsTest, AnEditOfARealUt2004IniChangesItsLinesAndNothingElse) {
     if (files.empty()) GTEST_SKIP() << "real fixtures absent";
     const std::vector<UtEdit> edits = {
         {"resolution",
-         [](VideoTabsTest& t) { t.Controls().SetText({"cbx_Video", 0}, "640 X 480"); },
+         [](VideoTabsTest& t) {
+             t.Controls().SetText({"cbx_Video", 0}, "640 X 480");
+         },
          [](const std::string&, const std::string& now) {
              return KeyIs(now, {"FullscreenViewportX", "FullscreenViewportY"});
          }},
-        {"render device",
-         [](VideoTabsTest& t) { t.Click("RenOption", 1); },
+        {"render device", [](VideoTabsTest& t) { t.Click("RenOption", 1); },
          [](const std::string& was, const std::string& now) {
              // Only the key changes: the device class stays.
              return KeyIs(now, {"RenderDevice", ";RenderDevice"}) &&
@@ -192,8 +195,9 @@ TEST_F(VideoTabsTest, AnEditOfARealUt2004IniChangesItsLinesAndNothingElse) {
                 IniStore store;
                 store.Load(saved);
                 // A file with an OpenGL line now makes it active; one without changes nothing.
-                const bool hasOpenGL = untouched.find("RenderDevice=OpenGLDrv.OpenGLRenderDevice") !=
-                                       std::string::npos;
+                const bool hasOpenGL =
+                    untouched.find("RenderDevice=OpenGLDrv.OpenGLRenderDevice") !=
+                    std::string::npos;
                 if (hasOpenGL) {
                     EXPECT_EQ(GetVal(store, "RenderDevice"), "OpenGLDrv.OpenGLRenderDevice");
                 } else {

@@ -60,15 +60,7 @@ inline std::string ValueIn(const std::string& file, std::string_view section,
 
 class WeaponsWindowTest : public EditorTest {
   protected:
-    void Open(const std::string& user) {
-        Install(user);
-        ASSERT_TRUE(Start());
-        INI& window = MainWindow();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    ControlRegistry& Controls() { return MainWindow().Controls(); }
+    void Open(const std::string& user) { StartShown(user); }
     std::string Text(std::string_view name, int index = -1) {
         return Controls().Text({name, index});
     }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QTest>
 
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
@@ -27,13 +28,29 @@ void EditorTest::TearDown() {
     ResetState();
 }
 
-void EditorTest::Install(const std::string& user, const std::string& ut, const std::string& kestrane) {
+void EditorTest::Install(const std::string& user, const std::string& ut,
+                         const std::string& kestrane) {
     prefix->Write("UT2004/System/User.ini", user);
     prefix->Write("UT2004/System/UT2004.ini", ut);
     if (!kestrane.empty()) prefix->Write("Kestrane/Kestrane.ini", kestrane);
 }
 
-bool EditorTest::Start() { return Main(); }
+bool EditorTest::Start() {
+    return Main();
+}
+
+void EditorTest::StartShown(const std::string& user, const std::string& ut) {
+    Install(user, ut);
+    ASSERT_TRUE(Start());
+    INI& window = MainWindow();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+ControlRegistry& EditorTest::Controls() {
+    return MainWindow().Controls();
+}
 
 void EditorTest::Trigger(const char* menuItem) {
     QAction* action = MainWindow().MenuItem(menuItem);

@@ -36,14 +36,8 @@ constexpr const char* kUt2004Ini =
 class RawIniTabTest : public test::EditorTest {
   protected:
     void Open(const std::string& user = kMixedUserIni, const std::string& ut = kUt2004Ini) {
-        Install(user, ut);
-        ASSERT_TRUE(Start());
-        INI& window = MainWindow();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        StartShown(user, ut);
     }
-    ControlRegistry& Controls() { return MainWindow().Controls(); }
     RichTextBox* Box(int index) { return Controls().Get<RichTextBox>({"RTB_User", index}); }
     QLineEdit* Search(int index) { return Controls().Get<QLineEdit>({"tbxSearch", index}); }
     QComboBox* Headers(int index) {
