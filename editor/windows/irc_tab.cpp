@@ -9,6 +9,7 @@
 #include <array>
 
 #include "editor/windows/colour_fields.h"
+#include "editor/windows/editable_combo.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/numeric_field.h"
@@ -47,7 +48,7 @@ IrcTab::IrcTab(INI& window) : QObject(window.Tab("irc")) {
     // Any channel the file names is shown and saved as it stands.
     auto* channel = new QComboBox(chat);
     channel->setObjectName("cbx_Channel");
-    channel->setEditable(true);
+    MakeEditable(channel);
     channel->setMinimumWidth(160);
     controls.Add("cbx_Channel", channel);
     grid->addWidget(new QLabel("Default Channel", chat), row, 0);

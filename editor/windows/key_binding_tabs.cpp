@@ -149,7 +149,12 @@ void BuildKeyBindingGroups(INI& window) {
         auto* box = static_cast<BindBox*>(boxes[static_cast<size_t>(i)]);
         window.Controls().Add("tbx_Bind", i, box);
         array->SetFontSize(i, BindBoxFontSize({}));
-        array->SetColours(i, kBindBoxBack, std::nullopt);
+        // Every box starts with the same colours: worked out once, then handed on.
+        if (i == 0) {
+            array->SetColours(i, kBindBoxBack, std::nullopt);
+        } else {
+            box->setPalette(boxes[0]->palette());
+        }
         QObject::connect(box, &BindBox::GotFocus, box,
                          [i, array] { tbx_Bind_GotFocus(i, *array); });
         QObject::connect(box, &BindBox::LostFocus, box,

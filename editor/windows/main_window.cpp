@@ -6,11 +6,9 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "editor/instant_action/gui/instant_action_window.h"
 #include "editor/store/bind_boxes.h"
@@ -51,10 +49,9 @@ INI::INI(QWidget* parent) : QMainWindow(parent), music_(std::make_unique<platfor
     setWindowTitle(kProgramTitle);
     BuildMenus();
     BuildTabs();
-    // Wide enough for every tab caption on one row, centred like the splash before it.
-    const QSize least = minimumSizeHint();
-    resize(std::max({1120, tabs_->tabBar()->sizeHint().width() + 8, least.width()}),
-           std::max(760, least.height()));
+    // Centred like the splash before it. A size fixed beforehand: measuring every page here
+    // would lay out the whole window before it is ever shown.
+    resize(kStartSize);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }

@@ -28,6 +28,10 @@ class INI : public QMainWindow {
     Q_OBJECT
 
 public:
+    // The first size: every page at its least size and every tab caption on one row fit in
+    // it (a test holds it to that).
+    static constexpr QSize kStartSize{1360, 760};
+
     explicit INI(QWidget* parent = nullptr);
     ~INI() override;
 

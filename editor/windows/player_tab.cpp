@@ -17,6 +17,7 @@
 
 #include "editor/store/character_names.h"
 #include "editor/windows/alias_and_login.h"
+#include "editor/windows/editable_combo.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/numeric_field.h"
@@ -64,7 +65,7 @@ void PlayerTab::BuildPlayerInformation() {
     grid->addWidget(name, row++, 1, 1, 2);
 
     auto* character = Named(new QComboBox(frame), "cb_Character");
-    character->setEditable(true);  // it shows "None" and names the list lacks
+    MakeEditable(character);  // it shows "None" and names the list lacks
     character->setInsertPolicy(QComboBox::NoInsert);
     character->setMaxVisibleItems(20);
     for (std::string_view n : kCharacterNames) character->addItem(Q(n));

@@ -9,6 +9,7 @@
 #include "editor/binding/settings_walks.h"
 #include "editor/store/program_state.h"
 #include "editor/store/text_compare.h"
+#include "editor/windows/editable_combo.h"
 #include "editor/windows/highlight_all.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/raw_ini_headers.h"
@@ -100,7 +101,7 @@ void BuildRawIniTab(INI& window, QWidget* page, int index) {
     searchButton->setObjectName("cbSearch" + n);
     auto* headers = new QComboBox(page);
     headers->setObjectName("cbx_Search_UserINI" + n);
-    headers->setEditable(true);
+    MakeEditable(headers);
     headers->setInsertPolicy(QComboBox::NoInsert);
     headers->setMinimumContentsLength(40);
     if (index == 0) {

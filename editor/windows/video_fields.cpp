@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "editor/windows/editable_combo.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/numeric_field.h"
@@ -75,7 +76,7 @@ void AddVideoCombo(INI& window, int index, const char* caption,
     QWidget* parent = grid->parentWidget();
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString("cbx_Video%1").arg(index));
-    combo->setEditable(true);
+    MakeEditable(combo);
     combo->setInsertPolicy(QComboBox::NoInsert);
     for (const char* entry : entries) combo->addItem(entry);
     combo->setCurrentIndex(-1);

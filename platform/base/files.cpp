@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "platform/base/paths.h"
 
@@ -31,12 +32,24 @@ bool ReadBytes(const std::string& windowsPath, std::string& bytes, std::string* 
         SetError(error, file.errorString());
         return false;
     }
-    const QByteArray data = file.readAll();
+    // Read straight into the string, sized by the file: no second copy of a large file.
+    std::string data(static_cast<size_t>(std::max<qint64>(file.size(), 0)), '\0');
+    qint64 got = 0;
+    for (qint64 n; got < static_cast<qint64>(data.size()); got += n) {
+        n = file.read(data.data() + got, static_cast<qint64>(data.size()) - got);
+        if (n <= 0) break;
+    }
+    data.resize(static_cast<size_t>(got));
+    // A file that grew meanwhile, or tells no size, is read on to its end.
+    char more[65536];
+    for (qint64 n; (n = file.read(more, sizeof more)) > 0;) {
+        data.append(more, static_cast<size_t>(n));
+    }
     if (file.error() != QFileDevice::NoError) {
         SetError(error, file.errorString());
         return false;
     }
-    bytes.assign(data.constData(), static_cast<size_t>(data.size()));
+    bytes = std::move(data);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "editor/binding/bind_commands.h"
 #include "editor/binding/settings_walks.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
@@ -52,6 +53,16 @@ TEST_F(BindWindowTest, AKeyMovesToItsNewCommandAndTheOldKeyIsUnboundOnSave) {
     EXPECT_EQ(SavedLine("W"), "W=");
     EXPECT_EQ(SavedLine("Up"), "Up=MoveForward");
     EXPECT_EQ(SavedLine("NumPad8"), "NumPad8=MoveForward");  // a third key stays bound
+}
+
+// The colours are worked out for the first box and handed on: each box starts in them.
+TEST_F(BindWindowTest, EveryBoxStartsInTheBindColours) {
+    Open();
+    for (int i = 0; i < kBindBoxCount; ++i) {
+        QLineEdit* box = Box(i);
+        EXPECT_EQ(Back(box), QColor(192, 192, 255)) << i;
+        EXPECT_EQ(Fore(box), QApplication::palette(box).color(QPalette::Text)) << i;
+    }
 }
 
 struct KeyCase {

@@ -51,4 +51,24 @@ TEST(Files, WritesReplaceWholeAndFailuresLeaveTheOriginal) {
     EXPECT_EQ(bytes, "new");
 }
 
+// A read goes straight into the string, sized by the file: every byte of a large file and of
+// an empty one comes back, and a failed read leaves what the string held.
+TEST(Files, ReadsGiveEveryByteAndFailuresLeaveTheString) {
+    TempPrefix prefix;
+    std::string large;
+    for (int i = 0; i < 300000; ++i) large.push_back(static_cast<char>(i * 7 % 256));
+    for (const std::string& content : {large, std::string(), std::string("a\0b\r\n", 5)}) {
+        prefix.Write("UT2004/System/User.ini", content);
+        std::string bytes = "old";
+        ASSERT_TRUE(platform::ReadBytes("C:\\UT2004\\System\\User.ini", bytes));
+        EXPECT_EQ(bytes.size(), content.size());
+        EXPECT_TRUE(bytes == content);
+    }
+    std::string bytes = "kept";
+    std::string error;
+    EXPECT_FALSE(platform::ReadBytes("C:\\UT2004\\System", bytes, &error));  // a folder
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(bytes, "kept");
+}
+
 }  // namespace
