@@ -115,8 +115,10 @@ namespace kestrane {
 void ControlRegistry::SetAvailable(ControlRef control, bool available, const std::string& tip) {
     QWidget* w = Find(control);
     if (!w) return;
-    w->setEnabled(available);
-    w->setToolTip(available ? QString() : platform::FromAnsi(tip));
+    // Most controls stay available load after load: nothing to tell them then.
+    const QString shown = available ? QString() : platform::FromAnsi(tip);
+    if (w->toolTip() != shown) w->setToolTip(shown);
+    if (w->testAttribute(Qt::WA_Disabled) == available) w->setEnabled(available);
 }
 
 }  // namespace kestrane
