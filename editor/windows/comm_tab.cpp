@@ -13,6 +13,7 @@
 #include <array>
 
 #include "editor/windows/alias_and_login.h"
+#include "editor/windows/arrow_field.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/numeric_field.h"
@@ -71,34 +72,8 @@ QCheckBox* AddCheck(INI& window, QWidget* parent, const char* caption, const cha
 }  // namespace
 
 void AddCommField(INI& window, int index, QGridLayout* grid, int row, int column) {
-    const FieldRow& entry = kCommFields.at(static_cast<size_t>(index));
-    QWidget* parent = grid->parentWidget();
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString("tbx_Comm%1").arg(index));
-    box->setFixedWidth(56);
-    auto* field = new NumericField(box, entry.rule, entry.steps);
-    auto* up = MakeStepButton(true, parent);
-    auto* down = MakeStepButton(false, parent);
-    up->setObjectName(QString("b_Add%1").arg(index));
-    down->setObjectName(QString("b_Sub%1").arg(index));
-    ConnectSteppers(field, up, down);
-    window.Controls().Add("tbx_Comm", index, box);
-    window.Controls().Add("b_Add", index, up);
-    window.Controls().Add("b_Sub", index, down);
-
-    auto* arrows = new QVBoxLayout;
-    arrows->setSpacing(0);
-    arrows->addWidget(up);
-    arrows->addWidget(down);
-    auto* line = new QHBoxLayout;
-    line->setSpacing(2);
-    line->addWidget(box);
-    line->addLayout(arrows);
-    grid->addWidget(new QLabel(QString::fromLatin1(entry.caption.data(),
-                                                   static_cast<qsizetype>(entry.caption.size())),
-                               parent),
-                    row, column);
-    grid->addLayout(line, row, column + 1);
+    AddArrowField(window, kCommFields.at(static_cast<size_t>(index)),
+                  {"tbx_Comm", "b_Add", "b_Sub"}, index, grid, row, column);
 }
 
 CommTab::CommTab(INI& window) : QObject(window.Tab("comm")), window_(window) {

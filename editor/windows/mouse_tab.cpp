@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
+#include "editor/windows/arrow_field.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/numeric_field.h"
@@ -17,10 +18,6 @@
 
 namespace kestrane {
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct Check {
     const char* caption;
@@ -57,31 +54,10 @@ const Frame kFrames[] = {
 };
 
 void AddMouseField(INI& window, int index, QGridLayout* grid, int row) {
-    const FieldRow& entry = kMouseFields.at(static_cast<size_t>(index));
-    QWidget* parent = grid->parentWidget();
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString("tbx_Mouse%1").arg(index));
-    box->setFixedWidth(index == 3 ? 80 : 56);  // the sampling time is shown whole
-    auto* field = new NumericField(box, entry.rule, entry.steps);
-    auto* up = MakeStepButton(true, parent);
-    auto* down = MakeStepButton(false, parent);
-    up->setObjectName(QString("b_MouseAdd%1").arg(index));
-    down->setObjectName(QString("b_MouseSub%1").arg(index));
-    ConnectSteppers(field, up, down);
-    window.Controls().Add("tbx_Mouse", index, box);
-    window.Controls().Add("b_MouseAdd", index, up);
-    window.Controls().Add("b_MouseSub", index, down);
-
-    auto* arrows = new QVBoxLayout;
-    arrows->setSpacing(0);
-    arrows->addWidget(up);
-    arrows->addWidget(down);
-    auto* line = new QHBoxLayout;
-    line->setSpacing(2);
-    line->addWidget(box);
-    line->addLayout(arrows);
-    grid->addWidget(new QLabel(Q(entry.caption), parent), row, 0);
-    grid->addLayout(line, row, 1);
+    // The sampling time is shown whole.
+    AddArrowField(window, kMouseFields.at(static_cast<size_t>(index)),
+                  {"tbx_Mouse", "b_MouseAdd", "b_MouseSub"}, index, grid, row, 0,
+                  index == 3 ? 80 : 56);
 }
 
 }  // namespace
