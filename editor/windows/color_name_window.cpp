@@ -205,8 +205,7 @@ void frmColorName::Command1_Click() {
     owner_.Controls().SetText({"tbx_Name"}, name_.Encoded());
     // A failed save keeps this window and the main window's edits; the message names the file.
     if (!SaveCurrentSettings(owner_)) return;
-    BindingContext ctx = owner_.Binding();
-    if (auto error = Load_INI_Form(ctx)) {
+    if (auto error = owner_.ReloadTabs()) {
         platform::ShowMessage(error->Message("read"), platform::MsgButtons::Ok, {}, &owner_);
     }
     owner_.show();

@@ -10,14 +10,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editor/binding/settings_walks.h"
 #include "editor/instant_action/gui/instant_action_window.h"
 #include "editor/store/bind_boxes.h"
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_menu.h"
 #include "editor/windows/about_window.h"
 #include "editor/windows/cache_window.h"
 #include "editor/windows/color_name_window.h"
+#include "editor/windows/main_menu.h"
 #include "editor/windows/main_tabs.h"
 #include "editor/windows/new_profile_dialog.h"
 #include "editor/windows/profiles.h"
@@ -125,6 +126,13 @@ bool INI::Form_Load() {
     return loaded_;
 }
 
+std::optional<FileError> INI::ReloadTabs() {
+    BindingContext ctx = Binding();
+    auto error = Load_INI_Form(ctx);
+    if (!error) NoteTabsAsLoaded();
+    return error;
+}
+
 void INI::NoteTabsAsLoaded() {
     tabsAsLoaded_ = TakeSnapshot(controls_);
 }
@@ -173,7 +181,7 @@ void INI::closeEvent(QCloseEvent* event) {
 
 void INI::frmFileSave_Click() {
     if (!ConfirmFileSave(*this)) return;
-    if (SaveCurrentSettings(*this)) NoteTabsAsLoaded();
+    SaveCurrentSettings(*this);
 }
 
 void INI::mnuFileExit_Click() {

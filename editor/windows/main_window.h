@@ -6,9 +6,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editor/binding/binding_row.h"
+#include "editor/store/ini_files.h"
 #include "editor/windows/control_registry.h"
 #include "editor/windows/tab_edits.h"
 
@@ -27,7 +29,7 @@ class RichTextBox;
 class INI : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // The first size: every page at its least size and every tab caption on one row fit in
     // it (a test holds it to that).
     static constexpr QSize kStartSize{1360, 760};
@@ -55,6 +57,8 @@ public:
     // What the setting tabs show now counts as written: after each load and save.
     void NoteTabsAsLoaded();
     bool HasUnsavedTabEdits() const;
+    // Load_INI_Form on this window; what it then shows counts as written.
+    std::optional<FileError> ReloadTabs();
 
     // Menu handlers.
     void frmFileSave_Click();
@@ -71,10 +75,10 @@ public:
     void mnuSaveNewProfile_Click();
     void mnuDeleteProfile_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildTabs();
     void BuildRawTabs();

@@ -11,6 +11,7 @@
 #include "editor/store/text_compare.h"
 #include "editor/store/text_routines.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/raw_ini_tab.h"
 #include "editor/windows/save_rule.h"
 #include "editor/windows/startup.h"
 #include "platform/base/ansi.h"
@@ -108,10 +109,10 @@ void LoadProfile(INI& window) {
         return;
     }
 
+    if (!ConfirmReload(window, "Load the profile anyway?")) return;
     const std::string previous = s.iniFolder;
     s.iniFolder = folder;
-    BindingContext ctx = window.Binding();
-    if (auto error = Load_INI_Form(ctx)) {
+    if (auto error = window.ReloadTabs()) {
         s.iniFolder = previous;
         Tell(error->Message("read"), &window);
         return;
@@ -122,7 +123,7 @@ void LoadProfile(INI& window) {
     bool written = true;
     if (!WriteUT2004INIWithGameDefaults(&error, &written)) Tell(error.Message("save"), &window);
     if (written) {
-        if (auto e = Load_INI_Form(ctx)) Tell(e->Message("read"), &window);
+        if (auto e = window.ReloadTabs()) Tell(e->Message("read"), &window);
     }
     SaveSettingsInto(window, s.gameSystemFolder);
 }
@@ -183,6 +184,10 @@ NewProfileNext CreateProfile(INI& window, const std::string& name, QWidget* aske
     std::string userTemplate;
     std::string utTemplate;
     const bool fromCurrent = s.newProfileFromCurrent;
+    // The template's settings replace what the tabs show.
+    if (!fromCurrent && !ConfirmReload(window, "Make the profile from the template anyway?")) {
+        return NewProfileNext::StayOpen;
+    }
     if (!fromCurrent) {
         const std::string from = ProfileFolder("Default");
         FileError error;
@@ -220,8 +225,7 @@ NewProfileNext CreateProfile(INI& window, const std::string& name, QWidget* aske
     }
     s.iniFolder = folder;
     MarkProfileLoaded(window, name);
-    BindingContext ctx = window.Binding();
-    if (auto error = Load_INI_Form(ctx)) Tell(error->Message("read"), &window);
+    if (auto error = window.ReloadTabs()) Tell(error->Message("read"), &window);
     return NewProfileNext::Close;
 }
 

@@ -60,12 +60,9 @@ void SaveRawTo(INI& window, int index, const std::string& path) {
                               &window);
         return;
     }
-    BindingContext ctx = window.Binding();
-    if (auto error = Load_INI_Form(ctx)) {
+    if (auto error = window.ReloadTabs()) {
         platform::ShowMessage(error->Message("read"), platform::MsgButtons::Ok, {}, &window);
-        return;
     }
-    window.NoteTabsAsLoaded();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ bool SaveSettingsInto(INI& window, const std::string& folder) {
     SaveSettings(ctx);
     FileError error;
     if (SaveINIFiles(folder, ctx.state.user, ctx.state.ut2004, UserIniExtrasOf(ctx), &error)) {
+        window.NoteTabsAsLoaded();
         return true;
     }
     platform::ShowMessage(error.Message("save"), platform::MsgButtons::Ok, {}, &window);

@@ -354,6 +354,29 @@ TEST_F(ProfilesTest, LoadProfileWritesItsSettingsIntoTheGame) {
     EXPECT_EQ(SystemFile("User.ini").find("Name=Player"), std::string::npos);
 }
 
+// A load replaces what the tabs show: unsaved edits are asked about first, and a loaded
+// profile counts as saved.
+TEST_F(ProfilesTest, LoadProfileAsksBeforeDroppingEditsAndThenCountsAsSaved) {
+    Install();
+    prefix->Write("Kestrane/Profiles/Clan/User.ini", "[DefaultPlayer]\r\nName=Clanner\r\n");
+    prefix->Write("Kestrane/Profiles/Clan/UT2004.ini", kTemplateUt);
+    ASSERT_TRUE(Start());
+    MainWindow().Controls().SetText({"tbx_Name"}, "Typed");
+    const auto before = Snapshot();
+    responder->AnswerFolderDialog("C:\\Kestrane\\Profiles\\Clan");
+    responder->AnswerMessage(MsgAnswer::No);
+    Trigger("mnuLoadProfile");
+    EXPECT_NE(LastMessage().find("the changes on the setting tabs"), std::string::npos);
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Typed");
+
+    responder->AnswerFolderDialog("C:\\Kestrane\\Profiles\\Clan");
+    responder->AnswerMessage(MsgAnswer::Yes);
+    Trigger("mnuLoadProfile");
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Clanner");
+    EXPECT_FALSE(MainWindow().HasUnsavedTabEdits());
+}
+
 TEST_F(ProfilesTest, DeleteTakesOnlyTheNamedFolderUnderProfiles) {
     Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
     prefix->Write("Kestrane/Profiles/Default/User.ini", kTemplateUser);
