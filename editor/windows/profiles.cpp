@@ -212,6 +212,7 @@ NewProfileNext CreateProfile(INI& window, const std::string& name, QWidget* aske
             DropNewFolder(!exists, folder);
             return NewProfileNext::StayOpen;
         }
+        window.NoteTabsAsLoaded();
         s.iniFolder = folder;
         MarkProfileLoaded(window, name);
         s.newProfileFromCurrent = false;

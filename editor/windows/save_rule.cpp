@@ -13,7 +13,6 @@ bool SaveSettingsInto(INI& window, const std::string& folder) {
     SaveSettings(ctx);
     FileError error;
     if (SaveINIFiles(folder, ctx.state.user, ctx.state.ut2004, UserIniExtrasOf(ctx), &error)) {
-        window.NoteTabsAsLoaded();
         return true;
     }
     platform::ShowMessage(error.Message("save"), platform::MsgButtons::Ok, {}, &window);
@@ -23,14 +22,16 @@ bool SaveSettingsInto(INI& window, const std::string& folder) {
 bool SaveCurrentSettings(INI& window) {
     ProgramState& state = State();
     if (!SaveSettingsInto(window, state.iniFolder)) return false;
+    bool ok = true;
     if (state.profileActive) {
         const std::string remembered = state.iniFolder;
         state.iniFolder = state.gameSystemFolder;
-        const bool ok = SaveSettingsInto(window, state.iniFolder);
+        ok = SaveSettingsInto(window, state.iniFolder);
         state.iniFolder = remembered;
-        return ok;
     }
-    return true;
+    // What the tabs show is written now; taken once, not per folder.
+    if (ok) window.NoteTabsAsLoaded();
+    return ok;
 }
 
 }  // namespace kestrane
