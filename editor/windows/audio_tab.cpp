@@ -21,25 +21,14 @@ constexpr std::array<const char*, 12> kAudioCaptions = {
 
 void BuildAudioTab(INI& window) {
     QWidget* page = window.Tab("audio");
-    auto* frame = new QGroupBox("Audio System", page);
-    frame->setObjectName("AudioSystem");
-    auto* columns = new QHBoxLayout(frame);
-    auto* checkBox = new QWidget(frame);
-    auto* checks = new QGridLayout(checkBox);
-    checks->setContentsMargins(0, 0, 0, 0);
-    AddChecks(window, checks, "c_Audio", kAudioCaptions, 12);
-    columns->addWidget(checkBox, 0, Qt::AlignTop);
+    QGridLayout* fields = AddChecksAndFieldsFrame(window, page, "Audio System", "AudioSystem",
+                                                  "c_Audio", kAudioCaptions);
     // The counts, then the volumes and sound space numbers in two columns.
-    auto* fieldBox = new QWidget(frame);
-    auto* fields = new QGridLayout(fieldBox);
-    fields->setContentsMargins(0, 0, 0, 0);
     fields->setHorizontalSpacing(12);
     for (int i = 22; i <= 33; ++i) {
         const int n = i - 22;
         AddVideoField(window, i, fields, n % 6, 2 * (n / 6));
     }
-    columns->addWidget(fieldBox, 0, Qt::AlignTop);
-    PageRow(page)->addWidget(frame, 0, Qt::AlignTop);
     PageRow(page)->addStretch(1);
 }
 

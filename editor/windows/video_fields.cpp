@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/numeric_field.h"
+#include "editor/windows/tab_page.h"
 
 namespace kestrane {
 namespace {
@@ -69,6 +71,25 @@ void AddChecks(INI& window, QGridLayout* grid, std::string_view name,
         window.Controls().Add(name, index, box);
         grid->addWidget(box, index % perColumn, column + index / perColumn);
     }
+}
+
+QGridLayout* AddChecksAndFieldsFrame(INI& window, QWidget* page, const char* caption,
+                                     const char* objectName, std::string_view name,
+                                     std::span<const char* const> captions) {
+    auto* frame = new QGroupBox(caption, page);
+    frame->setObjectName(objectName);
+    auto* columns = new QHBoxLayout(frame);
+    auto* checkBox = new QWidget(frame);
+    auto* checks = new QGridLayout(checkBox);
+    checks->setContentsMargins(0, 0, 0, 0);
+    AddChecks(window, checks, name, captions, static_cast<int>(captions.size()));
+    columns->addWidget(checkBox, 0, Qt::AlignTop);
+    auto* fieldBox = new QWidget(frame);
+    auto* fields = new QGridLayout(fieldBox);
+    fields->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(fieldBox, 0, Qt::AlignTop);
+    PageRow(page)->addWidget(frame, 0, Qt::AlignTop);
+    return fields;
 }
 
 void AddVideoCombo(INI& window, int index, const char* caption,

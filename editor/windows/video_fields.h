@@ -23,6 +23,12 @@ void AddVideoField(INI& window, int index, QGridLayout* grid, int row, int colum
 void AddChecks(INI& window, QGridLayout* grid, std::string_view name,
                std::span<const char* const> captions, int perColumn, int column = 0);
 
+// A framed group on the page's row: the check boxes name(0 ..) in one column, and beside them
+// the grid the caller fills with fields.
+QGridLayout* AddChecksAndFieldsFrame(INI& window, QWidget* page, const char* caption,
+                                     const char* objectName, std::string_view name,
+                                     std::span<const char* const> captions);
+
 // cbx_Video(index): an editable combo with `entries`; its text is free.
 void AddVideoCombo(INI& window, int index, const char* caption,
                    std::span<const char* const> entries, QGridLayout* grid, int row,

@@ -84,19 +84,8 @@ void BuildRenderEngine(INI& window, QWidget* page) {
 }
 
 void BuildClientSetup(INI& window, QWidget* page) {
-    auto* frame = new QGroupBox("Client Setup", page);
-    frame->setObjectName("ClientSetup");
-    auto* columns = new QHBoxLayout(frame);
-
-    auto* checkBox = new QWidget(frame);
-    auto* checkGrid = new QGridLayout(checkBox);
-    checkGrid->setContentsMargins(0, 0, 0, 0);
-    AddChecks(window, checkGrid, "c_Video", kClientCaptions, 12);
-    columns->addWidget(checkBox, 0, Qt::AlignTop);
-
-    auto* fieldBox = new QWidget(frame);
-    auto* fields = new QGridLayout(fieldBox);
-    fields->setContentsMargins(0, 0, 0, 0);
+    QGridLayout* fields = AddChecksAndFieldsFrame(window, page, "Client Setup", "ClientSetup",
+                                                  "c_Video", kClientCaptions);
     int row = 0;
     for (int i = 3; i <= 6; ++i) AddVideoField(window, i, fields, row++);
     const std::array<const char*, 7> details = {
@@ -106,8 +95,6 @@ void BuildClientSetup(INI& window, QWidget* page) {
         AddVideoCombo(window, 2 + i, details[static_cast<size_t>(i)], kDetails, fields, row++);
     }
     fields->setRowStretch(row, 1);
-    columns->addWidget(fieldBox, 0, Qt::AlignTop);
-    PageRow(page)->addWidget(frame, 0, Qt::AlignTop);
 }
 
 }  // namespace
