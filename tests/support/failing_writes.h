@@ -1,0 +1,29 @@
+// Failures injected into every file write of the programs while an object lives: one step
+// (the final flush, a write, the sync, ...) fails with a system error.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/base/file_writer.h"
+
+namespace kestrane::test {
+
+class FailingWrites {
+  public:
+    FailingWrites(platform::WriteStep step, int error);
+    ~FailingWrites();
+    FailingWrites(const FailingWrites&) = delete;
+    FailingWrites& operator=(const FailingWrites&) = delete;
+    // How many writes reached the failing step.
+    int Failed() const { return *failed_; }
+
+  private:
+    std::shared_ptr<int> failed_ = std::make_shared<int>(0);
+};
+
+// Names of everything in a host folder, sorted: what a failed write may have left there.
+std::vector<std::string> FolderEntries(const std::string& hostFolder);
+
+}  // namespace kestrane::test
