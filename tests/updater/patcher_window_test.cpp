@@ -181,12 +181,14 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
         {"zip leaving the folder",
          "0\r\n" + entry,
          {200, Zip({{"ok.ut2", "x"}, {"../../evil.txt", "e"}})},
-         "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked (unzip result 90: "
-         "an entry would leave the folder)"},
+         "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: ..\\..\\evil.txt "
+         "would leave the extraction folder; nothing extracted (unzip result 90: an entry would "
+         "leave the folder)"},
         {"corrupt zip",
          "0\r\n" + entry,
          {200, "PK\3\4 this is no archive"},
-         "Pack.zip could not be unpacked (unzip result 9"},
+         "Pack.zip could not be unpacked: cannot find or open C:\\Kestrane\\Maps\\Pack.zip, or "
+         "it is not a zip archive (unzip result 9"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
