@@ -324,7 +324,7 @@ class Extractor {
         if (!read || !written) {
             out.Cancel();
             if (!written) messages_.Error("error:  cannot write " + shown + ": " + out.Error());
-            return read ? kUnzipDiskError : kUnzipArchiveError;
+            return written ? kUnzipArchiveError : kUnzipDiskError;
         }
         out.SetModificationTime(static_cast<int64_t>(e.stat.mtime));
         if (!out.Commit()) {
