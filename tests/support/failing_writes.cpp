@@ -4,13 +4,13 @@
 
 namespace kestrane::test {
 
-FailingWrites::FailingWrites(platform::WriteStep step, int error) {
-    platform::SetWriteFaultForTest(
-        [step, error, failed = failed_](platform::WriteStep now, int64_t) {
-            if (now != step) return 0;
-            ++*failed;
-            return error;
-        });
+FailingWrites::FailingWrites(platform::WriteStep step, int error, int passing) {
+    platform::SetWriteFaultForTest([step, error, passing, reached = 0, failed = failed_](
+                                       platform::WriteStep now, int64_t) mutable {
+        if (now != step || reached++ < passing) return 0;
+        ++*failed;
+        return error;
+    });
 }
 
 FailingWrites::~FailingWrites() {

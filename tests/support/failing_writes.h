@@ -12,11 +12,12 @@ namespace kestrane::test {
 
 class FailingWrites {
   public:
-    FailingWrites(platform::WriteStep step, int error);
+    // The first `passing` writes that reach the step go through.
+    FailingWrites(platform::WriteStep step, int error, int passing = 0);
     ~FailingWrites();
     FailingWrites(const FailingWrites&) = delete;
     FailingWrites& operator=(const FailingWrites&) = delete;
-    // How many writes reached the failing step.
+    // How many writes failed at the step.
     int Failed() const { return *failed_; }
 
   private:
