@@ -2,6 +2,8 @@
 // (the final flush, a write, the sync, ...) fails with a system error.
 #pragma once
 
+#include <cerrno>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +24,19 @@ class FailingWrites {
 
   private:
     std::shared_ptr<int> failed_ = std::make_shared<int>(0);
+};
+
+// The two ways a disk cuts a write short: the final flush of a small file, and a write of a
+// large one part-way (a file above one write block goes out in writes and then the flush).
+struct DiskFailure {
+    platform::WriteStep step;
+    int error;
+    const char* reason;  // as the system words it
+    size_t size;         // bytes of a file that meets the failing step
+};
+inline const DiskFailure kDiskFailures[] = {
+    {platform::WriteStep::Flush, EFBIG, "File too large", 12 * 1024},
+    {platform::WriteStep::Write, ENOSPC, "No space left on device", 200 * 1024},
 };
 
 // Names of everything in a host folder, sorted: what a failed write may have left there.

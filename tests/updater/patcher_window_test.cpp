@@ -234,26 +234,17 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
 // archive, the file and the system's reason; the old file stays whole and no part of the new
 // one is left.
 TEST_F(PatcherWindowTest, AnUnpackingTheDiskCutsShortFailsNamingTheFile) {
-    struct Case {
-        platform::WriteStep step;
-        int error;
-        const char* reason;
-        size_t size;
-        int passing;  // writes that go through first: the archive's own download
-    };
-    const Case cases[] = {
-        {platform::WriteStep::Flush, EFBIG, "File too large", 12 * 1024, 1},
-        {platform::WriteStep::Write, ENOSPC, "No space left on device", 200 * 1024, 0},
-    };
     List("0\r\n" + Entry() + "\r\n");
-    for (const Case& c : cases) {
+    for (const kestrane::test::DiskFailure& c : kestrane::test::kDiskFailures) {
         SCOPED_TRACE(c.reason);
         platform::ScriptedResponder responder;
         ended_ = 0;
         SetEndProgramHandlerForTest([this] { ++ended_; });
         prefix_.Write("Kestrane/Maps/Pack.ut2", "old map");
         server_.Serve("/Pack.zip", {200, Zip({{"Pack.ut2", std::string(c.size, 'm')}})});
-        kestrane::test::FailingWrites failing(c.step, c.error, c.passing);
+        // The archive's own download is one final flush that goes through.
+        const int passing = c.step == platform::WriteStep::Flush ? 1 : 0;
+        kestrane::test::FailingWrites failing(c.step, c.error, passing);
         const std::string log = Run();
         EXPECT_EQ(failing.Failed(), 1);
         EXPECT_EQ(LastLine(log),

@@ -207,18 +207,8 @@ TEST_F(CacheWindowTest, ExportAsksBeforeOverwritingAndDeletesOnlyAfterACopy) {
 // A copy cut short by a full disk or a failing write: the system's reason is told, and the
 // package, its entry and cache.ini stay, with no part of the copy in the target folder.
 TEST_F(CacheWindowTest, AFailedCopyKeepsThePackageAndSaysWhy) {
-    struct Case {
-        platform::WriteStep step;
-        int error;
-        const char* reason;
-        size_t size;
-    };
-    const Case cases[] = {
-        {platform::WriteStep::Flush, EFBIG, "File too large", 12 * 1024},
-        {platform::WriteStep::Write, ENOSPC, "No space left on device", 200 * 1024},
-    };
     const std::string ini = "[Cache]\r\nA-1=Map.ut2\r\n";
-    for (const Case& c : cases) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
         SCOPED_TRACE(c.reason);
         TearDown();
         SetUp();

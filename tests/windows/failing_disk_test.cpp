@@ -14,7 +14,6 @@
 namespace kestrane {
 namespace {
 
-using platform::WriteStep;
 using test::EditorTest;
 using Names = std::vector<std::string>;
 
@@ -30,18 +29,6 @@ class FailingDiskTest : public EditorTest {
     }
 };
 
-struct FailCase {
-    WriteStep step;
-    int error;
-    const char* reason;
-    size_t userSize;  // above one write block a file goes out in a write and a final flush
-};
-
-const FailCase kFailCases[] = {
-    {WriteStep::Flush, EFBIG, "File too large", 15 * 1024},
-    {WriteStep::Write, ENOSPC, "No space left on device", 200 * 1024},
-};
-
 // A game file of about `size` bytes: `text` and a long line.
 std::string OfSize(const std::string& text, size_t size) {
     const size_t filler = size > text.size() + 20 ? size - text.size() - 20 : 0;
@@ -51,12 +38,12 @@ std::string OfSize(const std::string& text, size_t size) {
 // The first start with a new profile copies the game's files into it: a disk that fails the
 // writes leaves every file as it was and says which file failed and why.
 TEST_F(FailingDiskTest, AStartWithANewProfileCutsNothingAndSaysWhy) {
-    for (const FailCase& c : kFailCases) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
         SCOPED_TRACE(c.reason);
         TearDown();
         SetUp();
-        const std::string user = OfSize("[DefaultPlayer]\r\nName=Player\r\n", c.userSize);
-        const std::string ut = OfSize(test::kSmallUt2004Ini, c.userSize);
+        const std::string user = OfSize("[DefaultPlayer]\r\nName=Player\r\n", c.size);
+        const std::string ut = OfSize(test::kSmallUt2004Ini, c.size);
         Install(user, ut, "Music=OFF\r\nProfileName=BarTest\r\n");
         test::FailingWrites failing(c.step, c.error);
         ASSERT_TRUE(Start());
@@ -73,11 +60,11 @@ TEST_F(FailingDiskTest, AStartWithANewProfileCutsNothingAndSaysWhy) {
 }
 
 TEST_F(FailingDiskTest, FileSaveKeepsBothCopiesAndNamesTheFileOnce) {
-    for (const FailCase& c : kFailCases) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
         SCOPED_TRACE(c.reason);
         TearDown();
         SetUp();
-        Install(OfSize(test::kSmallUserIni, c.userSize), test::kSmallUt2004Ini,
+        Install(OfSize(test::kSmallUserIni, c.size), test::kSmallUt2004Ini,
                 "Music=OFF\r\nProfileName=Me\r\n");
         ASSERT_TRUE(Start());
         const std::string profileUser = ProgramFile("Profiles/Me/User.ini");

@@ -181,21 +181,11 @@ TEST_F(ProfilesTest, NewProfileCopiesTheTemplateWithOneLineEnd) {
 // A copy that the disk cuts short makes no profile: the message names the file and the
 // system's reason, and every file and folder is as before.
 TEST_F(ProfilesTest, ATemplateCopyThatFailsMakesNoProfileAndSaysWhy) {
-    struct Case {
-        platform::WriteStep step;
-        int error;
-        const char* reason;
-        size_t filler;  // a long line makes the copy go out in more than one write
-    };
-    const Case cases[] = {
-        {platform::WriteStep::Flush, EFBIG, "File too large", 0},
-        {platform::WriteStep::Write, ENOSPC, "No space left on device", 200 * 1024},
-    };
-    for (const Case& c : cases) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
         SCOPED_TRACE(c.reason);
         Fresh("Music=OFF\r\nProfileName=Me\r\n");
         prefix->Write("Kestrane/Profiles/Default/User.ini",
-                      std::string(kTemplateUser) + "\r\nFiller=" + std::string(c.filler, 'f'));
+                      std::string(kTemplateUser) + "\r\nFiller=" + std::string(c.size, 'f'));
         prefix->Write("Kestrane/Profiles/Default/UT2004.ini", kTemplateUt);
         const auto before = Snapshot();
         Trigger("mnuNewProfile");

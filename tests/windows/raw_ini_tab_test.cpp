@@ -140,22 +140,11 @@ TEST_F(RawIniTabTest, TypedTextIsSavedAndEveryTabReloads) {
 
 // A raw save the disk cuts short keeps the file and the typed text, and says why.
 TEST_F(RawIniTabTest, AFailedSaveKeepsTheFileAndTheTypedText) {
-    struct Case {
-        platform::WriteStep step;
-        int error;
-        const char* reason;
-        size_t filler;  // a long line makes the save go out in more than one write
-    };
-    const Case cases[] = {
-        {platform::WriteStep::Flush, EFBIG, "File too large", 0},
-        {platform::WriteStep::Write, EIO, "Input/output error", 200 * 1024},
-    };
-    for (const Case& c : cases) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
         SCOPED_TRACE(c.reason);
         TearDown();
         SetUp();
-        const std::string user =
-            std::string(kMixedUserIni) + "Filler=" + std::string(c.filler, 'f');
+        const std::string user = std::string(kMixedUserIni) + "Filler=" + std::string(c.size, 'f');
         Open(user);
         TypeInto(0, 0, "A=1");
         test::FailingWrites failing(c.step, c.error);
