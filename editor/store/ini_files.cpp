@@ -65,7 +65,7 @@ bool SaveINIFiles(const std::string& iniFolder, const IniStore& user, const IniS
     // Both texts are complete before either file is touched.
     const std::string userText = WriteUserIniText(user, extras);
     const std::string utText = WriteIniText(ut2004);
-    // The folder ends in "\": the names follow it, so a message names each file as it is.
+    // One backslash between folder and name, so that a message names the file as it is.
     const std::string folder =
         iniFolder.empty() || iniFolder.back() == '\\' ? iniFolder : iniFolder + "\\";
     return WriteFile(folder + "User.ini", userText, error) &&

@@ -147,8 +147,9 @@ bool CopyFile(const std::string& fromWindowsPath, const std::string& toWindowsPa
     std::vector<char> block(1 << 20);
     for (;;) {
         const qint64 n = source.read(block.data(), static_cast<qint64>(block.size()));
-        if (n < 0)
+        if (n < 0) {
             return fail("cannot read the file to copy: " + source.errorString().toStdString());
+        }
         if (n == 0) break;
         if (!copy.Write(std::string_view(block.data(), static_cast<size_t>(n)))) {
             return fail(copy.Error());
