@@ -262,6 +262,17 @@ TEST_F(PatcherWindowTest, AnUnpackingTheDiskCutsShortFailsNamingTheFile) {
     }
 }
 
+// A run killed while unpacking left a full temporary copy; the next start removes it by the
+// writer's own name pattern and nothing else.
+TEST_F(PatcherWindowTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
+    prefix_.Write("Kestrane/Maps/Pack.ut2.kestrane-tmp-Ab12Cd", "a full copy");
+    prefix_.Write("Kestrane/Maps/Pack.ut2.backup", "the player's own");
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps"),
+              std::vector<std::string>{"Pack.ut2.backup"});
+}
+
 TEST_F(PatcherWindowTest, EmptyMarkersFailNamingTheMarker) {
     List("0\r\n" + Entry() + "\r\n");
     for (const char* marker : {"", "\r\n", "  \r\n"}) {
