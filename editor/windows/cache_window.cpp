@@ -79,6 +79,7 @@ void frmCache_Edit::Build() {
 
     status_ = new QLabel(this);
     status_->setObjectName("Label1_0");
+    status_->setTextFormat(Qt::PlainText);  // names from cache.ini and the folders
     status_->setWordWrap(true);
     outer->addWidget(status_);
 
