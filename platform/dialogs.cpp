@@ -102,6 +102,7 @@ std::string BrowseForFolder(QWidget* owner, const std::string& title,
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     auto* status = new QLabel(&dialog);
+    status->setTextFormat(Qt::PlainText);  // a folder name is no markup
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto showPath = [status](const QString& host) {
         if (QFileInfo(host).isDir()) status->setText(FromAnsi(ResultPath(host)));

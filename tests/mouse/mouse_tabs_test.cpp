@@ -48,6 +48,7 @@ class MouseTabsTest : public test::EditorTest {
 TEST_F(MouseTabsTest, RowsLoadAndAnUneditedSaveKeepsEveryByte) {
     Open();
     EXPECT_EQ(Box("tbx_Mouse", 2)->text(), "1.234567");
+    EXPECT_EQ(Box("tbx_Mouse", 2)->cursorPosition(), 0);  // a long number shows its start
     EXPECT_EQ(Box("tbx_Mouse", 3)->text(), "0.00833333");
     EXPECT_EQ(Box("tbx_Mouse", 13)->text(), "1000");  // as the file holds it, beyond the bound
     EXPECT_EQ(Controls().Value({"c_Mouse", 0}), 1);
