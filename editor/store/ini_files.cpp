@@ -39,13 +39,20 @@ bool WriteFile(const std::string& fileName, const std::string& bytes, FileError*
 
 }  // namespace
 
+IniTexts ComposeINIFiles(const IniStore& user, const IniStore& ut2004,
+                         const UserIniExtras& extras) {
+    return {WriteUserIniText(user, extras), WriteIniText(ut2004)};
+}
+
+bool WriteINIFiles(const std::string& iniFolder, const IniTexts& texts, FileError* error) {
+    return WriteFile(iniFolder + "\\User.ini", texts.user, error) &&
+           WriteFile(iniFolder + "\\UT2004.ini", texts.ut2004, error);
+}
+
 bool SaveINIFiles(const std::string& iniFolder, const IniStore& user, const IniStore& ut2004,
                   const UserIniExtras& extras, FileError* error) {
     // Both texts are complete before either file is touched.
-    const std::string userText = WriteUserIniText(user, extras);
-    const std::string utText = WriteIniText(ut2004);
-    return WriteFile(iniFolder + "\\User.ini", userText, error) &&
-           WriteFile(iniFolder + "\\UT2004.ini", utText, error);
+    return WriteINIFiles(iniFolder, ComposeINIFiles(user, ut2004, extras), error);
 }
 
 bool SaveIniStore(const std::string& fileName, const IniStore& store, FileError* error) {
@@ -68,8 +75,7 @@ void SetKestraneValue(IniStore& kestrane, const std::string& key, const std::str
     }
 }
 
-bool SaveKestraneINI(const std::string& programFolder, const IniStore& kestrane,
-                     FileError* error) {
+bool SaveKestraneINI(const std::string& programFolder, const IniStore& kestrane, FileError* error) {
     return SaveIniStore(KestraneIniPath(programFolder), kestrane, error);
 }
 

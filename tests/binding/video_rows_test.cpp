@@ -177,7 +177,7 @@ class VideoRowsTest : public ::testing::Test {
 
     void Load(const std::string& text) {
         State().ut2004.Load(text);
-        ForgetShownAtLoad(ctx);
+        ForgetShown(ctx);
         for (AreaGetter area :
              {WindowDetailArea, RenderSectionsArea, AudioArea, ResolutionArea, RenderChoiceArea}) {
             const AreaBinding& a = area();
@@ -185,7 +185,7 @@ class VideoRowsTest : public ::testing::Test {
             for (const BindingRow& row : a.rows) LoadRow(ctx, row);
             if (a.afterLoad) a.afterLoad(ctx);
         }
-        TakeShownAtLoad(ctx);
+        RecordShown(ctx);
     }
     std::string Save() {
         for (AreaGetter area :

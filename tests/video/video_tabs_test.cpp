@@ -107,7 +107,11 @@ TEST_F(VideoTabsTest, UnderACommaLocaleTheFileLoadsAndASteppedGammaSavesWithAPoi
 }
 
 TEST_F(VideoTabsTest, TheRenderButtonsChooseOneAndAClickOnTheChosenOneKeepsIt) {
-    Install();
+    Install(test::kSmallUserIni,
+            "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
+            ";RenderDevice=D3D9Drv.D3D9RenderDevice\r\n;RenderDevice=Engine.NullRenderDevice\r\n"
+            ";RenderDevice=OpenGLDrv.OpenGLRenderDevice\r\n"
+            ";RenderDevice=PixoDrv.PixoRenderDevice\r\n");
     ASSERT_TRUE(Start());
     EXPECT_EQ(Controls().Value({"RenOption", 0}), 1);
     Click("RenOption", 0);
@@ -202,6 +206,7 @@ TEST_F(VideoTabsTest, AnEditOfARealUt2004IniChangesItsLinesAndNothingElse) {
                     EXPECT_EQ(GetVal(store, "RenderDevice"), "OpenGLDrv.OpenGLRenderDevice");
                 } else {
                     EXPECT_EQ(changed, 0);
+                    EXPECT_FALSE(Controls().Get<QAbstractButton>({"RenOption", 1})->isEnabled());
                 }
                 EXPECT_EQ(saved.find("\n;[URL]"), std::string::npos);
             }
