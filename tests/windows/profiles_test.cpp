@@ -126,6 +126,35 @@ TEST_F(ProfilesTest, FirstStartEndsInAProfileThatTheNextStartOpens) {
     EXPECT_EQ(State().iniFolder, "C:\\Kestrane\\Profiles\\Work\\");
 }
 
+// A clan tag is part of a value, not a section header: the player's name and the profile's
+// name load, take an edit, save, and come back at the next start.
+TEST_F(ProfilesTest, ClanTagsInNamesLoadEditSaveAndComeBack) {
+    Install("[DefaultPlayer]\r\nName=Ace[KX]\r\nTeam=1\r\n", test::kSmallUt2004Ini,
+            "Music=OFF\r\nProfileName=\r\nCacheDelete=False\r\n");
+    ASSERT_TRUE(Start());
+    auto* name = MainWindow().Controls().Get<QLineEdit>({"tbx_Name"});
+    EXPECT_EQ(name->text(), "Ace[KX]");
+    EXPECT_TRUE(name->isEnabled());
+    Splash().tmrShow_Timer();
+    EnterName("Clan [TAM]");
+    EXPECT_EQ(NewProfileDialog(), nullptr);
+    EXPECT_EQ(Kestrane("ProfileName"), "Clan [TAM]");
+
+    name->setText("Bo[KX]");
+    Trigger("frmFileSave");
+    const std::string saved = "[DefaultPlayer]\r\nName=Bo[KX]\r\nTeam=1\r\n";
+    EXPECT_EQ(SystemFile("User.ini"), saved);
+    EXPECT_EQ(ProgramFile("Profiles/Clan [TAM]/User.ini"), saved);
+
+    Restart();
+    Splash().tmrShow_Timer();
+    EXPECT_TRUE(responder->Messages().empty());  // no "You Must Associate..." again
+    EXPECT_EQ(MainWindow().windowTitle(), "Kestrane INI - Profile Loaded: Clan [TAM]");
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Bo[KX]");
+    EXPECT_EQ(ProgramFile("Kestrane.ini"),
+              "Music=OFF\r\nProfileName=Clan [TAM]\r\nCacheDelete=False\r\n");
+}
+
 TEST_F(ProfilesTest, CancelAndAnEmptyNameLeaveNoProfileAndTheMessageReturns) {
     Install();
     ASSERT_TRUE(Start());

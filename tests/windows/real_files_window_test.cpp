@@ -95,6 +95,11 @@ TEST_F(RealFilesThroughTheEditor, StartWithAProfileAndSaveKeepEveryByte) {
         ExpectUt2004IniKept(ut, SystemFile("UT2004.ini"));
         EXPECT_EQ(ProgramFile("Profiles/Player/User.ini"), SystemFile("User.ini"));
         EXPECT_EQ(ProgramFile("Profiles/Player/UT2004.ini"), SystemFile("UT2004.ini"));
+        // The save's own texts are what the editor holds now: a second save adds nothing.
+        const std::string once = SystemFile("User.ini");
+        Trigger("frmFileSave");
+        EXPECT_EQ(SystemFile("User.ini"), once);
+        EXPECT_FALSE(MainWindow().HasUnsavedTabEdits());
     });
 }
 
