@@ -24,9 +24,9 @@ void RunSave(BindingContext& ctx, const AreaBinding& area) {
 
 std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
     FileError error;
-    auto userText = ReadFile(ctx.state.iniFolder + "User.ini", &error);
+    auto userText = ReadTextFile(ctx.state.iniFolder + "User.ini", &error);
     if (!userText) return error;
-    auto utText = ReadFile(ctx.state.iniFolder + "UT2004.ini", &error);
+    auto utText = ReadTextFile(ctx.state.iniFolder + "UT2004.ini", &error);
     if (!utText) return error;
 
     ForgetShown(ctx);

@@ -214,7 +214,8 @@ void frmCache_Edit::ExportCache() {
         ClearSelection();
         return;
     }
-    CopyOutcome outcome = CopyPackage(*source, *target, exportToMode_);
+    std::string reason;
+    CopyOutcome outcome = CopyPackage(*source, *target, exportToMode_, &reason);
     if (outcome == CopyOutcome::TargetExists) {
         const auto answer =
             platform::ShowMessage("File Already Exist! Do You Want to Overwrite File?",
@@ -223,10 +224,10 @@ void frmCache_Edit::ExportCache() {
             ClearSelection();
             return;
         }
-        outcome = CopyPackage(*source, *target, true);
+        outcome = CopyPackage(*source, *target, true, &reason);
     }
     if (outcome != CopyOutcome::Copied) {
-        Tell(CopyFailureText(*source, *target));
+        Tell(CopyFailureText(*source, *target, reason));
     } else if (cbx_DeleteCacheFile->isChecked()) {
         RemoveSelectedFromCache();
     }

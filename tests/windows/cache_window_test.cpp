@@ -17,6 +17,7 @@
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
 #include "platform/base/ansi.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
@@ -203,6 +204,32 @@ TEST_F(CacheWindowTest, ExportAsksBeforeOverwritingAndDeletesOnlyAfterACopy) {
     EXPECT_EQ(w.CacheList(1)->count(), 0);
 }
 
+// A copy cut short by a full disk or a failing write: the system's reason is told, and the
+// package, its entry and cache.ini stay, with no part of the copy in the target folder.
+TEST_F(CacheWindowTest, AFailedCopyKeepsThePackageAndSaysWhy) {
+    const std::string ini = "[Cache]\r\nA-1=Map.ut2\r\n";
+    for (const test::DiskFailure& c : test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        TearDown();
+        SetUp();
+        const std::string package(c.size, 'p');
+        Payload("A-1", package);
+        frmCache_Edit& w = Open(ini, kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=True\r\n");
+        test::FailingWrites failing(c.step, c.error);
+        Highlight(w, 1, "Map.ut2");
+        Press(w, "b_Export");
+        EXPECT_EQ(Messages(),
+                  (std::vector<std::string>{"Could not copy C:\\UT2004\\Cache\\A-1.uxx to "
+                                            "C:\\UT2004\\Maps\\Map.ut2: " +
+                                            std::string(c.reason) +
+                                            ". The cached file stays in the cache."}));
+        EXPECT_EQ(test::FolderEntries(prefix->GameFolder() + "/Maps"), std::vector<std::string>{});
+        EXPECT_EQ(prefix->Read("UT2004/Cache/A-1.uxx"), package);
+        EXPECT_EQ(CacheIniOnDisk(), ini);
+        EXPECT_EQ(w.CacheList(1)->count(), 1);
+    }
+}
+
 TEST_F(CacheWindowTest, SaveToCopiesWhereThePlayerChose) {
     Payload("A-1", "tex");
     frmCache_Edit& w = Open("[Cache]\r\nA-1=Tex.utx\r\n");
@@ -269,12 +296,16 @@ TEST_F(CacheWindowTest, MissingCacheSaysSoAndTheSwitchesStillWork) {
     struct Case {
         const char* name;
         bool folder;
+        bool iniIsFolder;
         const char* says;
     };
     const Case cases[] = {
-        {"no cache.ini", true, "C:\\UT2004\\Cache\\cache.ini does not exist: nothing is cached."},
-        {"no Cache folder", false,
+        {"no cache.ini", true, false,
+         "C:\\UT2004\\Cache\\cache.ini does not exist: nothing is cached."},
+        {"no Cache folder", false, false,
          "The game's cache folder C:\\UT2004\\Cache\\ does not exist: nothing is cached."},
+        {"cache.ini a folder", true, true,
+         "C:\\UT2004\\Cache\\cache.ini is a folder, not a file: nothing is cached."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -282,6 +313,8 @@ TEST_F(CacheWindowTest, MissingCacheSaysSoAndTheSwitchesStillWork) {
         SetUp();
         if (!c.folder)
             QDir(QString::fromStdString(prefix->GameFolder() + "/Cache")).removeRecursively();
+        if (c.iniIsFolder)
+            QDir().mkpath(QString::fromStdString(prefix->GameFolder() + "/Cache/cache.ini"));
         frmCache_Edit& w = Open("", kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=False");
         EXPECT_EQ(Label(w, "Label1_0"), c.says);
         EXPECT_EQ(Label(w, "lbl_NumInCache"), " 0 Files In Cache");
@@ -302,8 +335,7 @@ TEST_F(CacheWindowTest, CacheDeleteSwitchReadsOddValuesAsFalseAndWritesThePlayer
     const Case cases[] = {
         {"not a Boolean", "Music=OFF\r\nCacheDelete=maybe\r\nProfileName=",
          "Music=OFF\r\nCacheDelete=True\r\nProfileName="},
-        {"missing",
-         "Music=OFF\r\nProfileName=", "Music=OFF\r\nProfileName=\r\nCacheDelete=True"},
+        {"missing", "Music=OFF\r\nProfileName=", "Music=OFF\r\nProfileName=\r\nCacheDelete=True"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

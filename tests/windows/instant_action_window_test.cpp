@@ -223,6 +223,22 @@ TEST_F(InstantActionTest, AMapNameTheGameCannotTakeIsRefused) {
     EXPECT_TRUE(w->isVisible());
 }
 
+// No map of the chosen type: Play would start the game on ".ut2". It says so and starts
+// nothing; nothing is saved.
+TEST_F(InstantActionTest, PlayWithNoMapStartsNothing) {
+    frmInstantAction* w = Open(test::kSmallUt2004Ini, {"DM-Rankin.ut2"});
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->ListBox_Maps()->count(), 0);  // Assault: no AS- map
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_EQ(responder->Messages()[0].text,
+              "A map must be chosen before the game can start: the game's Maps folder holds no map "
+              "of this game type. The game was not started.");
+    EXPECT_TRUE(launches.empty());
+    EXPECT_EQ(SystemFile("UT2004.ini"), test::kSmallUt2004Ini);
+    EXPECT_TRUE(w->isVisible());
+}
+
 // A stand-in for wine on PATH that writes its working folder and arguments, one a line.
 class StandInWine {
   public:

@@ -17,6 +17,7 @@
 #include "editor/windows/main_window.h"
 #include "editor/windows/rich_text_box.h"
 #include "platform/dialogs.h"
+#include "tests/support/failing_writes.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {
@@ -136,6 +137,27 @@ TEST_F(RawIniTabTest, TypedTextIsSavedAndEveryTabReloads) {
     QTest::keyClick(Box(1), Qt::Key_Return);
     Click("cb_SaveUser", 1);
     EXPECT_EQ(SystemFile("UT2004.ini"), std::string("A=1\r\n\r\n") + kUt2004Ini + "\r\n");
+}
+
+// A raw save the disk cuts short keeps the file and the typed text, and says why.
+TEST_F(RawIniTabTest, AFailedSaveKeepsTheFileAndTheTypedText) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        TearDown();
+        SetUp();
+        const std::string user = std::string(kMixedUserIni) + "Filler=" + std::string(c.size, 'f');
+        Open(user);
+        TypeInto(0, 0, "A=1");
+        test::FailingWrites failing(c.step, c.error);
+        Click("cb_SaveUser", 0);
+        EXPECT_EQ(LastMessage(),
+                  "Could not save C:\\UT2004\\System\\User.ini: " + std::string(c.reason));
+        EXPECT_EQ(SystemFile("User.ini"), user);
+        EXPECT_EQ(test::FolderEntries(prefix->SystemFolder()),
+                  (std::vector<std::string>{"UT2004.ini", "User.ini"}));
+        EXPECT_TRUE(Box(0)->Edited());
+        EXPECT_TRUE(Box(0)->Text().starts_with("A=1[Engine.Input]"));
+    }
 }
 
 TEST_F(RawIniTabTest, SaveAsWritesTheChosenFileAndShowsTheIniFolderAgain) {
