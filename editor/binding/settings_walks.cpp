@@ -41,7 +41,9 @@ std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
     c.SetText({"RTB_User", 0}, *userText);
     c.SetText({"RTB_User", 1}, ctx.state.ut2004.Text());
 
+    ctx.state.fillingTabs = true;
     for (AreaGetter area : kLoadOrder) RunLoad(ctx, area());
+    ctx.state.fillingTabs = false;
     if (ctx.binds) DelKey(*ctx.binds);
     RecordShown(ctx);
     return std::nullopt;

@@ -246,6 +246,36 @@ TEST_F(RawIniTabTest, SearchWithTheButtonNeverOverlapsAndAMissingWordResetsEvery
     for (int p : {0, 1, 2}) EXPECT_FALSE(Marked(*Box(1), p)) << p;
 }
 
+// A word with a character the file's 8-bit text cannot hold occurs nowhere in the file: it
+// does not mark the "?" that stands for such a character elsewhere.
+TEST_F(RawIniTabTest, AWordOutsideTheFilesCodePageIsNotFound) {
+    Open("[?]\r\nName=Who?\r\nOdd=\xe9t\xe9\r\n");
+    const QString omega = QString::fromUtf8("\u03a9");
+    for (const QString& word : {omega, omega + "?", QString("?") + omega}) {
+        SCOPED_TRACE(word.toStdString());
+        const size_t before = MessageCount();
+        ShowTab(0);
+        Search(0)->setText(word);
+        Click("cbSearch", 0);
+        ASSERT_EQ(MessageCount(), before + 1);
+        EXPECT_EQ(LastMessage(), "String not found.");
+        EXPECT_TRUE(Search(0)->text().isEmpty());
+        for (int p : {1, 13}) EXPECT_FALSE(Marked(*Box(0), p)) << p;
+    }
+    Search(0)->setText(QString::fromUtf8("\u00e9"));  // one the code page holds is found
+    Click("cbSearch", 0);
+    EXPECT_TRUE(Marked(*Box(0), 20));
+    EXPECT_TRUE(Marked(*Box(0), 22));
+    EXPECT_FALSE(Marked(*Box(0), 13));
+
+    const size_t before = MessageCount();
+    Headers(0)->setEditText("[" + omega + "]");  // typed into the list
+    emit Headers(0)->activated(Headers(0)->currentIndex());
+    ASSERT_EQ(MessageCount(), before + 1);
+    EXPECT_EQ(LastMessage(), "String not found.");
+    EXPECT_EQ(Box(0)->SelLength(), 0);
+}
+
 TEST_F(RawIniTabTest, ChosenHeaderIsSelectedAndAMissingOneEmptiesTheList) {
     Open("x=1\nY=2\r\n[engine.input]\r\nSpace=Jump\r\n");
     Choose(0, "[Engine.Input]");

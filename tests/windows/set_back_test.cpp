@@ -119,8 +119,8 @@ TEST_F(SetBackTest, EachSaveStepWritesAValueSetBackAfterASave) {
          "TeamBeaconUseCustomColor", "True", "False"},
         {"display", toggle("b_VideoAdd", 0), toggle("b_VideoSub", 0), false, kClient, "Gamma",
          "0.9", "0.8"},
-        {"numbers", type("tbx_Comm", 5, "1"), type("tbx_Comm", 5, "0"), true, kPlayer, "HudScale",
-         "1", "0"},
+        {"numbers", type("tbx_Comm", 5, "1"), type("tbx_Comm", 5, "0.8"), true, kPlayer, "HudScale",
+         "1", "0.8"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -106,6 +106,7 @@ void frmInstantAction::Build() {
     mutLayout->addWidget(new QLabel("Mutator Description", mutFrame));
     mutDesc_ = new QLabel(mutFrame);
     mutDesc_->setObjectName("lbl_MutDesc");
+    mutDesc_->setTextFormat(Qt::PlainText);  // the file's text, never markup
     mutDesc_->setWordWrap(true);
     mutDesc_->setFixedHeight(64);  // a description coming or going moves nothing
     mutDesc_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -147,6 +148,7 @@ void frmInstantAction::Build() {
         selLayout->addWidget(new QLabel(headings[i], selection), i, 0, Qt::AlignTop);
         *values[i] = new QLabel(selection);
         (*values[i])->setObjectName(names[i]);
+        (*values[i])->setTextFormat(Qt::PlainText);
         (*values[i])->setWordWrap(true);
         selLayout->addWidget(*values[i], i, 1, Qt::AlignTop);
     }
@@ -259,16 +261,18 @@ void frmInstantAction::Form_Load() {
 void frmInstantAction::LoadActionSettings() {
     const IniStore& store = State().ut2004;
     const OptionValues read = ReadActionSettings(store);
-    for (const OptionRow* row : FillOrder()) {
-        const auto i = static_cast<size_t>(row->index);
+    // The change rules act on what the player types or steps, not on the file's values.
+    filling_ = true;
+    for (const OptionRow& row : OptionRowTable()) {
+        const auto i = static_cast<size_t>(row.index);
         // An option whose line the file lacks keeps no edit: it says so, steppers and all.
-        const bool present = OptionLine(store, *row).has_value();
+        const bool present = OptionLine(store, row).has_value();
         const QString tip =
             present ? QString()
-                    : Q(MissingKeyTip(row->key,
-                                      OptionFrameTable()[static_cast<size_t>(row->frame)].section));
+                    : Q(MissingKeyTip(row.key,
+                                      OptionFrameTable()[static_cast<size_t>(row.frame)].section));
         std::vector<QWidget*> controls;
-        if (row->kind == OptionKind::CheckBox) {
+        if (row.kind == OptionKind::CheckBox) {
             checks_[i]->setChecked(read.checks[i]);
             controls = {checks_[i]};
         } else {
@@ -280,6 +284,7 @@ void frmInstantAction::LoadActionSettings() {
             control->setToolTip(tip);
         }
     }
+    filling_ = false;
     loaded_ = CurrentOptions();
 }
 
@@ -390,7 +395,7 @@ void frmInstantAction::b_AssSub_Click(int index) {
 }
 
 void frmInstantAction::tbx_Ass_Change(int index) {
-    OptionBoxChanged(*this, index);
+    if (!filling_) OptionBoxChanged(*this, index);
 }
 
 std::string frmInstantAction::Text(int box) const {
