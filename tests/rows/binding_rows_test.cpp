@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
+#include <array>
 
 #include "tests/rows/rows_window.h"
 

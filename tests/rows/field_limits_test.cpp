@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <cmath>
 #include <optional>
 
 #include "tests/rows/rows_window.h"

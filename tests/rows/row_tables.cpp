@@ -38,6 +38,10 @@ std::vector<std::string> SplitCells(const std::string& text) {
 // Where rows looked up by first match live: a section no table anchors a row at.
 constexpr const char* kFirstMatchHome = "[XGame.xPlayer]";
 constexpr const char* kEngine = "[Engine.Engine]";
+// Ahead of every other section: each key a row looks up in its own section, once more, so a
+// row that looked the key up anywhere in the file would find this line instead.
+constexpr const char* kEarlier = "[Probe.SameKeysEarlier]";
+constexpr const char* kEarlierValue = "True";
 
 bool IsButtonState(const std::string& shows) {
     return shows == "checked" || shows == "unchecked" || shows == "chosen" || shows == "not chosen";
@@ -169,6 +173,7 @@ const Probe& Probe::Full() {
         }
         seen.clear();
         for (const BindingRow& row : ReadBindingRows("instant_action_options.txt")) add(row);
+        p.AddSameKeysEarlier();
         return p;
     }();
     return probe;
@@ -196,6 +201,20 @@ void Probe::Add(const std::string& file, const std::string& section, const std::
         if (e.key == key) ADD_FAILURE() << file << " " << header << " " << key << " twice";
     }
     s->entries.push_back({key, value});
+}
+
+void Probe::AddSameKeysEarlier() {
+    for (auto& [name, file] : files_) {
+        Section earlier{kEarlier, {}};
+        std::set<std::string> keys;
+        for (const Section& s : file.sections) {
+            if (s.header == kFirstMatchHome || s.header == "[Engine.Input]") continue;
+            for (const Entry& e : s.entries) {
+                if (keys.insert(e.key).second) earlier.entries.push_back({e.key, kEarlierValue});
+            }
+        }
+        file.sections.insert(file.sections.begin(), std::move(earlier));
+    }
 }
 
 std::string Probe::Text(const std::string& file, const std::string& device) const {

@@ -56,7 +56,8 @@ std::vector<BindingRow> ReadBindingRows(const std::string& table);
 const std::vector<std::string>& MainWindowTables();
 
 // The probe files. Sections come in the order the tables first name them; rows looked up by
-// first match live in a section no row is anchored at.
+// first match live in a section no row is anchored at; a first section holds once more every
+// key that a row looks up in its own section.
 class Probe {
   public:
     // Every main-window table, the key bindings, the weapon priorities, the render device run
@@ -84,6 +85,7 @@ class Probe {
     struct File {
         std::vector<Section> sections;
     };
+    void AddSameKeysEarlier();
     File& Of(const std::string& file);
     const File* Find(const std::string& file) const;
 
