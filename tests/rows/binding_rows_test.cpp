@@ -18,15 +18,26 @@ constexpr std::array<const char*, 3> kChannels = {"txb_IRC_Red", "txb_IRC_Green"
 
 class BindingRowsTest : public RowsWindowTest, public ::testing::WithParamInterface<std::string> {
   protected:
+    // The red, green and blue boxes of a colour set, each beside its text in `rgb`.
+    std::vector<std::pair<QLineEdit*, std::string>> Channels(int set, const std::string& rgb) {
+        const std::vector<std::string> texts = SplitList(rgb);
+        std::vector<std::pair<QLineEdit*, std::string>> channels;
+        EXPECT_EQ(texts.size(), 3u) << rgb;
+        for (size_t c = 0; c < std::min<size_t>(texts.size(), 3); ++c) {
+            auto* box = Get<QLineEdit>({kChannels[c], set});
+            EXPECT_NE(box, nullptr) << kChannels[c];
+            if (box) channels.emplace_back(box, texts[c]);
+        }
+        return channels;
+    }
+
     void ExpectShows(const BindingRow& row) {
         if (row.form == "Colour") {
+            for (const auto& [box, text] : Channels(row.control.index, row.shows)) {
+                EXPECT_EQ(box->text().toStdString(), text) << box->objectName().toStdString();
+            }
             const std::vector<std::string> rgb = SplitList(row.shows);
             ASSERT_EQ(rgb.size(), 3u);
-            for (size_t c = 0; c < 3; ++c) {
-                auto* box = Get<QLineEdit>({kChannels[c], row.control.index});
-                ASSERT_NE(box, nullptr);
-                EXPECT_EQ(box->text().toStdString(), rgb[c]) << kChannels[c];
-            }
             QWidget* preview = Widget(row.control);
             ASSERT_NE(preview, nullptr);
             EXPECT_EQ(preview->palette().color(QPalette::Base),
@@ -62,13 +73,8 @@ class BindingRowsTest : public RowsWindowTest, public ::testing::WithParamInterf
             return;
         }
         if (row.form == "Colour") {
-            const std::vector<std::string> rgb = SplitList(row.edit);
-            ASSERT_EQ(rgb.size(), 3u);
-            for (size_t c = 0; c < 3; ++c) {
-                auto* box = Get<QLineEdit>({kChannels[c], row.control.index});
-                ASSERT_NE(box, nullptr);
-                if (box->text().toStdString() != rgb[c])
-                    box->setText(QString::fromStdString(rgb[c]));
+            for (const auto& [box, text] : Channels(row.control.index, row.edit)) {
+                if (box->text().toStdString() != text) box->setText(QString::fromStdString(text));
             }
             return;
         }

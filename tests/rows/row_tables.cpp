@@ -24,15 +24,21 @@ std::string Unquoted(const std::string& cell) {
     return cell;
 }
 
-std::vector<std::string> SplitCells(const std::string& text) {
-    std::vector<std::string> cells;
+std::vector<std::string> SplitAt(const std::string& text, const std::string& separator) {
+    std::vector<std::string> parts;
     size_t start = 0;
     while (true) {
-        const size_t bar = text.find('|', start);
-        cells.push_back(Unquoted(Trimmed(text.substr(start, bar - start))));
-        if (bar == std::string::npos) return cells;
-        start = bar + 1;
+        const size_t at = text.find(separator, start);
+        parts.push_back(Trimmed(text.substr(start, at - start)));
+        if (at == std::string::npos) return parts;
+        start = at + separator.size();
     }
+}
+
+std::vector<std::string> SplitCells(const std::string& text) {
+    std::vector<std::string> cells = SplitAt(text, "|");
+    for (std::string& cell : cells) cell = Unquoted(cell);
+    return cells;
 }
 
 // Where rows looked up by first match live: a section no table anchors a row at.
@@ -84,14 +90,7 @@ std::vector<TableLine> ReadTable(const std::string& name) {
 }
 
 std::vector<std::string> SplitList(const std::string& text) {
-    std::vector<std::string> items;
-    size_t start = 0;
-    while (true) {
-        const size_t comma = text.find(", ", start);
-        items.push_back(Trimmed(text.substr(start, comma - start)));
-        if (comma == std::string::npos) return items;
-        start = comma + 2;
-    }
+    return SplitAt(text, ", ");
 }
 
 ControlName ParseControl(const std::string& text) {
