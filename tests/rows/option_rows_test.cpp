@@ -30,6 +30,7 @@ class OptionRowsTest : public RowsWindowTest, public ::testing::WithParamInterfa
         launches.clear();
         const Probe& probe = Probe::Full();
         Install(probe.Text("User.ini"), probe.Text("UT2004.ini"));
+        prefix->Write("UT2004/Maps/AS-Probe.ut2", "map");  // Play needs a map to start
         if (!Start()) return nullptr;
         Trigger("mnuInstantActionSettings");
         return MainWindow().findChild<frmInstantAction*>();
