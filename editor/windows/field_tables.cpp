@@ -89,7 +89,7 @@ const std::array<FieldRow, 14> kMouseFields = {{
 const std::array<FieldRow, 4> kChatFields = {{
     {"Nick Name", FreeText(), Steps(0)},
     {"Full Name", FreeText(), Steps(0)},
-    {"Max Chat Scrollback", FieldRule{}, Steps(0)},
+    {"Max Chat Scroll Back", FieldRule{}, Steps(0)},
     {"Input History Size", FieldRule{}, Steps(0)},
 }};
 
