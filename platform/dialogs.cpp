@@ -1,5 +1,7 @@
 #include "platform/dialogs.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -14,10 +16,19 @@ namespace {
 
 enum class FileDialogKind { Open, Save };
 
+// The host folder, or the nearest folder above it that exists (a game without a Textures
+// folder opens on the game folder, not wherever the program happens to run).
 QString HostFolder(const std::string& windowsFolder) {
     if (windowsFolder.empty()) return {};
-    const QString host = QString::fromStdString(ToHostPath(windowsFolder));
-    return QFileInfo(host).isDir() ? host : QString();
+    const QString host = QFile::decodeName(QByteArray::fromStdString(ToHostPath(windowsFolder)));
+    if (host.isEmpty()) return {};
+    QString path = QDir::cleanPath(host);
+    while (!QFileInfo(path).isDir()) {
+        const QString up = QFileInfo(path).absolutePath();
+        if (up == path) return {};
+        path = up;
+    }
+    return path;
 }
 
 std::string ResultPath(const QString& host) {
@@ -91,6 +102,7 @@ std::string BrowseForFolder(QWidget* owner, const std::string& title,
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     auto* status = new QLabel(&dialog);
+    status->setTextFormat(Qt::PlainText);  // a folder name is no markup
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto showPath = [status](const QString& host) {
         if (QFileInfo(host).isDir()) status->setText(FromAnsi(ResultPath(host)));

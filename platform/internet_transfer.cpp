@@ -1,16 +1,24 @@
 #include "platform/internet_transfer.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <deque>
 
 namespace platform {
 namespace {
 
 std::chrono::milliseconds g_timeoutForTest{0};
+qint64 g_minimumRateForTest = 0;
+std::chrono::milliseconds g_slowWindowForTest{0};
+
+// Marks the reply whose transfer was given up as too slow.
+constexpr const char* kTooSlow = "kestraneTooSlow";
 
 std::string Text(const QString& text) {
     return text.toStdString();
@@ -21,7 +29,71 @@ std::string SecondsText(std::chrono::milliseconds timeout) {
     return Text(QString::number(static_cast<double>(timeout.count()) / 1000.0)) + " s";
 }
 
+// Watches one reply and aborts it once fewer bytes arrived over the last window than the
+// minimum rate gives. The request time-out only sees a line that stops; this sees one that
+// trickles a byte now and then. A child of the reply, it goes with it.
+class SlowTransferGuard : public QObject {
+  public:
+    SlowTransferGuard(QNetworkReply* reply, qint64 bytesPerSecond, std::chrono::milliseconds window)
+        : QObject(reply), rate_(bytesPerSecond), window_(window.count()) {
+        clock_.start();
+        samples_.push_back({0, 0});
+        connect(reply, &QNetworkReply::downloadProgress, this,
+                [this](qint64 received, qint64) { received_ = received; });
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, reply] { Check(reply); });
+        timer->start(static_cast<int>(std::max<qint64>(window_ / 12, 1)));
+    }
+
+  private:
+    struct Sample {
+        qint64 ms;
+        qint64 bytes;
+    };
+
+    void Check(QNetworkReply* reply) {
+        const qint64 now = clock_.elapsed();
+        samples_.push_back({now, received_});
+        // The newest sample at least one window old is where the window starts.
+        while (samples_.size() >= 2 && samples_[1].ms <= now - window_) samples_.pop_front();
+        const Sample& start = samples_.front();
+        if (start.ms > now - window_ || reply->isFinished()) return;
+        if ((received_ - start.bytes) * 1000 < rate_ * (now - start.ms)) {
+            reply->setProperty(kTooSlow, true);
+            reply->abort();
+        }
+    }
+
+    qint64 rate_;
+    qint64 window_;
+    QElapsedTimer clock_;
+    std::deque<Sample> samples_;
+    qint64 received_ = 0;
+};
+
+// "1 KB/s", "100 bytes/s"
+std::string RateText(qint64 bytesPerSecond) {
+    if (bytesPerSecond % 1024 == 0) return std::to_string(bytesPerSecond / 1024) + " KB/s";
+    return std::to_string(bytesPerSecond) + " bytes/s";
+}
+
+qint64 MinimumRate() {
+    return g_minimumRateForTest > 0 ? g_minimumRateForTest
+                                    : InternetTransfer::kMinimumBytesPerSecond;
+}
+
+std::chrono::milliseconds SlowWindow() {
+    return g_slowWindowForTest.count() > 0
+               ? g_slowWindowForTest
+               : std::chrono::milliseconds(InternetTransfer::kSlowWindow);
+}
+
 }  // namespace
+
+void SetSlowTransferRuleForTest(qint64 bytesPerSecond, std::chrono::milliseconds window) {
+    g_minimumRateForTest = bytesPerSecond;
+    g_slowWindowForTest = window;
+}
 
 void SetRequestTimeoutForTest(std::chrono::milliseconds timeout) {
     g_timeoutForTest = timeout;
@@ -54,6 +126,7 @@ QNetworkReply* InternetTransfer::Start(const std::string& url) {
     // Byte counts must compare with what the server announces.
     request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = manager_->get(request);
+    new SlowTransferGuard(reply, MinimumRate(), SlowWindow());
     connect(reply, &QNetworkReply::downloadProgress, this,
             [this, reply](qint64 received, qint64 total) {
                 if (received > kMaxBodyBytes || total > kMaxBodyBytes) {
@@ -72,6 +145,11 @@ bool InternetTransfer::Collect(QNetworkReply* reply) {
     if (tooLarge_) {
         lastError_ =
             url + " answered with more than " + std::to_string(kMaxBodyBytes >> 20) + " MB";
+        return false;
+    }
+    if (reply->property(kTooSlow).toBool()) {
+        lastError_ = url + ": the transfer fell below " + RateText(MinimumRate()) + " for " +
+                     SecondsText(SlowWindow()) + "; given up";
         return false;
     }
     // An abort of ours is a cancel and never comes here: an abort here is the time-out.

@@ -2,7 +2,8 @@
 // synchronously as text, or a "GET" executed in the background that reports its end through a
 // state-change event and then hands out the body in chunks. Only a complete 2xx reply counts:
 // a refused connection, another HTTP status, a time-out or a body shorter than the server
-// announced ends in the error state and never yields a body.
+// announced ends in the error state and never yields a body, and so does one slower than
+// kMinimumBytesPerSecond over kSlowWindow.
 #pragma once
 
 #include <QByteArray>
@@ -51,6 +52,10 @@ class InternetTransfer : public QObject {
 
     // Bodies larger than this fail instead of filling memory (an address that went wrong).
     static constexpr qint64 kMaxBodyBytes = 512LL * 1024 * 1024;
+    // A transfer that brings fewer bytes than this rate over the last window fails, however
+    // steadily it trickles.
+    static constexpr qint64 kMinimumBytesPerSecond = 1024;
+    static constexpr std::chrono::seconds kSlowWindow{60};
 
     // Why the last transfer failed, naming the address.
     const std::string& LastError() const { return lastError_; }
@@ -79,5 +84,7 @@ class InternetTransfer : public QObject {
 
 // Tests wait shorter than a player would: a non-zero value replaces every request time-out.
 void SetRequestTimeoutForTest(std::chrono::milliseconds timeout);
+// The same for the minimum rate and its window; 0 restores the player's.
+void SetSlowTransferRuleForTest(qint64 bytesPerSecond, std::chrono::milliseconds window);
 
 }  // namespace platform

@@ -11,7 +11,9 @@ std::string g_programTitle;
 
 }  // namespace
 
-void SetProgramTitle(const std::string& title) { g_programTitle = title; }
+void SetProgramTitle(const std::string& title) {
+    g_programTitle = title;
+}
 
 MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons, const std::string& title,
                       QWidget* owner, MsgIcon icon) {
@@ -21,6 +23,8 @@ MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons, const std::st
     }
     QMessageBox box(owner);
     box.setWindowTitle(FromAnsi(caption));
+    // Messages name files, keys and values as they stand: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(FromAnsi(text));
     if (icon == MsgIcon::Critical) box.setIcon(QMessageBox::Critical);
     if (icon == MsgIcon::Question) box.setIcon(QMessageBox::Question);

@@ -4,12 +4,13 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <memory>
 #include <string_view>
 
 #include "platform/base/ansi.h"
+#include "platform/base/file_writer.h"
 #include "platform/base/paths.h"
 #include "platform/zip_entry_names.h"
 #include "platform/zip_host_tree.h"
@@ -145,6 +146,39 @@ std::string ToCrLf(std::string_view data) {
     return out;
 }
 
+// The components an entry is written to below the extraction folder: a folder entry's own,
+// a file's with its name last (the name alone without folder names).
+QStringList PathBelowFolder(const Entry& e, const UnzipOptions& options) {
+    QString relative = e.name;
+    relative.replace('\\', '/');
+    QStringList parts = relative.split('/', Qt::SkipEmptyParts);
+    if (options.SpaceToUnderscore) {
+        for (QString& p : parts) p.replace(' ', '_');
+    }
+    if (!e.folder && !options.UseFolderNames && parts.size() > 1) parts = QStringList{parts.last()};
+    return parts;
+}
+
+// The file entry that would be written over the archive being read (it would then go with
+// the archive when that is deleted); null when none would.
+const Entry* EntryOverArchive(const std::vector<Entry>& entries, const UnzipOptions& options,
+                              const QString& hostZip, const QString& hostFolder) {
+    const QString archive = QFileInfo(hostZip).canonicalFilePath();
+    QString folder = QFileInfo(hostFolder).canonicalFilePath();
+    if (archive.isEmpty() || folder.isEmpty()) return nullptr;
+    if (!folder.endsWith('/')) folder += '/';
+    if (!archive.startsWith(folder)) return nullptr;
+    const QString relative = archive.mid(folder.size());
+    for (const Entry& e : entries) {
+        if (e.folder) continue;
+        const QStringList parts = PathBelowFolder(e, options);
+        if (!parts.isEmpty() && parts.join('/').compare(relative, Qt::CaseInsensitive) == 0) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
 struct ZipFileCloser {
     void operator()(zip_file_t* f) const { zip_fclose(f); }
 };
@@ -231,12 +265,7 @@ class Extractor {
     }
 
     int32_t Extract(const Entry& e, ZipHostTree& tree) {
-        QString relative = e.name;
-        relative.replace('\\', '/');
-        QStringList parts = relative.split('/', Qt::SkipEmptyParts);
-        if (options_.SpaceToUnderscore) {
-            for (QString& p : parts) p.replace(' ', '_');
-        }
+        QStringList parts = PathBelowFolder(e, options_);
         if (e.folder) {
             if (!options_.UseFolderNames) return 0;
             QString error;
@@ -248,7 +277,6 @@ class Extractor {
             return 0;
         }
         const QString fileName = parts.takeLast();
-        if (!options_.UseFolderNames) parts.clear();
         QString error;
         const QString folder = tree.Folder(parts, &error);
         if (folder.isEmpty()) {
@@ -271,15 +299,15 @@ class Extractor {
         ZipFile f = Open(e);
         if (!f) return warning_ ? 0 : kUnzipArchiveError;
 
-        QSaveFile out(target);
-        if (!out.open(QIODevice::WriteOnly)) {
-            messages_.Error("error:  cannot create " + ToAnsi(target));
+        FileWriter out;
+        const std::string shown = ToWindowsPath(QFile::encodeName(target).toStdString());
+        if (!out.Open(QFile::encodeName(target).toStdString())) {
+            messages_.Error("error:  cannot create " + shown + ": " + out.Error());
             return kUnzipDiskError;
         }
         bool written = true;
         auto write = [&](std::string_view bytes) {
-            written = out.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                      static_cast<qint64>(bytes.size());
+            written = out.Write(bytes);
             return written;
         };
         bool read;
@@ -294,14 +322,13 @@ class Extractor {
             read = ReadAll(f.get(), e, write);
         }
         if (!read || !written) {
-            out.cancelWriting();
-            if (!written) messages_.Error("error:  cannot write " + ToAnsi(target));
-            return read ? kUnzipDiskError : kUnzipArchiveError;
+            out.Cancel();
+            if (!written) messages_.Error("error:  cannot write " + shown + ": " + out.Error());
+            return written ? kUnzipArchiveError : kUnzipDiskError;
         }
-        out.setFileTime(QDateTime::fromSecsSinceEpoch(e.stat.mtime),
-                        QFileDevice::FileModificationTime);
-        if (!out.commit()) {
-            messages_.Error("error:  cannot write " + ToAnsi(target));
+        out.SetModificationTime(static_cast<int64_t>(e.stat.mtime));
+        if (!out.Commit()) {
+            messages_.Error("error:  cannot write " + shown + ": " + out.Error());
             return kUnzipDiskError;
         }
         tree.Added(folder, QFileInfo(target).fileName());
@@ -383,6 +410,12 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
     if (hostFolder.isEmpty() || (!QFileInfo(hostFolder).isDir() && !QDir().mkpath(hostFolder))) {
         messages.Error("error:  cannot use the extraction folder " + folder);
         return folder.empty() ? kUnzipBadParameter : kUnzipDiskError;
+    }
+    if (const Entry* e =
+            EntryOverArchive(entries, options, QFile::decodeName(hostZip.c_str()), hostFolder)) {
+        messages.Error("error:  " + e->ansiName + " would replace the archive " + zipPath +
+                       " itself; nothing extracted");
+        return kUnzipUnsafeEntry;
     }
     ZipHostTree tree(hostFolder);
     for (const Entry& e : entries) {

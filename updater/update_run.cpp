@@ -133,7 +133,8 @@ class Run {
         const bool unpacked = zip.Unzip();
         DoEvents();
         if (!unpacked) {
-            throw UpdateFailure("the archive " + archive + " could not be unpacked (" +
+            const std::string why = zip.LastError().empty() ? "" : ": " + zip.LastError();
+            throw UpdateFailure("the archive " + archive + " could not be unpacked" + why + " (" +
                                 UnzipResultText(zip.LastResult()) + ")");
         }
         if (!platform::RemoveFile(archive)) throw UpdateFailure("cannot delete " + archive);

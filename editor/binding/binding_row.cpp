@@ -28,11 +28,13 @@ std::uint32_t Paintable(int v) {
 
 void LoadRow(BindingContext& ctx, const BindingRow& row) {
     if (row.form == Form::Binding) return LoadBindingRow(ctx, row);
-    // A key the save would not find keeps no edit: its control says so.
-    MarkRowPresence(ctx, row);
+    // A key the save would not find keeps no edit: its control says so, and shows what the
+    // form makes of a missing key rather than the value of a later section.
+    const bool present = MarkRowPresence(ctx, row);
     const IniStore& store = ctx.Store(row.file);
-    const std::string value =
-        row.section.empty() ? GetVal(store, row.key) : GetVal2(store, row.key, row.section);
+    const std::string value = !present              ? std::string()
+                              : row.section.empty() ? GetVal(store, row.key)
+                                                    : GetVal2(store, row.key, row.section);
     if (IsCheckForm(row.form)) {
         ctx.controls.SetValue(row.control, LoadCheck(row.form, value));
         NoteLoaded(ctx, row.control);
@@ -41,6 +43,11 @@ void LoadRow(BindingContext& ctx, const BindingRow& row) {
     if (row.form == Form::Colour) {
         const int set = row.control.index;
         for (std::string_view box : {kRed, kGreen, kBlue}) NoteLoaded(ctx, {box, set});
+        if (!present) {
+            for (std::string_view box : {kRed, kGreen, kBlue}) ctx.controls.SetText({box, set}, {});
+            ctx.controls.SetBackColor({kPreview, set}, 0);
+            return;
+        }
         // By letter, so a text in another order still shows its own channels.
         ReadRGB(ctx.state.rgbParts, value);
         const auto& rgb = ctx.state.rgbParts;

@@ -20,7 +20,7 @@ void MarkKeyPresence(BindingContext& ctx, ControlRef control, bool present, std:
     ctx.controls.SetAvailable(control, present, tip);
 }
 
-void MarkRowPresence(BindingContext& ctx, const BindingRow& row) {
+bool MarkRowPresence(BindingContext& ctx, const BindingRow& row) {
     const IniStore& store = ctx.Store(row.file);
     const bool present = row.section.empty()
                              ? FindKey(store, row.key).has_value()
@@ -29,9 +29,10 @@ void MarkRowPresence(BindingContext& ctx, const BindingRow& row) {
         for (std::string_view box : {"txb_IRC_Red", "txb_IRC_Green", "txb_IRC_Blue"}) {
             MarkKeyPresence(ctx, {box, row.control.index}, present, row.key, row.section, row.file);
         }
-        return;
+        return present;
     }
     MarkKeyPresence(ctx, row.control, present, row.key, row.section, row.file);
+    return present;
 }
 
 void MarkRowsPresence(BindingContext& ctx, std::span<const BindingRow> rows) {

@@ -15,7 +15,8 @@ void MarkKeyPresence(BindingContext& ctx, ControlRef control, bool present, std:
                      std::string_view section, IniFile file = IniFile::UT2004);
 
 // A row's control(s) by the save's own search of its key: every row the load walk fills.
-void MarkRowPresence(BindingContext& ctx, const BindingRow& row);
+// Returns whether the row's key is there.
+bool MarkRowPresence(BindingContext& ctx, const BindingRow& row);
 
 // Every row of `rows` by the save's own search of its key in its section.
 void MarkRowsPresence(BindingContext& ctx, std::span<const BindingRow> rows);

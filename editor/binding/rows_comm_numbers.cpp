@@ -9,7 +9,7 @@ constexpr BindingRow Comm(std::string_view key, int index, int n) {
     return BindingRow{IniFile::User, key, {}, ControlRef{"tbx_Comm", index}, Form::TextLeft, n};
 }
 
-// Each box's change check runs on the text set, so a value beyond its limits loads as the limit.
+// A value beyond a box's limits loads as the file holds it; the limits act on edits.
 constexpr std::array<BindingRow, 12> kRows = {{
     Comm("TextToSpeechVoiceVolume", 0, 1),
     Comm("AnnouncerVolume", 1, 1),

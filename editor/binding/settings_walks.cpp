@@ -23,9 +23,9 @@ void RunSave(BindingContext& ctx, const AreaBinding& area) {
 
 std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
     FileError error;
-    auto userText = ReadFile(ctx.state.iniFolder + "User.ini", &error);
+    auto userText = ReadTextFile(ctx.state.iniFolder + "User.ini", &error);
     if (!userText) return error;
-    auto utText = ReadFile(ctx.state.iniFolder + "UT2004.ini", &error);
+    auto utText = ReadTextFile(ctx.state.iniFolder + "UT2004.ini", &error);
     if (!utText) return error;
 
     ForgetShownAtLoad(ctx);
@@ -40,7 +40,9 @@ std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
     c.SetText({"RTB_User", 0}, *userText);
     c.SetText({"RTB_User", 1}, ctx.state.ut2004.Text());
 
+    ctx.state.fillingTabs = true;
     for (AreaGetter area : kLoadOrder) RunLoad(ctx, area());
+    ctx.state.fillingTabs = false;
     if (ctx.binds) DelKey(*ctx.binds);
     TakeShownAtLoad(ctx);
     return std::nullopt;

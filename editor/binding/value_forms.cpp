@@ -68,31 +68,59 @@ std::string ShortestNumberText(double value) {
 
 namespace {
 
-// The first n characters, but never fewer than the leading number's whole-number digits (an
-// exponent form is kept whole): the cut drops fraction digits only, so 100000 stays 100000.
-std::string CutKeepingWholeDigits(std::string_view value, int n) {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The first n characters, but never fewer than the leading number needs to read as the file's
+// number: all its whole-number digits, its fraction up to the last digit that is not zero, and
+// an exponent form whole. The cut drops only trailing zeros, so 0.579633 stays 0.579633, 100000
+// stays 100000, and 0.800000 becomes 0.8.
+std::string CutKeepingNumber(std::string_view value, int n) {
     const size_t want = static_cast<size_t>(n < 0 ? 0 : n);
     size_t i = 0;
     while (i < value.size() && (value[i] == ' ' || value[i] == '\t')) ++i;
     if (i < value.size() && (value[i] == '+' || value[i] == '-')) ++i;
     const size_t digitsFrom = i;
-    while (i < value.size() && value[i] >= '0' && value[i] <= '9') ++i;
-    if (i == digitsFrom) return std::string(value.substr(0, want));
+    while (i < value.size() && IsDigit(value[i])) ++i;
+    bool any = i > digitsFrom;
     size_t keep = i;
     size_t j = i;
     if (j < value.size() && value[j] == '.') {
         ++j;
-        while (j < value.size() && value[j] >= '0' && value[j] <= '9') ++j;
+        while (j < value.size() && IsDigit(value[j])) {
+            any = true;
+            if (value[j] != '0') keep = j + 1;
+            ++j;
+        }
     }
+    if (!any) return std::string(value.substr(0, want));
     if (j + 1 < value.size() && (value[j] == 'E' || value[j] == 'e')) {
         size_t k = j + 1;
         if (k < value.size() && (value[k] == '+' || value[k] == '-')) ++k;
-        if (k < value.size() && value[k] >= '0' && value[k] <= '9') {
-            while (k < value.size() && value[k] >= '0' && value[k] <= '9') ++k;
+        if (k < value.size() && IsDigit(value[k])) {
+            while (k < value.size() && IsDigit(value[k])) ++k;
             keep = k;
         }
     }
     return std::string(value.substr(0, std::max(want, keep)));
+}
+
+// The shortest text at 15 significant digits, or, for a number that needs more to read back
+// as itself, the shortest text that does.
+std::string ExactNumberText(double value) {
+    std::string text = ShortestNumberText(value);
+    double back = 0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    if (!std::isfinite(value) || back == value) return text;
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    if (ec != std::errc()) return text;
+    text.assign(buf, end);
+    for (char& c : text) {
+        if (c == 'e') c = 'E';
+    }
+    return text;
 }
 
 }  // namespace
@@ -100,9 +128,9 @@ std::string CutKeepingWholeDigits(std::string_view value, int n) {
 std::string LoadText(Form form, std::string_view value, int n) {
     switch (form) {
         case Form::TextLeft:
-            return CutKeepingWholeDigits(value, n);
+            return CutKeepingNumber(value, n);
         case Form::Number4:
-            return CutKeepingWholeDigits(ShortestNumberText(LeadingNumber(value)), 4);
+            return ExactNumberText(LeadingNumber(value));
         default:
             return std::string(value);
     }

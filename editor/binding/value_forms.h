@@ -13,8 +13,8 @@ enum class Form {
     Flag10Zero,       // only "0" unchecks; saves "1" / "0"
     Flag10One,        // only "1" checks; saves "1" / "0"
     Text,             // the whole value
-    TextLeft,         // the first n characters, whole-number digits always kept
-    Number4,          // the leading number's shortest text, cut to 4 characters as TextLeft
+    TextLeft,         // the first n characters, but never a digit of the number that is not 0
+    Number4,          // the leading number's shortest text that reads back as that number
     Colour,           // "(B=..,G=..,R=..,A=..)" into the red, green and blue boxes of a set
     Binding,          // command -> its first and second key in two bind boxes
 };

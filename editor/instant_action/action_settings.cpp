@@ -29,8 +29,8 @@ bool CheckedFromValue(const std::string& value) {
     return EqualsNoCase(value, "True");
 }
 
-std::string ShownNumber(const std::string& value, int length) {
-    return NumberText(LeadingNumber(value)).substr(0, static_cast<size_t>(length));
+std::string ShownNumber(const std::string& value) {
+    return NumberText(LeadingNumber(value));
 }
 
 OptionValues ReadActionSettings(const IniStore& store) {
@@ -42,25 +42,10 @@ OptionValues ReadActionSettings(const IniStore& store) {
         if (row.kind == OptionKind::CheckBox) {
             values.checks[i] = CheckedFromValue(value);
         } else {
-            values.texts[i] = ShownNumber(value, ShownLength(row));
+            values.texts[i] = ShownNumber(value);
         }
     }
     return values;
-}
-
-std::vector<const OptionRow*> FillOrder() {
-    std::vector<const OptionRow*> order;
-    const OptionRow* initialWave = nullptr;
-    for (const OptionRow& row : OptionRowTable()) {
-        const bool number = row.kind == OptionKind::NumberBox;
-        if (number && row.index == kInitialWaveBox) {
-            initialWave = &row;
-            continue;
-        }
-        order.push_back(&row);
-        if (number && row.index == kFinalWaveBox && initialWave) order.push_back(initialWave);
-    }
-    return order;
 }
 
 void StoreInstantActionSettings(IniStore& store, const OptionValues& now,

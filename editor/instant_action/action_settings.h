@@ -6,7 +6,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "editor/instant_action/option_rows.h"
 #include "editor/store/ini_store.h"
@@ -26,17 +25,13 @@ struct OptionValues {
 std::optional<size_t> OptionLine(const IniStore& store, const OptionRow& row);
 
 // A check box is ticked by "True" in any letter case; a number box shows the leading number
-// of the value as the number text, cut to its shown length.
+// of the value as the number text, whole: 0.600000 shows 0.6, 12345 shows 12345.
 bool CheckedFromValue(const std::string& value);
-std::string ShownNumber(const std::string& value, int length);
+std::string ShownNumber(const std::string& value);
 
-// What each control shows once read, before the window's change rules act on the texts.
+// What each control shows once read. The window's change rules do not act on these texts: a
+// value the player did not touch is shown as the file holds it, beyond the rules' range too.
 OptionValues ReadActionSettings(const IniStore& store);
-
-// The rows in the order the window fills them: the table's order, except that the final wave
-// comes before the initial wave, so the rule that keeps the initial wave at most the final
-// wave sees the stored final wave and not an empty box.
-std::vector<const OptionRow*> FillOrder();
 
 // Stores every option whose control differs from `loaded` into its line: "True"/"False" for
 // a check box, a number box's text unchanged. A row without a line stores nothing.

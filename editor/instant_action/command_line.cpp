@@ -46,6 +46,12 @@ std::string CommandLineText(const InstantChoices& c) {
 }
 
 std::optional<std::string> CommandLineProblem(const InstantChoices& c) {
+    // ".ut2?Game=..." would start the game on a map named ".ut2".
+    if (c.map.empty()) {
+        return std::string(
+            "A map must be chosen before the game can start: the game's Maps folder holds no map "
+            "of this game type. The game was not started.");
+    }
     if (auto p = Problem("map", c.map)) return p;
     if (auto p = Problem("number of bots", c.bots)) return p;
     if (c.mutatorOn) return Problem("mutator class", c.mutatorClass);

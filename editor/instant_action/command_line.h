@@ -19,9 +19,9 @@ struct InstantChoices {
 // <map>.ut2?Game=<class>?Numbots=<bots>?Difficulty=<skill>[?Mutator=<class>]
 std::string CommandLineText(const InstantChoices& choices);
 
-// A chosen value the game's URL-style options cannot carry (a "?", "=", "#", quote, blank or
-// control character inside it would end it or split the arguments): the message naming it;
-// nothing when every value goes through.
+// No map chosen, or a chosen value the game's URL-style options cannot carry (a "?", "=", "#",
+// quote, blank or control character inside it would end it or split the arguments): the message
+// naming it; nothing when every value goes through.
 std::optional<std::string> CommandLineProblem(const InstantChoices& choices);
 
 }  // namespace kestrane

@@ -157,8 +157,4 @@ std::span<const OptionRow> OptionRowTable() {
     return kRows;
 }
 
-int ShownLength(const OptionRow& row) {
-    return row.kind == OptionKind::NumberBox && row.index == kCampThresholdBox ? 5 : 4;
-}
-
 }  // namespace kestrane

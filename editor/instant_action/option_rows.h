@@ -12,7 +12,6 @@ inline constexpr int kOptionNumberBoxes = 65;  // tbx_Ass(0) .. tbx_Ass(64)
 inline constexpr int kBotsBox = 57;            // tbx_Ass(57): the number of bots, no option
 inline constexpr int kInitialWaveBox = 49;
 inline constexpr int kFinalWaveBox = 50;
-inline constexpr int kCampThresholdBox = 64;
 
 enum class OptionKind : bool { CheckBox, NumberBox };
 
@@ -26,8 +25,5 @@ struct OptionRow {
 
 // Frame by frame, 0 to 9, each in its own order.
 std::span<const OptionRow> OptionRowTable();
-
-// How many characters of the number read a number box shows.
-int ShownLength(const OptionRow& row);
 
 }  // namespace kestrane

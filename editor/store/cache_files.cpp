@@ -27,7 +27,9 @@ std::optional<std::string> LoadCacheIni(const std::string& cacheFolder, CacheIni
         return "The game's cache folder " + cacheFolder + " does not exist: nothing is cached.";
     }
     const std::string path = CacheIniPath(cacheFolder);
-    if (!platform::FileExists(path)) return path + " does not exist: nothing is cached.";
+    if (const std::string why = platform::NotAFileReason(path); !why.empty()) {
+        return path + " " + (why.starts_with("it ") ? why.substr(3) : why) + ": nothing is cached.";
+    }
     FileError error;
     auto text = ReadFile(path, &error);
     if (!text) return error.Message("read");
@@ -46,20 +48,22 @@ std::optional<std::string> ExportTarget(const std::string& gameFolder, std::stri
     return gameFolder + std::string(type->exportFolder) + std::string(fileName);
 }
 
-CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace) {
-    if (platform::CopyFile(source, target, !replace)) return CopyOutcome::Copied;
+CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace,
+                        std::string* reason) {
+    if (platform::CopyFile(source, target, !replace, reason)) return CopyOutcome::Copied;
     if (!replace && platform::FileExists(target)) return CopyOutcome::TargetExists;
     return CopyOutcome::Failed;
 }
 
-std::string CopyFailureText(const std::string& source, const std::string& target) {
+std::string CopyFailureText(const std::string& source, const std::string& target,
+                            const std::string& reason) {
     std::string text = "Could not copy " + source + " to " + target;
     if (!platform::FileExists(source)) return text + ": the cached file does not exist.";
     const std::string folder = FolderOf(target);
     if (!folder.empty() && !platform::FolderExists(folder)) {
         return text + ": the folder " + folder + " does not exist.";
     }
-    return text + ".";
+    return text + (reason.empty() ? "." : ": " + reason + ". The cached file stays in the cache.");
 }
 
 bool DeletePayload(const std::string& payload, std::string* message) {

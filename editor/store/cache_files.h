@@ -12,7 +12,8 @@
 namespace kestrane {
 
 // cache.ini of `cacheFolder` (ends in "\") into `cache`. On failure the cache is empty and the
-// text says why, naming the folder or file ("... does not exist").
+// text says why, naming the folder or file ("... does not exist", "... is a folder, not a
+// file").
 std::optional<std::string> LoadCacheIni(const std::string& cacheFolder, CacheIni& cache);
 
 // The payload of an entry: the cache folder, the GUID, ".uxx". nullopt when the GUID is not a
@@ -23,10 +24,13 @@ std::optional<std::string> PayloadPath(const std::string& cacheFolder, std::stri
 std::optional<std::string> ExportTarget(const std::string& gameFolder, std::string_view fileName);
 
 enum class CopyOutcome { Copied, TargetExists, Failed };
-// With `replace` false an existing target is left alone and reported as such.
-CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace);
-// "Could not copy A to B: the cached file does not exist".
-std::string CopyFailureText(const std::string& source, const std::string& target);
+// With `replace` false an existing target is left alone and reported as such. Copied only
+// when the copy was written and synced whole; else `reason` holds the system's reason.
+CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace,
+                        std::string* reason = nullptr);
+// "Could not copy A to B: the cached file does not exist.", "...: No space left on device. ..."
+std::string CopyFailureText(const std::string& source, const std::string& target,
+                            const std::string& reason = {});
 
 // Deletes the payload if it exists. False (with the message) when it exists and stays.
 bool DeletePayload(const std::string& payload, std::string* message);

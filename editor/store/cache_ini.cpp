@@ -14,7 +14,8 @@ CacheLine ParseLine(std::string_view text, std::string_view end) {
         return line;
     }
     const size_t eq = text.find('=');
-    if (eq == std::string_view::npos) {
+    // A value longer than any file name can be names no package.
+    if (eq == std::string_view::npos || text.size() - eq - 1 > kLongestFileName) {
         line.kind = CacheLineKind::Odd;
         return line;
     }

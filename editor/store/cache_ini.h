@@ -12,11 +12,14 @@
 
 namespace kestrane {
 
+// The longest file name the file systems allow, in bytes.
+inline constexpr size_t kLongestFileName = 255;
+
 enum class CacheLineKind : std::uint8_t {
     Blank,   // empty line
     Header,  // first "]" is the last character
-    Entry,   // key (GUID) before the first "=", value (file name) after it
-    Odd,     // neither: kept, never listed
+    Entry,   // key (GUID) before the first "=", value (file name, at most 255 bytes) after it
+    Odd,     // neither: kept, never listed or counted
 };
 
 struct CacheLine {

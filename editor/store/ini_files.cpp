@@ -18,6 +18,27 @@ std::optional<std::string> ReadFile(const std::string& fileName, FileError* erro
     return bytes;
 }
 
+std::string NotEightBitTextReason(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        return "it is UTF-16 text (it begins with a UTF-16 byte-order mark), not the 8-bit text "
+               "the editor reads and writes; it was left as it is";
+    }
+    if (bytes.find('\0') != std::string_view::npos) {
+        return "it holds NUL bytes, so it is not 8-bit text; it was left as it is";
+    }
+    return {};
+}
+
+std::optional<std::string> ReadTextFile(const std::string& fileName, FileError* error) {
+    auto bytes = ReadFile(fileName, error);
+    if (!bytes) return bytes;
+    if (std::string why = NotEightBitTextReason(*bytes); !why.empty()) {
+        if (error) *error = {fileName, std::move(why)};
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 bool LoadIniFile(IniStore& store, const std::string& fileName, FileError* error) {
     auto text = ReadFile(fileName, error);
     if (!text) return false;
@@ -44,8 +65,11 @@ bool SaveINIFiles(const std::string& iniFolder, const IniStore& user, const IniS
     // Both texts are complete before either file is touched.
     const std::string userText = WriteUserIniText(user, extras);
     const std::string utText = WriteIniText(ut2004);
-    return WriteFile(iniFolder + "\\User.ini", userText, error) &&
-           WriteFile(iniFolder + "\\UT2004.ini", utText, error);
+    // One backslash between folder and name, so that a message names the file as it is.
+    const std::string folder =
+        iniFolder.empty() || iniFolder.back() == '\\' ? iniFolder : iniFolder + "\\";
+    return WriteFile(folder + "User.ini", userText, error) &&
+           WriteFile(folder + "UT2004.ini", utText, error);
 }
 
 bool SaveIniStore(const std::string& fileName, const IniStore& store, FileError* error) {
@@ -68,8 +92,7 @@ void SetKestraneValue(IniStore& kestrane, const std::string& key, const std::str
     }
 }
 
-bool SaveKestraneINI(const std::string& programFolder, const IniStore& kestrane,
-                     FileError* error) {
+bool SaveKestraneINI(const std::string& programFolder, const IniStore& kestrane, FileError* error) {
     return SaveIniStore(KestraneIniPath(programFolder), kestrane, error);
 }
 

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "editor/store/ini_store.h"
 #include "editor/store/ini_writer.h"
@@ -19,6 +20,12 @@ struct FileError {
 
 // The whole file as 8-bit text; nullopt and `error` when it is missing or unreadable.
 std::optional<std::string> ReadFile(const std::string& fileName, FileError* error = nullptr);
+
+// Why the bytes are not 8-bit text that the store can keep line for line (a UTF-16 byte-order
+// mark, NUL bytes); empty for text, an empty file included.
+std::string NotEightBitTextReason(std::string_view bytes);
+// ReadFile of a game file, refusing one that is not 8-bit text: it is then never rewritten.
+std::optional<std::string> ReadTextFile(const std::string& fileName, FileError* error = nullptr);
 
 // ReadFile, split, parse. False (store untouched) when the file cannot be read.
 bool LoadIniFile(IniStore& store, const std::string& fileName, FileError* error = nullptr);

@@ -1,6 +1,6 @@
 // A player name with the game's colour codes: ESC followed by the red, green and blue bytes
-// (0 raised to 1) wherever a colour was picked. The whole name, codes included, stays within
-// 20 characters and holds at most 4 codes.
+// (0, 10 and 13 raised to 1, 11 and 14) wherever a colour was picked. The whole name, codes
+// included, stays within 20 characters and holds at most 4 codes.
 #pragma once
 
 #include <cstdint>

@@ -36,6 +36,9 @@ struct ProgramState {
 
     // Text a numeric or colour field had when it got the focus.
     std::string savedFieldText;
+    // A load walk is filling the tabs: a numeric field shows the number it is given, and its
+    // range rule acts only on what the player types or steps.
+    bool fillingTabs = false;
 
     // What the last Bind left for DelKey.
     std::int16_t bindIndex = 0;

@@ -80,6 +80,7 @@ void frmCache_Edit::Build() {
 
     status_ = new QLabel(this);
     status_->setObjectName("Label1_0");
+    status_->setTextFormat(Qt::PlainText);  // names from cache.ini and the folders
     status_->setWordWrap(true);
     outer->addWidget(status_);
 
@@ -146,8 +147,7 @@ void frmCache_Edit::Form_Load() {
 
     const auto problem = LoadCacheIni(s.gameCacheFolder, cache_);
     s.cacheListLoaded = true;
-    status_->setText(problem ? Q(*problem) : QString());
-    status_->setVisible(problem.has_value());
+    ShowStatus(problem ? *problem : std::string());
     for (CacheListBox* list : lists_) list->clear();
     for (size_t row : cache_.Entries()) {
         const std::string_view name = cache_.Line(row).Value();
@@ -160,6 +160,11 @@ void frmCache_Edit::Form_Load() {
 
 void frmCache_Edit::ShowCount() {
     lbl_NumInCache->setText(Q(CacheCountText(static_cast<long long>(cache_.Entries().size()))));
+}
+
+void frmCache_Edit::ShowStatus(const std::string& text) {
+    status_->setText(Q(text));
+    status_->setVisible(!text.empty());
 }
 
 void frmCache_Edit::Tell(const std::string& text) {
@@ -191,8 +196,9 @@ void frmCache_Edit::b_Export_To_Click() {
     const CacheFileType* type = CacheTypeOf(selEntry_);
     const std::string folder =
         State().gameFolder + (type ? std::string(type->exportFolder) : std::string());
-    exportPath_ = platform::ShowOpenDialog(type ? std::string(type->filter) : std::string(), "txt",
-                                           folder, platform::kOfnOverwritePrompt, nullptr);
+    // A save dialog: it asks before an existing file is replaced.
+    exportPath_ = platform::ShowSaveDialog(type ? std::string(type->filter) : std::string(), "txt",
+                                           folder, platform::kOfnOverwritePrompt, this);
     ExportCache();
     exportToMode_ = false;
 }
@@ -215,7 +221,8 @@ void frmCache_Edit::ExportCache() {
         ClearSelection();
         return;
     }
-    CopyOutcome outcome = CopyPackage(*source, *target, exportToMode_);
+    std::string reason;
+    CopyOutcome outcome = CopyPackage(*source, *target, exportToMode_, &reason);
     if (outcome == CopyOutcome::TargetExists) {
         const auto answer =
             platform::ShowMessage("File Already Exist! Do You Want to Overwrite File?",
@@ -224,26 +231,28 @@ void frmCache_Edit::ExportCache() {
             ClearSelection();
             return;
         }
-        outcome = CopyPackage(*source, *target, true);
+        outcome = CopyPackage(*source, *target, true, &reason);
     }
     if (outcome != CopyOutcome::Copied) {
-        Tell(CopyFailureText(*source, *target));
-    } else if (cbx_DeleteCacheFile->isChecked()) {
-        RemoveSelectedFromCache();
+        Tell(CopyFailureText(*source, *target, reason));
+    } else {
+        const bool removed = cbx_DeleteCacheFile->isChecked() && RemoveSelectedFromCache();
+        ShowStatus(selEntry_ + " was copied to " + *target +
+                   (removed ? " and removed from the cache." : "."));
     }
     ClearSelection();
 }
 
-void frmCache_Edit::RemoveSelectedFromCache() {
+bool frmCache_Edit::RemoveSelectedFromCache() {
     const ProgramState& s = State();
     const auto row = cache_.FindEntry(selEntry_);
-    if (!row) return;
+    if (!row) return false;
     const std::string_view guid = cache_.Line(*row).Key();
     if (const auto payload = PayloadPath(s.gameCacheFolder, guid)) {
         std::string message;
         if (!DeletePayload(*payload, &message)) {
             Tell(message);
-            return;
+            return false;
         }
     } else {
         Tell("\"" + std::string(guid) +
@@ -257,6 +266,7 @@ void frmCache_Edit::RemoveSelectedFromCache() {
     ShowCount();
     FileError error;
     if (!WriteCacheIni(s.gameCacheFolder, cache_, &error)) Tell(error.Message("save"));
+    return true;
 }
 
 void frmCache_Edit::b_CacheDelete_Click() {

@@ -60,9 +60,12 @@ class frmCache_Edit : public QWidget {
     explicit frmCache_Edit(INI& owner);
     void Build();
     void ExportCache();
-    // Removes the recorded entry: its payload, its list item, its line of cache.ini.
-    void RemoveSelectedFromCache();
+    // Removes the recorded entry: its payload, its list item, its line of cache.ini. False
+    // when the entry stays (its payload could not be deleted).
+    bool RemoveSelectedFromCache();
     void ShowCount();
+    // The line under the lists: why the cache shows nothing, or what an export did.
+    void ShowStatus(const std::string& text);
     void Tell(const std::string& text);
     void ClearSelection();
 
@@ -70,7 +73,7 @@ class frmCache_Edit : public QWidget {
     CacheIni cache_;
     std::array<CacheListBox*, 8> lists_{};
     QLabel* lbl_NumInCache = nullptr;
-    QLabel* status_ = nullptr;  // Label1(0): why the cache shows nothing
+    QLabel* status_ = nullptr;  // Label1(0)
     QCheckBox* cbx_DeleteCacheFile = nullptr;
     QLineEdit* tbx_PurgeCache = nullptr;
     std::string purgeDaysRead_;

@@ -1,6 +1,7 @@
 #include "editor/windows/color_name_window.h"
 
 #include <QGridLayout>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -44,21 +45,37 @@ void TypedNameBox::CaretToEnd() {
 
 void TypedNameBox::keyPressEvent(QKeyEvent* event) {
     // Deleting, moving the caret, spaces, tabs and returns change nothing here.
-    const QString text = event->text();
-    if (text.size() != 1 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        event->accept();
-        return;
-    }
-    const std::string byte = platform::ToAnsi(text);
-    if ((byte != "?" || text == "?") && window_.Keyboard_Text_KeyPress(byte[0])) {
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) Take(event->text());
+    event->accept();
+}
+
+// Text composed through a dead key or an input method arrives here, not as key presses.
+void TypedNameBox::inputMethodEvent(QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    // The box shows what is being composed; only what is committed becomes part of the name.
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QTextEdit::inputMethodEvent(&composing);
+    Take(committed);
+    event->accept();
+}
+
+void TypedNameBox::Take(const QString& text) {
+    QList<uint> refused;
+    for (const uint code : text.toUcs4()) {
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        if (!platform::FitsAnsi(character)) {
+            refused.push_back(code);
+            continue;
+        }
+        if (!window_.Keyboard_Text_KeyPress(platform::ToAnsi(character)[0])) continue;
         CaretToEnd();
         QTextCharFormat format;
         format.setForeground(colour_);
         QTextCursor cursor = textCursor();
-        cursor.insertText(text, format);
+        cursor.insertText(character, format);
         setTextCursor(cursor);
     }
-    event->accept();
+    if (!refused.isEmpty()) window_.RefuseCharacters(refused);
 }
 
 void TypedNameBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -182,6 +199,19 @@ bool frmColorName::Keyboard_Text_KeyPress(char c) {
     if (!name_.Type(c)) return false;
     ShowEncoded();
     return true;
+}
+
+void frmColorName::RefuseCharacters(const QList<uint>& codes) {
+    std::string named;
+    for (const uint code : codes) {
+        if (!named.empty()) named += ", ";
+        named += QString("U+%1").arg(code, 4, 16, QChar('0')).toUpper().toStdString();
+    }
+    platform::ShowMessage("The name cannot hold the character" +
+                              std::string(codes.size() > 1 ? "s " : " ") + named +
+                              ": User.ini keeps the player name as Windows-1252 text, which "
+                              "has no such character. Nothing was added for it.",
+                          platform::MsgButtons::Ok, {}, this);
 }
 
 void frmColorName::btn_Clear_Click() {

@@ -29,11 +29,15 @@ class TypedNameBox : public QTextEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool canInsertFromMimeData(const QMimeData*) const override { return false; }
     void insertFromMimeData(const QMimeData*) override {}
 
   private:
+    // Typed or composed text, character by character, as far as the name takes it.
+    void Take(const QString& text);
+
     frmColorName& window_;
     QColor colour_ = Qt::black;
 };
@@ -53,6 +57,8 @@ class frmColorName : public QWidget {
     void Command1_Click();
     // A typed character: true when the typed box takes it.
     bool Keyboard_Text_KeyPress(char c);
+    // Says why characters without a byte in the file's 8-bit text were not taken.
+    void RefuseCharacters(const QList<uint>& codes);
 
   private:
     explicit frmColorName(INI& owner);

@@ -59,7 +59,10 @@ void ControlRegistry::SetText(ControlRef control, const std::string& text) {
     // Setting the text a box already shows changes nothing and raises no change event.
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString shown = platform::FromAnsi(text);
-        if (edit->text() != shown) edit->setText(shown);
+        if (edit->text() == shown) return;
+        edit->setText(shown);
+        // A value wider than its box shows its start: the sign and the whole-number digits.
+        edit->setCursorPosition(0);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         const QString shown = platform::FromAnsi(text);
         if (combo->currentText() != shown) combo->setCurrentText(shown);

@@ -38,7 +38,7 @@ void NumericField::GotFocus() {
 // The rule's own nesting (each text it writes runs it again) is worked out by the rule; the
 // box then takes the text it comes to rest on, in one setting, before the change returns.
 void NumericField::Change() {
-    if (showing_) return;
+    if (showing_ || State().fillingTabs) return;
     const std::string text = platform::ToAnsi(box_->text());
     Show(TextAfterChange(text, State().savedFieldText, rule_));
 }

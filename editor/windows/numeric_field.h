@@ -1,6 +1,7 @@
 // Wires a text box and its stepper buttons to the field rule: the box remembers its text in
 // the program-wide saved field text when it gets the focus, every change of its text (typed,
-// stepped or set by the loader) runs the rule at once, and the buttons step it.
+// stepped or set from code) runs the rule at once, and the buttons step it. What a load walk
+// sets is shown as given: the file's number, even beyond the field's range.
 #pragma once
 
 #include <QObject>

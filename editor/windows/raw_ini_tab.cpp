@@ -167,7 +167,8 @@ void cbSearch_Click(INI& window, int index) {
     RichTextBox& box = Box(window, index);
     box.ClearMarks();
     std::int32_t start = 1;
-    if (HighlightAll(box, word, start) == 0) {
+    // A character the file's 8-bit text cannot hold occurs nowhere in it (its "?" is another).
+    if (!platform::FitsAnsi(search->text()) || HighlightAll(box, word, start) == 0) {
         search->clear();
         platform::ShowMessage("String not found.", platform::MsgButtons::Ok, {}, &window);
     }
@@ -178,7 +179,8 @@ void cbx_Search_UserINI_Click(INI& window, int index) {
     const std::string header = platform::ToAnsi(list->currentText());
     if (header.empty()) return;
     RichTextBox& box = Box(window, index);
-    const auto at = FindHeader(box.Text(), header);
+    const auto at =
+        platform::FitsAnsi(list->currentText()) ? FindHeader(box.Text(), header) : std::nullopt;
     if (!at) {
         list->setCurrentIndex(-1);
         list->setEditText({});

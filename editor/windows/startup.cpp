@@ -8,6 +8,7 @@
 #include "editor/store/ini_files.h"
 #include "editor/store/profile_names.h"
 #include "editor/store/program_state.h"
+#include "editor/store/stray_copies.h"
 #include "editor/store/text_compare.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/new_profile_dialog.h"
@@ -69,11 +70,14 @@ std::optional<std::string> DeriveGameFolders() {
 std::optional<std::string> ReadKestraneIni() {
     const std::string path = KestraneIniPath(platform::ProgramFolder());
     IniStore& k = State().kestrane;
-    if (!platform::FileExists(path)) {
+    // Only a name nothing bears gets the default file; a folder or a broken link stays.
+    if (!platform::NameTaken(path)) {
         std::string reason;
         if (!platform::WriteBytesAtomic(path, kDefaultKestraneIni, &reason)) {
             return "Could not create " + path + ": " + reason;
         }
+    } else if (const std::string why = platform::NotAFileReason(path); !why.empty()) {
+        return "Could not read " + path + ": " + why + ". It was left as it is.";
     }
     FileError error;
     if (!LoadIniFile(k, path, &error)) return error.Message("read");
@@ -92,6 +96,7 @@ bool MainFormLoad(INI& window) {
         platform::ShowMessage(*problem, platform::MsgButtons::Ok, {}, &window);
         return false;
     }
+    RemoveStrayCopies(platform::ProgramFolder(), s.gameFolder);
 
     s.noProfileName = false;
     std::string profile = GetVal(s.kestrane, "ProfileName");

@@ -45,4 +45,8 @@ std::string ToAnsi(const QString& text) {
     return out;
 }
 
+bool FitsAnsi(const QString& text) {
+    return FromAnsi(ToAnsi(text)) == text;
+}
+
 }  // namespace platform

@@ -11,5 +11,7 @@ namespace platform {
 QString FromAnsi(std::string_view bytes);
 // Characters without a Windows-1252 byte become "?".
 std::string ToAnsi(const QString& text);
+// Every character of the text has a Windows-1252 byte ("é" has, "Ω" has not).
+bool FitsAnsi(const QString& text);
 
 }  // namespace platform

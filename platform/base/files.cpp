@@ -1,11 +1,10 @@
 #include "platform/base/files.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
+#include "platform/base/file_writer.h"
 #include "platform/base/paths.h"
 
 namespace platform {
@@ -59,41 +58,22 @@ bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes, st
         SetError(error, "the drive of the path is unknown");
         return false;
     }
-    const QString name = QString::fromStdString(host);
-    const QFileInfo info(name);
-    if (!info.dir().exists()) {
-        SetError(error, "its folder does not exist");
-        return false;
-    }
-    // A read-only file stays as it is, as it would on Windows (for root too: no write bit
-    // for the owner is the read-only attribute).
-    const bool readOnly =
-        info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
-    if (info.exists() && (!info.isFile() || readOnly)) {
-        SetError(error, info.isFile() ? "the file is read-only" : "it is not a file");
-        return false;
-    }
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        SetError(error, file.errorString());
-        return false;
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        SetError(error, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        SetError(error, file.errorString());
-        return false;
-    }
-    return true;
+    FileWriter file;
+    if (file.Open(host) && file.Write(bytes) && file.Commit()) return true;
+    SetError(error, QString::fromStdString(file.Error()));
+    return false;
 }
 
 bool FileExists(const std::string& windowsPath) {
     const std::string host = ToHostPath(windowsPath);
     return !host.empty() && QFileInfo(QString::fromStdString(host)).isFile();
+}
+
+bool NameTaken(const std::string& windowsPath) {
+    const std::string host = ToHostPath(windowsPath);
+    if (host.empty()) return false;
+    const QFileInfo info(QString::fromStdString(host));
+    return info.exists() || info.isSymLink();
 }
 
 std::string NotAFileReason(const std::string& windowsPath) {

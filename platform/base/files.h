@@ -1,6 +1,6 @@
 // Whole-file reads and writes on Windows paths. No write leaves a half-written file: the new
 // bytes go to a temporary file in the same folder, which replaces the original only once it
-// is complete.
+// is complete and synced (FileWriter).
 #pragma once
 
 #include <string>
@@ -9,12 +9,15 @@
 
 namespace platform {
 
-// On failure `error` says why (the caller names the file in its message).
+// On failure `error` gives the reason, the system's where it has one ("No space left on
+// device"); the caller names the file in its message.
 bool ReadBytes(const std::string& windowsPath, std::string& bytes, std::string* error = nullptr);
 bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes,
                       std::string* error = nullptr);
 
 bool FileExists(const std::string& windowsPath);
+// Whether anything bears the name: a file, a folder, or a link, even one that leads nowhere.
+bool NameTaken(const std::string& windowsPath);
 // Why the path is not a readable file: "it does not exist", "it is a folder, not a file", "it
 // is a link that loops or leads nowhere", ...; empty when it is a file.
 std::string NotAFileReason(const std::string& windowsPath);

@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 
 #include "platform/base/ansi.h"
+#include "platform/base/file_writer.h"
 #include "platform/base/paths.h"
 
 namespace platform {
@@ -123,39 +123,42 @@ bool RemoveFile(const std::string& windowsPath) {
 }
 
 bool CopyFile(const std::string& fromWindowsPath, const std::string& toWindowsPath,
-              bool failIfExists) {
+              bool failIfExists, std::string* error) {
+    auto fail = [error](const std::string& why) {
+        if (error) *error = why;
+        return false;
+    };
     const QString from = Host(fromWindowsPath);
     const QString to = Host(toWindowsPath);
-    if (from.isEmpty() || to.isEmpty() || !QFileInfo(from).isFile()) return false;
+    if (from.isEmpty() || to.isEmpty()) return fail("the drive of the path is unknown");
+    if (!QFileInfo(from).isFile()) return fail("the file to copy does not exist");
     const QFileInfo target(to);
     if (target.exists()) {
-        if (failIfExists || !target.isFile() || !target.isWritable() ||
-            !(target.permissions() & QFileDevice::WriteOwner)) {
-            return false;
+        if (failIfExists) return fail("the target exists");
+        if (target.canonicalFilePath() == QFileInfo(from).canonicalFilePath()) {
+            return fail("it is the file to copy itself");
         }
-        if (target.canonicalFilePath() == QFileInfo(from).canonicalFilePath()) return false;
     }
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) return false;
-    QSaveFile copy(to);
-    if (!copy.open(QIODevice::WriteOnly)) return false;
-    QByteArray block;
-    while (!source.atEnd()) {
-        block = source.read(1 << 20);
-        if (block.isEmpty() && source.error() != QFileDevice::NoError) {
-            copy.cancelWriting();
-            return false;
+    if (!source.open(QIODevice::ReadOnly)) return fail(source.errorString().toStdString());
+    const qint64 expected = source.size();
+    FileWriter copy;
+    if (!copy.Open(QFile::encodeName(to).toStdString())) return fail(copy.Error());
+    std::vector<char> block(1 << 20);
+    for (;;) {
+        const qint64 n = source.read(block.data(), static_cast<qint64>(block.size()));
+        if (n < 0) {
+            return fail("cannot read the file to copy: " + source.errorString().toStdString());
         }
-        if (copy.write(block) != block.size()) {
-            copy.cancelWriting();
-            return false;
+        if (n == 0) break;
+        if (!copy.Write(std::string_view(block.data(), static_cast<size_t>(n)))) {
+            return fail(copy.Error());
         }
     }
-    if (source.error() != QFileDevice::NoError) {
-        copy.cancelWriting();
-        return false;
-    }
-    return copy.commit();
+    // A source that changed its length meanwhile gave no whole copy.
+    if (copy.Written() != expected) return fail("the file to copy changed while it was read");
+    if (!copy.Commit()) return fail(copy.Error());
+    return true;
 }
 
 }  // namespace platform

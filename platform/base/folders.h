@@ -36,8 +36,8 @@ bool RemoveFile(const std::string& windowsPath);
 
 // Copies a file whole, as CopyFileA does: with failIfExists an existing target makes the copy
 // fail, without it the target is replaced (unless it is read-only). The target appears only
-// once complete. True when the copy succeeded.
+// once complete and checked whole. True when the copy succeeded; else `error` says why.
 bool CopyFile(const std::string& fromWindowsPath, const std::string& toWindowsPath,
-              bool failIfExists);
+              bool failIfExists, std::string* error = nullptr);
 
 }  // namespace platform

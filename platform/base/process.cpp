@@ -1,10 +1,12 @@
 #include "platform/base/process.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 
 namespace platform {
@@ -55,9 +57,11 @@ bool StartProgram(const std::string& windowsPath, const std::string& arguments,
         return false;
     };
     const std::string host = ToHostPath(windowsPath);
-    const QString hostExe = QString::fromStdString(host);
+    const QString hostExe = QFile::decodeName(QByteArray::fromStdString(host));
+    // The arguments are the game's 8-bit text: each reaches wine (and so the game) as the
+    // characters the player saw, "DM-Caf\xE9" as "DM-Café".
     QStringList args;
-    for (const std::string& a : SplitArguments(arguments)) args << QString::fromLocal8Bit(a);
+    for (const std::string& a : SplitArguments(arguments)) args << FromAnsi(a);
 
     const QString native = host.empty() ? QString() : NativeBeside(hostExe);
     QString program;

@@ -67,7 +67,7 @@ TEST(ValueForms, TextForms) {
     EXPECT_EQ(LoadText(Form::TextLeft, "abcdef", 3), "abc");
     EXPECT_EQ(LoadText(Form::TextLeft, "ab", 3), "ab");
     EXPECT_EQ(LoadText(Form::Number4, "0.75"), "0.75");
-    EXPECT_EQ(LoadText(Form::Number4, "0.123456"), "0.12");
+    EXPECT_EQ(LoadText(Form::Number4, "0.123456"), "0.123456");
     EXPECT_EQ(LoadText(Form::Number4, ""), "0");
     EXPECT_EQ(LoadText(Form::Number4, "90.000000"), "90");
     EXPECT_EQ(LoadText(Form::Number4, "12.5abc"), "12.5");

@@ -148,7 +148,9 @@ TEST(ResolutionText, SplitsOnTheXIntoTrimmedWholeNumbers) {
     EXPECT_EQ(ResolutionText("1024", "768"), "1024 X 768");
 }
 
-TEST(ValueForms, TheDisplayCutDropsFractionDigitsOnly) {
+// A shown number reads as the file's number: the display drops trailing zeros, never a digit
+// that carries the value (the real files hold 0.579633, 185.296631, 1.150000, 0.666700).
+TEST(ValueForms, TheDisplayDropsTrailingZerosOnly) {
     struct Case {
         Form form;
         int n;
@@ -156,13 +158,28 @@ TEST(ValueForms, TheDisplayCutDropsFractionDigitsOnly) {
         const char* shown;
     };
     const Case cases[] = {
-        {Form::Number4, 0, "100000", "100000"},   {Form::Number4, 0, "0.800000", "0.8"},
-        {Form::Number4, 0, "0.123456", "0.12"},   {Form::Number4, 0, "0.0125", "0.01"},
-        {Form::Number4, 0, "-0.5", "-0.5"},       {Form::Number4, 0, "1.000000", "1"},
-        {Form::Number4, 0, "0.400000 #x", "0.4"}, {Form::Number4, 0, "1e20", "1E+20"},
-        {Form::TextLeft, 3, "0.830000", "0.8"},   {Form::TextLeft, 5, "35.000000", "35.00"},
-        {Form::TextLeft, 3, "1234.5", "1234"},    {Form::TextLeft, 3, "-12.5", "-12"},
-        {Form::TextLeft, 3, "abc1", "abc"},       {Form::TextLeft, 3, "0", "0"},
+        {Form::Number4, 0, "100000", "100000"},
+        {Form::Number4, 0, "0.800000", "0.8"},
+        {Form::Number4, 0, "0.123456", "0.123456"},
+        {Form::Number4, 0, "0.0125", "0.0125"},
+        {Form::Number4, 0, "-0.5", "-0.5"},
+        {Form::Number4, 0, "1.000000", "1"},
+        {Form::Number4, 0, "0.400000 #x", "0.4"},
+        {Form::Number4, 0, "1e20", "1E+20"},
+        {Form::TextLeft, 3, "0.830000", "0.83"},
+        {Form::TextLeft, 5, "35.000000", "35.00"},
+        {Form::TextLeft, 3, "1234.5", "1234.5"},
+        {Form::TextLeft, 3, "-12.5", "-12.5"},
+        {Form::TextLeft, 3, "abc1", "abc"},
+        {Form::TextLeft, 3, "0", "0"},
+        {Form::TextLeft, 1, "0.579633", "0.579633"},
+        {Form::TextLeft, 3, "185.296631", "185.296631"},
+        {Form::TextLeft, 3, "1.150000", "1.15"},
+        {Form::TextLeft, 3, "0.666700", "0.6667"},
+        {Form::TextLeft, 3, ".579633", ".579633"},
+        {Form::TextLeft, 3, "0.5 #x", "0.5"},
+        {Form::TextLeft, 4, "2.5E-05", "2.5E-05"},
+        {Form::TextLeft, 1, "0.800000", "0.8"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
@@ -300,8 +317,8 @@ TEST_F(VideoRowsTest, AudioRowsShowTheirFormsAndKeepUntouchedValues) {
         const char* text;
     };
     for (const Shown& s : {Shown{22, "3"}, Shown{23, "64"}, Shown{24, "0.8"}, Shown{26, "0"},
-                           Shown{28, "0.12"}, Shown{29, "1"}, Shown{30, "0.4"}, Shown{31, "0.01"},
-                           Shown{32, "100000"}, Shown{33, "-0.5"}}) {
+                           Shown{28, "0.123456"}, Shown{29, "1"}, Shown{30, "0.4"},
+                           Shown{31, "0.0125"}, Shown{32, "100000"}, Shown{33, "-0.5"}}) {
         SCOPED_TRACE(s.index);
         EXPECT_EQ(Text("tbx_video", s.index), s.text);
     }

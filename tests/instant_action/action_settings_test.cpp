@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 #include "editor/instant_action/game_types.h"
 #include "editor/instant_action/option_rules.h"
@@ -121,11 +120,12 @@ TEST(ActionSettings, ValuesAsTheControlsShowThem) {
     for (const char* off : {"1", "yes", "True.", "", " True"})
         EXPECT_FALSE(CheckedFromValue(off)) << off;
 
-    const std::pair<const char*, const char*> four[] = {
-        {"0.600000", "0.6"}, {"20", "20"},      {"0.333333", "0.33"}, {"99.99", "99.9"}, {"", "0"},
-        {"abc", "0"},        {"12345", "1234"}, {"-2", "-2"},         {"3.0", "3"}};
-    for (const auto& [value, shown] : four) EXPECT_EQ(ShownNumber(value, 4), shown) << value;
-    EXPECT_EQ(ShownNumber("600.99", 5), "600.9");
+    // The number as the file holds it: trailing zeros go, no other digit does.
+    const std::pair<const char*, const char*> shown[] = {
+        {"0.600000", "0.6"}, {"20", "20"},        {"0.333333", "0.333333"}, {"99.99", "99.99"},
+        {"", "0"},           {"abc", "0"},        {"12345", "12345"},       {"-2", "-2"},
+        {"3.0", "3"},        {"600.99", "600.99"}};
+    for (const auto& [value, text] : shown) EXPECT_EQ(ShownNumber(value), text) << value;
 }
 
 // The game reads "." only, so the boxes show and write it under any locale.
@@ -155,36 +155,6 @@ class FakeBoxes : public OptionBoxes {
     std::map<int, std::string> texts;
     int botsChanges = 0;
 };
-
-void Fill(FakeBoxes& boxes, const OptionValues& values,
-          const std::vector<const OptionRow*>& order) {
-    for (const OptionRow* row : order) {
-        if (row->kind == OptionKind::NumberBox) {
-            boxes.SetText(row->index, values.texts[static_cast<size_t>(row->index)]);
-        }
-    }
-}
-
-TEST(ActionSettings, TheStoredInitialWaveSurvivesTheFill) {
-    const IniStore store = Loaded("[SkaarjPack.Invasion]\r\nInitialWave=3\r\nFinalWave=10\r\n");
-    const OptionValues read = ReadActionSettings(store);
-
-    FakeBoxes filled;
-    Fill(filled, read, FillOrder());
-    EXPECT_EQ(filled.Text(kInitialWaveBox), "3");
-    EXPECT_EQ(filled.Text(kFinalWaveBox), "10");
-
-    // In the table's own order the empty final wave would pull the initial wave down to 0.
-    std::vector<const OptionRow*> tableOrder;
-    for (const OptionRow& row : OptionRowTable()) tableOrder.push_back(&row);
-    FakeBoxes naive;
-    Fill(naive, read, tableOrder);
-    EXPECT_EQ(naive.Text(kInitialWaveBox), "0");
-
-    const std::vector<const OptionRow*> order = FillOrder();
-    EXPECT_EQ(order.size(), OptionRowTable().size());
-    EXPECT_EQ(std::set<const OptionRow*>(order.begin(), order.end()).size(), order.size());
-}
 
 TEST(OptionRules, WavesZeroAndBots) {
     struct Case {

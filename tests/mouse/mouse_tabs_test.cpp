@@ -47,16 +47,17 @@ class MouseTabsTest : public test::EditorTest {
 
 TEST_F(MouseTabsTest, RowsLoadAndAnUneditedSaveKeepsEveryByte) {
     Open();
-    EXPECT_EQ(Box("tbx_Mouse", 2)->text(), "1.23");
+    EXPECT_EQ(Box("tbx_Mouse", 2)->text(), "1.234567");
+    EXPECT_EQ(Box("tbx_Mouse", 2)->cursorPosition(), 0);  // a long number shows its start
     EXPECT_EQ(Box("tbx_Mouse", 3)->text(), "0.00833333");
-    EXPECT_EQ(Box("tbx_Mouse", 13)->text(), "255");  // 1000, held at the field's bound
+    EXPECT_EQ(Box("tbx_Mouse", 13)->text(), "1000");  // as the file holds it, beyond the bound
     EXPECT_EQ(Controls().Value({"c_Mouse", 0}), 1);
     EXPECT_EQ(Controls().Value({"chk_SmoothMouse"}), 0);
     EXPECT_EQ(Controls().Value({"c_Assault", 8}), 0);  // the line in its own section
     EXPECT_EQ(Controls().Text({"cbx_Channel"}), "#odd");
     EXPECT_EQ(Box("tbx_IRC", 0)->text(), "Someone");
-    EXPECT_EQ(Box("txb_IRC_Green", 1)->text(), "255");
-    EXPECT_EQ(Box("txb_IRC_Blue", 1)->text(), "0");
+    EXPECT_EQ(Box("txb_IRC_Green", 1)->text(), "300");
+    EXPECT_EQ(Box("txb_IRC_Blue", 1)->text(), "-20");
     EXPECT_EQ(Preview(1), QColor(7, 255, 0));
     EXPECT_EQ(Box("txb_IRC_Blue", 24)->text(), "3");
     EXPECT_EQ(SavedUser(), std::string(kUserIni));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,30 @@ TEST(FileDialogs, RealOpenDialogTakesATypedNewName) {
         platform::ShowOpenDialog("Text (*.txt)|*.txt", "txt", "C:\\UT2004\\System\\", 2, nullptr),
         "C:\\UT2004\\System\\Export.txt");
     EXPECT_EQ(filters, QStringList{"Text (*.txt) (*.txt)"});
+}
+
+// A save dialog that asks before replacing opens on the nearest folder that exists: the game
+// folder when the game has no Textures folder yet.
+TEST(FileDialogs, RealSaveDialogStartsInTheNearestFolderAndAsksBeforeReplacing) {
+    TempPrefix prefix;
+    prefix.Write("UT2004/System/UT2004.ini", "");
+    QString folder;
+    bool save = false, asks = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        folder = dialog->directory().absolutePath();
+        save = dialog->acceptMode() == QFileDialog::AcceptSave;
+        asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->reject();
+    });
+    EXPECT_EQ(
+        platform::ShowSaveDialog("Texture files (*.utx)|*.utx", "txt", "C:\\UT2004\\Textures\\",
+                                 platform::kOfnOverwritePrompt, nullptr),
+        "");
+    EXPECT_EQ(folder, QDir(QString::fromStdString(prefix.DriveC() + "/UT2004")).absolutePath());
+    EXPECT_TRUE(save);
+    EXPECT_TRUE(asks);
 }
 
 // The real dialog, answered from a timer: it opens on the start folder, its status line shows

@@ -38,17 +38,18 @@ const TextRow kTextRows[] = {
     {"StatsPassword", "secret99", {"tbx_Stat_Pass"}, "secret99"},
     {"Bob", "0.006000", {"tbx_Bob"}, "0.006"},
     {"DesiredFOV", "90.000000", {"tbx_FOV"}, "90.0"},
-    {"DefaultFOV", "200", {"tbx_FOV2"}, "180"},
-    {"TextToSpeechVoiceVolume", "12", {"tbx_Comm", 0}, "9"},  // the cut keeps whole digits
+    // A number beyond a field's range shows as the file holds it; the range acts on edits.
+    {"DefaultFOV", "200", {"tbx_FOV2"}, "200"},
+    {"TextToSpeechVoiceVolume", "12", {"tbx_Comm", 0}, "12"},
     {"AnnouncerVolume", "4", {"tbx_Comm", 1}, "4"},
     {"AnnouncerLevel", "2", {"tbx_Comm", 2}, "2"},
     {"AmbientSoundScaling", "0.800000", {"tbx_Comm", 3}, "0.8"},
-    {"HudOpacity", "300", {"tbx_Comm", 4}, "255"},
-    {"HudScale", "0.800000", {"tbx_Comm", 5}, "0"},
+    {"HudOpacity", "300", {"tbx_Comm", 4}, "300"},
+    {"HudScale", "0.800000", {"tbx_Comm", 5}, "0.8"},
     {"ConsoleMessageCount", "4", {"tbx_Comm", 6}, "4"},
-    {"ConsoleFontSize", "12", {"tbx_Comm", 7}, "8"},
+    {"ConsoleFontSize", "12", {"tbx_Comm", 7}, "12"},
     {"MessageFontOffset", "0", {"tbx_Comm", 8}, "0"},
-    {"DynamicPingThreshold", "-50", {"tbx_Comm", 9}, "0"},
+    {"DynamicPingThreshold", "-50", {"tbx_Comm", 9}, "-50"},
     {"ConfiguredInternetSpeed", "1234567", {"tbx_Comm", 10}, "1234567"},
     {"ConfiguredLanSpeed", "20000", {"tbx_Comm", 11}, "20000"},
 };
@@ -162,7 +163,7 @@ TEST_F(PlayerRowsTest, EveryRowLoadsAndASaveWithoutEditsWritesEveryValueAsRead) 
               "Aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")\r\n"
               "Aliases=(MatchWords=(\"lol\"),ReplaceWord=\"laughing\")");
 
-    // Cut, clamped and respelled on the boxes, every value goes back as the file had it.
+    // Respelled on the boxes, every value goes back as the file had it.
     Trigger("frmFileSave");
     EXPECT_EQ(SystemFile("User.ini"), FullUserIni());
 }
@@ -172,14 +173,14 @@ TEST_F(PlayerRowsTest, EveryRowLoadsAndASaveWithoutEditsWritesEveryValueAsRead) 
 TEST_F(PlayerRowsTest, AnEditedBoxWritesItsTextAndOneSetBackWritesTheFilesValue) {
     Install(FullUserIni());
     ASSERT_TRUE(Start());
-    ASSERT_EQ(Controls().Text({"tbx_Comm", 5}), "0");
+    ASSERT_EQ(Controls().Text({"tbx_Comm", 5}), "0.8");
     Controls().SetText({"tbx_Comm", 5}, "1");
     Controls().SetValue({"c_Hud", 1}, 1 - Controls().Value({"c_Hud", 1}));
     Trigger("frmFileSave");
     EXPECT_EQ(ValueIn(SystemFile("User.ini"), "HudScale"), "1");
     EXPECT_EQ(ValueIn(SystemFile("User.ini"), "bShowWeaponInfo"),
               Controls().Value({"c_Hud", 1}) ? "True" : "False");
-    Controls().SetText({"tbx_Comm", 5}, "0");
+    Controls().SetText({"tbx_Comm", 5}, "0.8");
     Controls().SetValue({"c_Hud", 1}, 1 - Controls().Value({"c_Hud", 1}));
     Trigger("frmFileSave");
     EXPECT_EQ(SystemFile("User.ini"), FullUserIni());

@@ -31,7 +31,7 @@ TEST(SaveINIFiles, AFailedWriteLeavesEachFileOldOrNew) {
 
     FileError error;
     EXPECT_FALSE(SaveINIFiles("C:\\UT2004\\System\\", user, ut, {}, &error));
-    EXPECT_EQ(error.file, "C:\\UT2004\\System\\\\UT2004.ini");
+    EXPECT_EQ(error.file, "C:\\UT2004\\System\\UT2004.ini");
     EXPECT_EQ(prefix.Read("UT2004/System/User.ini"), "A=new\r\n");
     EXPECT_EQ(prefix.Read("UT2004/System/UT2004.ini"), "B=old\r\n");
 

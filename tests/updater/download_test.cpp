@@ -100,6 +100,28 @@ TEST(InternetTransferTest, OpenUrlTakesOnlyCompleteSuccessfulReplies) {
     platform::SetRequestTimeoutForTest(std::chrono::milliseconds(0));
 }
 
+// A line that trickles a byte now and then never trips the request time-out: below the
+// minimum rate over the window the transfer is given up; a slow line above it is not.
+TEST(InternetTransferTest, ATransferBelowTheMinimumRateIsGivenUp) {
+    platform::SetRequestTimeoutForTest(std::chrono::milliseconds(400));
+    platform::SetSlowTransferRuleForTest(200, std::chrono::milliseconds(600));
+    HttpTestServer server;
+    server.Serve("/trickle", {200, QByteArray(4000, 't'), -1, false, 1, 100});
+    server.Serve("/slow", {200, QByteArray(1500, 's'), -1, false, 100, 50});
+    platform::InternetTransfer inet;
+    std::string body;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(inet.OpenURL(server.Url("/trickle"), body));
+    EXPECT_EQ(inet.LastError(),
+              server.Url("/trickle") + ": the transfer fell below 200 bytes/s for 0.6 s; given up");
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_TRUE(inet.OpenURL(server.Url("/slow"), body)) << inet.LastError();
+    EXPECT_EQ(body, std::string(1500, 's'));
+    platform::SetSlowTransferRuleForTest(0, std::chrono::milliseconds(0));
+    platform::SetRequestTimeoutForTest(std::chrono::milliseconds(0));
+}
+
 TEST_F(DownloadTest, BodiesOfChunkBoundariesArriveWhole) {
     for (size_t size : {size_t{300}, size_t{512}, size_t{0}, size_t{70000}}) {
         std::string body(size, '\0');

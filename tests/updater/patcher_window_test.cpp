@@ -20,6 +20,7 @@
 #include "platform/connected_state.h"
 #include "platform/internet_transfer.h"
 #include "platform/scripted_responder.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/http_test_server.h"
 #include "tests/support/temp_prefix.h"
 #include "tests/support/test_paths.h"
@@ -47,6 +48,7 @@ class PatcherWindowTest : public ::testing::Test {
         server_.Serve("/Pack.zip", {200, Zip()});
     }
     void TearDown() override {
+        platform::SetSlowTransferRuleForTest(0, std::chrono::milliseconds(0));
         SetEndProgramHandlerForTest({});
         platform::SetConnectedStateForTest(-1);
         platform::SetRequestTimeoutForTest(std::chrono::milliseconds(0));
@@ -181,13 +183,25 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
         {"zip leaving the folder",
          "0\r\n" + entry,
          {200, Zip({{"ok.ut2", "x"}, {"../../evil.txt", "e"}})},
-         "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked (unzip result 90: "
-         "an entry would leave the folder)"},
+         "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: ..\\..\\evil.txt "
+         "would leave the extraction folder; nothing extracted (unzip result 90: an entry would "
+         "leave the folder)"},
+        {"entry named like the archive",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"pack.ZIP", "z"}})},
+         "could not be unpacked: pack.ZIP would replace the archive C:\\Kestrane\\Maps\\Pack.zip "
+         "itself; nothing extracted"},
+        {"file trickling",
+         "0\r\n" + entry,
+         {200, Zip(), -1, false, 1, 100},
+         pack + ": the transfer fell below 1 KB/s for 1 s; given up"},
         {"corrupt zip",
          "0\r\n" + entry,
          {200, "PK\3\4 this is no archive"},
-         "Pack.zip could not be unpacked (unzip result 9"},
+         "Pack.zip could not be unpacked: cannot find or open C:\\Kestrane\\Maps\\Pack.zip, or "
+         "it is not a zip archive (unzip result 9"},
     };
+    platform::SetSlowTransferRuleForTest(1024, std::chrono::seconds(1));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         platform::ScriptedResponder responder;
@@ -214,6 +228,49 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.DriveC() + "/evil.txt")));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.Root() + "/evil.txt")));
     }
+}
+
+// The download went through; the disk then cuts the unpacking short. The run fails naming the
+// archive, the file and the system's reason; the old file stays whole and no part of the new
+// one is left.
+TEST_F(PatcherWindowTest, AnUnpackingTheDiskCutsShortFailsNamingTheFile) {
+    List("0\r\n" + Entry() + "\r\n");
+    for (const kestrane::test::DiskFailure& c : kestrane::test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        platform::ScriptedResponder responder;
+        ended_ = 0;
+        SetEndProgramHandlerForTest([this] { ++ended_; });
+        prefix_.Write("Kestrane/Maps/Pack.ut2", "old map");
+        server_.Serve("/Pack.zip", {200, Zip({{"Pack.ut2", std::string(c.size, 'm')}})});
+        // The archive's own download is one final flush that goes through.
+        const int passing = c.step == platform::WriteStep::Flush ? 1 : 0;
+        kestrane::test::FailingWrites failing(c.step, c.error, passing);
+        const std::string log = Run();
+        EXPECT_EQ(failing.Failed(), 1);
+        EXPECT_EQ(LastLine(log),
+                  "Failed: the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: cannot "
+                  "write C:\\Kestrane\\Maps\\Pack.ut2: " +
+                      std::string(c.reason) +
+                      " (unzip result 50: a file or folder could not be written)");
+        ASSERT_EQ(responder.Messages().size(), 1u);
+        EXPECT_EQ(ended_, 1);
+        EXPECT_EQ(ProgramEndStatus(), 1);
+        EXPECT_EQ(Program("Maps/Pack.ut2"), "old map");
+        EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps"),
+                  (std::vector<std::string>{"Pack.ut2", "Pack.zip"}));
+        EXPECT_FALSE(Exists("update/PackMarker"));
+    }
+}
+
+// A run killed while unpacking left a full temporary copy; the next start removes it by the
+// writer's own name pattern and nothing else.
+TEST_F(PatcherWindowTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
+    prefix_.Write("Kestrane/Maps/Pack.ut2.kestrane-tmp-Ab12Cd", "a full copy");
+    prefix_.Write("Kestrane/Maps/Pack.ut2.backup", "the player's own");
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps"),
+              std::vector<std::string>{"Pack.ut2.backup"});
 }
 
 TEST_F(PatcherWindowTest, EmptyMarkersFailNamingTheMarker) {

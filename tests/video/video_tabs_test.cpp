@@ -94,14 +94,14 @@ TEST_F(VideoTabsTest, UnderACommaLocaleTheFileLoadsAndASteppedGammaSavesWithAPoi
             "MinDesiredFrameRate=35.000000\r\n[ALAudio.ALAudioSubsystem]\r\n"
             "MusicVolume=0.800000\r\n");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(Controls().Text({"tbx_video", 0}), "0.8");
+    EXPECT_EQ(Controls().Text({"tbx_video", 0}), "0.83");
     EXPECT_EQ(Controls().Text({"tbx_MinRefRate"}), "35.00");
     EXPECT_EQ(Controls().Text({"tbx_video", 24}), "0.8");
     Click("b_VideoAdd", 0);
     Click("b_VideoSub", 24);
     Trigger("frmFileSave");
     const std::string saved = SystemFile("UT2004.ini");
-    EXPECT_EQ(SavedValue(saved, "Gamma", "[WinDrv.WindowsClient]"), "0.9");
+    EXPECT_EQ(SavedValue(saved, "Gamma", "[WinDrv.WindowsClient]"), "0.93");  // from 0.83
     EXPECT_EQ(SavedValue(saved, "MusicVolume", "[ALAudio.ALAudioSubsystem]"), "0.7");
     EXPECT_EQ(SavedValue(saved, "Brightness", "[WinDrv.WindowsClient]"), "0.800000");
 }

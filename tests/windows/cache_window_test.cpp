@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
 #include "platform/base/ansi.h"
+#include "platform/dialogs.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
@@ -52,7 +55,10 @@ class CacheWindowTest : public test::EditorTest {
         ASSERT_FALSE(found.isEmpty()) << name;
         QListWidgetItem* item = found.back();  // the lower one when a name stands twice
         box->scrollToItem(item);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(item).center());
+        // Near the item's left end: a long name makes it wider than the list.
+        const QRect rect = box->visualItemRect(item);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                          QPoint(rect.left() + 8, rect.center().y()));
         ASSERT_TRUE(item->isSelected());
     }
     void Press(frmCache_Edit& w, const char* button) {
@@ -110,6 +116,8 @@ TEST_F(CacheWindowTest, RealCacheListsExportsDeletesAndKeepsTheOtherBytes) {
     Highlight(w, 1, "DM-sHoK-Saloon2k4-V.ut2");
     Press(w, "b_Export");
     EXPECT_EQ(prefix->Read("UT2004/Maps/DM-sHoK-Saloon2k4-V.ut2"), "map bytes");
+    EXPECT_EQ(Label(w, "Label1_0"),
+              "DM-sHoK-Saloon2k4-V.ut2 was copied to C:\\UT2004\\Maps\\DM-sHoK-Saloon2k4-V.ut2.");
     EXPECT_TRUE(w.CacheList(1)->selectedItems().isEmpty());  // the list lost its highlight
     EXPECT_EQ(CacheIniOnDisk(), real);                       // unticked: the cache stays
     EXPECT_TRUE(Exists("UT2004/Cache/FAB1A7CB48F6C4933464C9AAF2D8339F-1.uxx"));
@@ -198,9 +206,37 @@ TEST_F(CacheWindowTest, ExportAsksBeforeOverwritingAndDeletesOnlyAfterACopy) {
     Highlight(w, 1, "Map.ut2");
     Press(w, "b_Export");
     EXPECT_EQ(prefix->Read("UT2004/Maps/Map.ut2"), "new");
+    EXPECT_EQ(Label(w, "Label1_0"),
+              "Map.ut2 was copied to C:\\UT2004\\Maps\\Map.ut2 and removed from the cache.");
     EXPECT_FALSE(Exists("UT2004/Cache/A-1.uxx"));
     EXPECT_EQ(CacheIniOnDisk(), "[Cache]\r\nB-1=Gone.u\r\n");
     EXPECT_EQ(w.CacheList(1)->count(), 0);
+}
+
+// A copy cut short by a full disk or a failing write: the system's reason is told, and the
+// package, its entry and cache.ini stay, with no part of the copy in the target folder.
+TEST_F(CacheWindowTest, AFailedCopyKeepsThePackageAndSaysWhy) {
+    const std::string ini = "[Cache]\r\nA-1=Map.ut2\r\n";
+    for (const test::DiskFailure& c : test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        TearDown();
+        SetUp();
+        const std::string package(c.size, 'p');
+        Payload("A-1", package);
+        frmCache_Edit& w = Open(ini, kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=True\r\n");
+        test::FailingWrites failing(c.step, c.error);
+        Highlight(w, 1, "Map.ut2");
+        Press(w, "b_Export");
+        EXPECT_EQ(Messages(),
+                  (std::vector<std::string>{"Could not copy C:\\UT2004\\Cache\\A-1.uxx to "
+                                            "C:\\UT2004\\Maps\\Map.ut2: " +
+                                            std::string(c.reason) +
+                                            ". The cached file stays in the cache."}));
+        EXPECT_EQ(test::FolderEntries(prefix->GameFolder() + "/Maps"), std::vector<std::string>{});
+        EXPECT_EQ(prefix->Read("UT2004/Cache/A-1.uxx"), package);
+        EXPECT_EQ(CacheIniOnDisk(), ini);
+        EXPECT_EQ(w.CacheList(1)->count(), 1);
+    }
 }
 
 TEST_F(CacheWindowTest, SaveToCopiesWhereThePlayerChose) {
@@ -213,10 +249,14 @@ TEST_F(CacheWindowTest, SaveToCopiesWhereThePlayerChose) {
     Press(w, "b_Export_To");
     ASSERT_EQ(responder->AskedDialogs().size(), 1u);
     const auto& asked = responder->AskedDialogs()[0];
+    // A save dialog that asks before replacing a file; answered, the player said yes.
+    EXPECT_EQ(asked.caption, "Save As");
+    EXPECT_EQ(asked.flags, platform::kOfnOverwritePrompt);
     EXPECT_EQ(asked.filter, "Texture files (*.utx)|*.utx|All files (*.*)|*.*");
     EXPECT_EQ(asked.defaultExtension, "txt");
     EXPECT_EQ(asked.initialFolder, "C:\\UT2004\\Textures\\");
-    EXPECT_EQ(prefix->Read("Out/Mine.utx"), "tex");  // replaced without a question
+    EXPECT_EQ(prefix->Read("Out/Mine.utx"), "tex");
+    EXPECT_EQ(Label(w, "Label1_0"), "Tex.utx was copied to C:\\Out\\Mine.utx.");
     EXPECT_TRUE(responder->Messages().empty());
 
     Highlight(w, 2, "Tex.utx");
@@ -269,12 +309,16 @@ TEST_F(CacheWindowTest, MissingCacheSaysSoAndTheSwitchesStillWork) {
     struct Case {
         const char* name;
         bool folder;
+        bool iniIsFolder;
         const char* says;
     };
     const Case cases[] = {
-        {"no cache.ini", true, "C:\\UT2004\\Cache\\cache.ini does not exist: nothing is cached."},
-        {"no Cache folder", false,
+        {"no cache.ini", true, false,
+         "C:\\UT2004\\Cache\\cache.ini does not exist: nothing is cached."},
+        {"no Cache folder", false, false,
          "The game's cache folder C:\\UT2004\\Cache\\ does not exist: nothing is cached."},
+        {"cache.ini a folder", true, true,
+         "C:\\UT2004\\Cache\\cache.ini is a folder, not a file: nothing is cached."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -282,6 +326,8 @@ TEST_F(CacheWindowTest, MissingCacheSaysSoAndTheSwitchesStillWork) {
         SetUp();
         if (!c.folder)
             QDir(QString::fromStdString(prefix->GameFolder() + "/Cache")).removeRecursively();
+        if (c.iniIsFolder)
+            QDir().mkpath(QString::fromStdString(prefix->GameFolder() + "/Cache/cache.ini"));
         frmCache_Edit& w = Open("", kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=False");
         EXPECT_EQ(Label(w, "Label1_0"), c.says);
         EXPECT_EQ(Label(w, "lbl_NumInCache"), " 0 Files In Cache");
@@ -302,8 +348,7 @@ TEST_F(CacheWindowTest, CacheDeleteSwitchReadsOddValuesAsFalseAndWritesThePlayer
     const Case cases[] = {
         {"not a Boolean", "Music=OFF\r\nCacheDelete=maybe\r\nProfileName=",
          "Music=OFF\r\nCacheDelete=True\r\nProfileName="},
-        {"missing",
-         "Music=OFF\r\nProfileName=", "Music=OFF\r\nProfileName=\r\nCacheDelete=True"},
+        {"missing", "Music=OFF\r\nProfileName=", "Music=OFF\r\nProfileName=\r\nCacheDelete=True"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -316,6 +361,29 @@ TEST_F(CacheWindowTest, CacheDeleteSwitchReadsOddValuesAsFalseAndWritesThePlayer
         Press(w, "cbx_DeleteCacheFile");
         EXPECT_EQ(ProgramFile("Kestrane.ini"), c.after);
     }
+}
+
+// A name longer than a file name can be (255 bytes) names no package: its line is kept as it
+// stands and is neither listed nor counted, and a 16 MB one costs the window nothing.
+TEST_F(CacheWindowTest, NamesLongerThanAFileNameAreKeptButNotListed) {
+    const std::string longest = std::string(251, 'y') + ".ut2";  // 255 bytes: a file name
+    const std::string ini = "[Cache]\r\nA-1=Map.ut2\r\nB-1=" + std::string(16 << 20, 'x') +
+                            ".ut2\r\nC-1=" + longest + "\r\nD-1=z" + longest + "\r\n";
+    Payload("A-1");
+    Install(test::kSmallUserIni, kUt2004);
+    prefix->Write("UT2004/Cache/cache.ini", ini);
+    ASSERT_TRUE(Start());
+    QElapsedTimer clock;
+    clock.start();
+    frmCache_Edit& w = Show();
+    QApplication::processEvents();  // painted
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(ListSizes(w), (std::vector<int>{0, 2, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(w.CacheList(1)->item(1)->text().toStdString(), longest);
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " 2 Files In Cache");
+    Highlight(w, 1, "Map.ut2");
+    Press(w, "b_CacheDelete");
+    EXPECT_TRUE(CacheIniOnDisk() == WithoutLine(ini, "A-1=Map.ut2\r\n"));
 }
 
 TEST_F(CacheWindowTest, TenThousandEntriesWithOddLinesKeepEveryLineOnRewrite) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,9 +24,12 @@ constexpr std::uint32_t kBlue = 255u << 16;
 
 class ColorNameTest : public test::EditorTest {
   protected:
-    frmColorName& Open() {
-        Install();
+    frmColorName& Open(const std::string& user = test::kSmallUserIni) {
+        Install(user);
         EXPECT_TRUE(Start());
+        return Reopen();
+    }
+    frmColorName& Reopen() {
         MainWindow().findChild<QAbstractButton*>("btnColorName")->click();
         auto* w = MainWindow().findChild<frmColorName*>("frmColorName");
         EXPECT_NE(w, nullptr);
@@ -129,6 +134,87 @@ TEST_F(ColorNameTest, SetNameSavesTheEncodedNameAsThePlayerName) {
     EXPECT_EQ(platform::ToAnsi(MainWindow().findChild<QLineEdit*>("tbx_Name")->text()), name);
     EXPECT_EQ(MainWindow().findChild<frmColorName*>("frmColorName"), nullptr);
     EXPECT_TRUE(MainWindow().isVisible());
+}
+
+// A colour code holds no byte that ends the name (0) or its line (10, 13): each is raised by
+// one, whichever component it is and wherever the code stands.
+TEST_F(ColorNameTest, EveryColourCodeStaysOnTheNameLineThroughSetNameAndAReload) {
+    const std::string user =
+        "[DefaultPlayer]\r\nName=Player\r\nCharacter=Jakob\r\nteam=1\r\n"
+        "[Engine.Input]\r\nSpace=Jump\r\n";
+    struct Case {
+        std::uint32_t colour;  // red + 256 * green + 65536 * blue
+        bool typedAfter;       // "cd" typed after the pick, or the code ends the name
+        const char* name;
+    };
+    const Case cases[] = {
+        {10 + 256 * 200 + 65536 * 50, true,
+         "Ab\x1B\x0B\xC8\x32"
+         "cd"},
+        {13 + 256 * 10 + 65536 * 0, true,
+         "Ab\x1B\x0E\x0B\x01"
+         "cd"},
+        {27 + 256 * 255 + 65536 * 13, true,
+         "Ab\x1B\x1B\xFF\x0E"
+         "cd"},
+        {0 + 256 * 13 + 65536 * 10, false, "Ab\x1B\x01\x0E\x0B"},
+        {255 + 256 * 27 + 65536 * 255, false, "Ab\x1B\xFF\x1B\xFF"},
+    };
+    frmColorName* w = &Open(user);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Type(*w, "Ab");
+        Pick(*w, c.colour);
+        if (c.typedAfter) Type(*w, "cd");
+        EXPECT_EQ(w->Name().Encoded(), c.name);
+        QTest::mouseClick(w->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QApplication::processEvents();
+        std::string want = user;
+        want.replace(want.find("Name=Player"), 11, std::string("Name=") + c.name);
+        EXPECT_EQ(SystemFile("User.ini"), want);
+        // The reload reads the whole name back from its one line.
+        EXPECT_EQ(platform::ToAnsi(MainWindow().findChild<QLineEdit*>("tbx_Name")->text()), c.name);
+        w = &Reopen();
+    }
+}
+
+// Text composed through a dead key or an input method reaches the name as typed text does; a
+// character the file's 8-bit text cannot hold is refused and the player is told why.
+TEST_F(ColorNameTest, ComposedCharactersAreEncodedAndCountedOrRefusedWithAReason) {
+    frmColorName& w = Open();
+    const auto compose = [&](const QString& preedit, const QString& commit) {
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(commit);
+        QApplication::sendEvent(w.Keyboard_Text(), &event);
+    };
+    Type(w, "ab");
+    compose(QString::fromUtf8("\u00B4"), {});  // the dead key waits for its letter
+    EXPECT_EQ(w.Name().Encoded(), "ab");
+    compose({}, QString::fromUtf8("\u00E9"));
+    Type(w, "c");
+    EXPECT_EQ(w.Keyboard_Text()->toPlainText(), QString::fromUtf8("ab\u00E9c"));
+    EXPECT_EQ(w.Name().Encoded(),
+              "ab\xE9"
+              "c");
+    EXPECT_EQ(Counter(w), "4 out of 20 Characters Used");
+    compose({}, QString::fromUtf8("\u00F1\u20AC"));  // several at once; the euro sign has a byte
+    EXPECT_EQ(w.Name().Encoded(),
+              "ab\xE9"
+              "c\xF1\x80");
+    EXPECT_TRUE(responder->Messages().empty());
+
+    compose({}, QString::fromUtf8("\u03A9x"));  // Greek capital omega has no byte
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u4E2D"));
+    QApplication::sendEvent(w.Keyboard_Text(), &key);  // a key whose text has no byte
+    EXPECT_EQ(w.Keyboard_Text()->toPlainText(), QString::fromUtf8("ab\u00E9c\u00F1\u20ACx"));
+    EXPECT_EQ(w.Name().Encoded(),
+              "ab\xE9"
+              "c\xF1\x80x");
+    ASSERT_EQ(responder->Messages().size(), 2u);
+    EXPECT_EQ(responder->Messages()[0].text,
+              "The name cannot hold the character U+03A9: User.ini keeps the player name as "
+              "Windows-1252 text, which has no such character. Nothing was added for it.");
+    EXPECT_NE(responder->Messages()[1].text.find("U+4E2D"), std::string::npos);
 }
 
 }  // namespace

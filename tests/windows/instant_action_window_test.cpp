@@ -151,6 +151,48 @@ TEST_F(InstantActionTest, PlayKeepsUntouchedOptionsAndTheStoredInitialWave) {
     EXPECT_TRUE(MainWindow().Unloaded());
 }
 
+// A value the player did not touch shows as the file holds it, beyond the rules' range and
+// longer than four characters too, and stays as it was; the rules act on what is stepped or
+// typed.
+TEST_F(InstantActionTest, UntouchedValuesShowWholeAndStayAndTheRulesActOnEdits) {
+    const std::string ini =
+        "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
+        "[SkaarjPack.Invasion]\r\nInitialWave=3\r\nFinalWave=20\r\nGoalScore=12345\r\n"
+        "MaxLives=-5\r\nFriendlyFireScale=0.333333\r\nTimeLimit=99.99\r\n"
+        "[BonusPack.xLastManStandingGame]\r\nCampThreshold=600.99\r\nMaxLives=30\r\n";
+    frmInstantAction* w = Open(ini);
+    ASSERT_NE(w, nullptr);
+    const std::pair<int, const char*> shown[] = {{49, "3"},      {50, "20"},       {54, "12345"},
+                                                 {55, "-5"},     {51, "0.333333"}, {56, "99.99"},
+                                                 {64, "600.99"}, {59, "30"}};
+    for (const auto& [box, text] : shown) EXPECT_EQ(w->tbx_Ass(box)->text(), text) << box;
+
+    QTest::mouseClick(w->b_AssAdd(50), Qt::LeftButton);  // 21: the final wave stops at 16
+    EXPECT_EQ(w->tbx_Ass(50)->text(), "16");
+    w->tbx_Ass(59)->setText("-3");  // pasted below zero
+    EXPECT_EQ(w->tbx_Ass(59)->text(), "0");
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    std::string want = ini;
+    want.replace(want.find("FinalWave=20"), 12, "FinalWave=16");
+    want.replace(want.find("MaxLives=30"), 11, "MaxLives=0");
+    EXPECT_EQ(SystemFile("UT2004.ini"), want);
+}
+
+// Names from CacheRecords.ucl and the maps folder are shown as text, never as markup.
+TEST_F(InstantActionTest, NamesFromTheFilesShowAsPlainText) {
+    frmInstantAction* w = Open(test::kSmallUt2004Ini, {"AS-<u>Tilt.ut2"},
+                               "Mutator=(ClassName=Foo.MutFive,FallbackName=\"<b>Five</b>\","
+                               "FallbackDesc=\"<font color=red>Fast</font> &amp; loose\")\r\n");
+    ASSERT_NE(w, nullptr);
+    Click(w->ListBox_Mutators(), 0);
+    EXPECT_EQ(w->lblMutator()->text(), "<b>Five</b>");
+    EXPECT_EQ(w->lbl_MutDesc()->text(), "\"<font color=red>Fast</font> &amp; loose\"");
+    EXPECT_EQ(w->lblMap()->text(), "AS-<u>Tilt");
+    for (QLabel* label : {w->lblGameType(), w->lblMap(), w->lblMutator(), w->lbl_MutDesc()}) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+}
+
 TEST_F(InstantActionTest, PlayUsesTheArgumentsAsThePlayerLeftThem) {
     frmInstantAction* w = Open();
     ASSERT_NE(w, nullptr);
@@ -172,6 +214,22 @@ TEST_F(InstantActionTest, AMapNameTheGameCannotTakeIsRefused) {
               "The map \"DM-My Map\" cannot go into the game's command line: it holds a blank.");
     EXPECT_TRUE(launches.empty());
     EXPECT_FALSE(MainWindow().Unloaded());
+    EXPECT_TRUE(w->isVisible());
+}
+
+// No map of the chosen type: Play would start the game on ".ut2". It says so and starts
+// nothing; nothing is saved.
+TEST_F(InstantActionTest, PlayWithNoMapStartsNothing) {
+    frmInstantAction* w = Open(test::kSmallUt2004Ini, {"DM-Rankin.ut2"});
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->ListBox_Maps()->count(), 0);  // Assault: no AS- map
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_EQ(responder->Messages()[0].text,
+              "A map must be chosen before the game can start: the game's Maps folder holds no map "
+              "of this game type. The game was not started.");
+    EXPECT_TRUE(launches.empty());
+    EXPECT_EQ(SystemFile("UT2004.ini"), test::kSmallUt2004Ini);
     EXPECT_TRUE(w->isVisible());
 }
 
@@ -232,6 +290,29 @@ TEST_F(InstantActionTest, PlayStartsTheGameThroughWineInTheSystemFolder) {
     EXPECT_EQ(recorded[2],
               "as-beta.ut2?Game=UT2k4Assault.ASGameInfo?Numbots=6?Difficulty=0"
               "?Mutator=Foo.MutBar");
+}
+
+// The game's 8-bit text reaches wine as the characters the player sees: a map, a mutator
+// class and a bots text with bytes over 127.
+TEST_F(InstantActionTest, PlaySendsCharactersBeyondAsciiAsThePlayerSeesThem) {
+    frmInstantAction* w = Open(test::kSmallUt2004Ini, {"DM-Caf\u00e9.ut2"},
+                               "Mutator=(ClassName=Caf\xE9.Mut\xC0,FallbackName=\"Cafe\","
+                               "FallbackDesc=\"Strong.\")\r\n");
+    ASSERT_NE(w, nullptr);
+    prefix->Write("UT2004/System/UT2004.exe", "MZ");
+    platform::RecordLaunchesForTest(nullptr);
+    StandInWine wine(true);
+    Choose(w->cbx_GameType(), "DeathMatch");
+    EXPECT_EQ(w->lblMap()->text(), QString::fromUtf8("DM-Caf\u00e9"));
+    Click(w->ListBox_Mutators(), 0);
+    w->tbx_Ass(kBotsBox)->setText(QString::fromUtf8("5\u00f1"));
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    EXPECT_TRUE(responder->Messages().empty());
+    const QStringList recorded = wine.Recorded();
+    ASSERT_EQ(recorded.size(), 3) << recorded.join('|').toStdString();
+    EXPECT_EQ(recorded[2], QString::fromUtf8("DM-Caf\u00e9.ut2?Game=XGame.xDeathMatch"
+                                             "?Numbots=5\u00f1?Difficulty=0"
+                                             "?Mutator=Caf\u00e9.Mut\u00c0"));
 }
 
 TEST_F(InstantActionTest, AGameThatCannotStartIsNamedAndTheEditorStays) {

@@ -11,6 +11,7 @@
 #include "editor/windows/main_window.h"
 #include "editor/windows/new_profile_dialog.h"
 #include "editor/windows/splash_window.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
@@ -175,6 +176,28 @@ TEST_F(ProfilesTest, NewProfileCopiesTheTemplateWithOneLineEnd) {
     EXPECT_EQ(SystemFile("UT2004.ini"), systemUt);
     Trigger("frmFileSave");
     EXPECT_EQ(SystemFile("User.ini"), ProgramFile("Profiles/Work/User.ini"));
+}
+
+// A copy that the disk cuts short makes no profile: the message names the file and the
+// system's reason, and every file and folder is as before.
+TEST_F(ProfilesTest, ATemplateCopyThatFailsMakesNoProfileAndSaysWhy) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        Fresh("Music=OFF\r\nProfileName=Me\r\n");
+        prefix->Write("Kestrane/Profiles/Default/User.ini",
+                      std::string(kTemplateUser) + "\r\nFiller=" + std::string(c.size, 'f'));
+        prefix->Write("Kestrane/Profiles/Default/UT2004.ini", kTemplateUt);
+        const auto before = Snapshot();
+        Trigger("mnuNewProfile");
+        test::FailingWrites failing(c.step, c.error);
+        EnterName("Work");
+        EXPECT_EQ(LastMessage(), "Could not write C:\\Kestrane\\Profiles\\Work\\User.ini: " +
+                                     std::string(c.reason));
+        EXPECT_EQ(Snapshot(), before);
+        EXPECT_EQ(Dialog().tbxNewProfile()->text(), "Work");
+        EXPECT_EQ(MainWindow().windowTitle(), "Kestrane INI - Profile Loaded: Me");
+        QTest::keyClick(Dialog().tbxNewProfile(), Qt::Key_Escape);
+    }
 }
 
 TEST_F(ProfilesTest, SaveAsNewProfileWritesTheGameAndTheProfileAlike) {

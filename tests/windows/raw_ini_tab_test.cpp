@@ -16,6 +16,7 @@
 #include "editor/store/text_compare.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/rich_text_box.h"
+#include "tests/support/failing_writes.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {
@@ -136,6 +137,27 @@ TEST_F(RawIniTabTest, TypedTextIsSavedAndEveryTabReloads) {
     EXPECT_EQ(SystemFile("UT2004.ini"), std::string("A=1\r\n\r\n") + kUt2004Ini + "\r\n");
 }
 
+// A raw save the disk cuts short keeps the file and the typed text, and says why.
+TEST_F(RawIniTabTest, AFailedSaveKeepsTheFileAndTheTypedText) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        TearDown();
+        SetUp();
+        const std::string user = std::string(kMixedUserIni) + "Filler=" + std::string(c.size, 'f');
+        Open(user);
+        TypeInto(0, 0, "A=1");
+        test::FailingWrites failing(c.step, c.error);
+        Click("cb_SaveUser", 0);
+        EXPECT_EQ(LastMessage(),
+                  "Could not save C:\\UT2004\\System\\User.ini: " + std::string(c.reason));
+        EXPECT_EQ(SystemFile("User.ini"), user);
+        EXPECT_EQ(test::FolderEntries(prefix->SystemFolder()),
+                  (std::vector<std::string>{"UT2004.ini", "User.ini"}));
+        EXPECT_TRUE(Box(0)->Edited());
+        EXPECT_TRUE(Box(0)->Text().starts_with("A=1[Engine.Input]"));
+    }
+}
+
 TEST_F(RawIniTabTest, SaveAsWritesTheChosenFileAndShowsTheIniFolderAgain) {
     Open();
     prefix->Write("Elsewhere/User.ini", "old");
@@ -204,6 +226,36 @@ TEST_F(RawIniTabTest, SearchWithTheButtonNeverOverlapsAndAMissingWordResetsEvery
     EXPECT_EQ(LastMessage(), "String not found.");
     EXPECT_TRUE(Search(1)->text().isEmpty());
     for (int p : {0, 1, 2}) EXPECT_FALSE(Marked(*Box(1), p)) << p;
+}
+
+// A word with a character the file's 8-bit text cannot hold occurs nowhere in the file: it
+// does not mark the "?" that stands for such a character elsewhere.
+TEST_F(RawIniTabTest, AWordOutsideTheFilesCodePageIsNotFound) {
+    Open("[?]\r\nName=Who?\r\nOdd=\xe9t\xe9\r\n");
+    const QString omega = QString::fromUtf8("\u03a9");
+    for (const QString& word : {omega, omega + "?", QString("?") + omega}) {
+        SCOPED_TRACE(word.toStdString());
+        const size_t before = MessageCount();
+        ShowTab(0);
+        Search(0)->setText(word);
+        Click("cbSearch", 0);
+        ASSERT_EQ(MessageCount(), before + 1);
+        EXPECT_EQ(LastMessage(), "String not found.");
+        EXPECT_TRUE(Search(0)->text().isEmpty());
+        for (int p : {1, 13}) EXPECT_FALSE(Marked(*Box(0), p)) << p;
+    }
+    Search(0)->setText(QString::fromUtf8("\u00e9"));  // one the code page holds is found
+    Click("cbSearch", 0);
+    EXPECT_TRUE(Marked(*Box(0), 20));
+    EXPECT_TRUE(Marked(*Box(0), 22));
+    EXPECT_FALSE(Marked(*Box(0), 13));
+
+    const size_t before = MessageCount();
+    Headers(0)->setEditText("[" + omega + "]");  // typed into the list
+    emit Headers(0)->activated(Headers(0)->currentIndex());
+    ASSERT_EQ(MessageCount(), before + 1);
+    EXPECT_EQ(LastMessage(), "String not found.");
+    EXPECT_EQ(Box(0)->SelLength(), 0);
 }
 
 TEST_F(RawIniTabTest, ChosenHeaderIsSelectedAndAMissingOneEmptiesTheList) {

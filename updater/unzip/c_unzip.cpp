@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 #include "updater/unzip/m_unzip.h"
 
@@ -41,6 +42,13 @@ void cUnzip::RaiseOverwritePrompt(const std::string& sFile, int32_t& eResponse) 
     if (OverwritePrompt) OverwritePrompt(sFile, eResponse);
 }
 void cUnzip::RaiseProgress(const std::string& sMsg) {
+    constexpr std::string_view kError = "error:";
+    if (sMsg.starts_with(kError)) {
+        std::string text = sMsg.substr(kError.size());
+        text.erase(0, text.find_first_not_of(' '));
+        text.erase(text.find_last_not_of(std::string(" \r\n\0", 4)) + 1);
+        lastError_ = text;
+    }
     if (Progress) Progress(1, sMsg);
 }
 void cUnzip::RaiseCancel(const std::string& sMsg, bool& bCancel) {
@@ -61,6 +69,7 @@ int32_t cUnzip::Directory() {
     options_.ZipFile = zipFile_;
     options_.ExtractFolder = std::string(1, '\0');
     options_.ListOnly = 1;
+    lastError_.clear();
     lastResult_ = VBUnzip(*this, options_, 0, {}, 0, {});
     return 0;
 }
@@ -75,6 +84,7 @@ bool cUnzip::Unzip() {
     options_.ZipFile = zipFile_;
     options_.ListOnly = 0;
     options_.ExtractFolder = unzipFolder_;
+    lastError_.clear();
     lastResult_ = VBUnzip(*this, options_, static_cast<int32_t>(include.size()), include, 0, {});
     return lastResult_ == platform::kUnzipOk;
 }

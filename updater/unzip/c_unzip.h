@@ -91,6 +91,9 @@ class cUnzip {
 
     // The library's result code of the last Directory or Unzip.
     int32_t LastResult() const { return lastResult_; }
+    // The last error the library printed during that call ("cannot write C:\...: File too
+    // large"); empty when it printed none.
+    const std::string& LastError() const { return lastError_; }
 
     // Events.
     std::function<void(const std::string& sMsg, bool& bCancel)> Cancel;
@@ -107,6 +110,7 @@ class cUnzip {
     std::vector<ZipEntry> entries_;
     platform::UnzipOptions options_;
     int32_t lastResult_ = 0;
+    std::string lastError_;
 };
 
 }  // namespace patchwell

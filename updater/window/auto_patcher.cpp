@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "platform/base/ansi.h"
+#include "platform/base/file_writer.h"
 #include "platform/base/files.h"
 #include "platform/base/folders.h"
 #include "platform/base/paths.h"
@@ -35,6 +36,8 @@ frmAutoPatcher::~frmAutoPatcher() = default;
 void frmAutoPatcher::Form_Load() {
     platform::SetProgramTitle("Patchwell");
     DownloadInProgress = false;
+    // Temporary copies a killed run left where archives unpack (the tree is the program's own).
+    platform::RemoveStrayTempFiles(platform::ProgramFolder(), 3);
     EnsureUpdateFolder();
     show();
 }

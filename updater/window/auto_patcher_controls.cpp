@@ -50,9 +50,12 @@ void frmAutoPatcher::BuildControls() {
     keepPlace.setRetainSizeWhenHidden(true);
     ProgressBar1->setSizePolicy(keepPlace);
     ProgressBar1->hide();
+    // Both show names from the update list: plain text, never markup.
     lblPercent = new QLabel(this);
+    lblPercent->setTextFormat(Qt::PlainText);
     lblPercent->setMinimumHeight(lblPercent->fontMetrics().height());
     Label2 = new QLabel(this);
+    Label2->setTextFormat(Qt::PlainText);
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
 

@@ -105,6 +105,7 @@ void frmInstantAction::Build() {
     mutLayout->addWidget(new QLabel("Mutator Description", mutFrame));
     mutDesc_ = new QLabel(mutFrame);
     mutDesc_->setObjectName("lbl_MutDesc");
+    mutDesc_->setTextFormat(Qt::PlainText);  // the file's text, never markup
     mutDesc_->setWordWrap(true);
     mutDesc_->setFixedHeight(64);  // a description coming or going moves nothing
     mutDesc_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -146,6 +147,7 @@ void frmInstantAction::Build() {
         selLayout->addWidget(new QLabel(headings[i], selection), i, 0, Qt::AlignTop);
         *values[i] = new QLabel(selection);
         (*values[i])->setObjectName(names[i]);
+        (*values[i])->setTextFormat(Qt::PlainText);
         (*values[i])->setWordWrap(true);
         selLayout->addWidget(*values[i], i, 1, Qt::AlignTop);
     }
@@ -257,14 +259,17 @@ void frmInstantAction::Form_Load() {
 
 void frmInstantAction::LoadActionSettings() {
     const OptionValues read = ReadActionSettings(State().ut2004);
-    for (const OptionRow* row : FillOrder()) {
-        const auto i = static_cast<size_t>(row->index);
-        if (row->kind == OptionKind::CheckBox) {
+    // The change rules act on what the player types or steps, not on the file's values.
+    filling_ = true;
+    for (const OptionRow& row : OptionRowTable()) {
+        const auto i = static_cast<size_t>(row.index);
+        if (row.kind == OptionKind::CheckBox) {
             checks_[i]->setChecked(read.checks[i]);
         } else {
             boxes_[i]->setText(Q(read.texts[i]));
         }
     }
+    filling_ = false;
     loaded_ = CurrentOptions();
 }
 
@@ -375,7 +380,7 @@ void frmInstantAction::b_AssSub_Click(int index) {
 }
 
 void frmInstantAction::tbx_Ass_Change(int index) {
-    OptionBoxChanged(*this, index);
+    if (!filling_) OptionBoxChanged(*this, index);
 }
 
 std::string frmInstantAction::Text(int box) const {

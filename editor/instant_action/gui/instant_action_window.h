@@ -99,6 +99,7 @@ class frmInstantAction : public QDialog, private OptionBoxes {
 
     OptionValues loaded_;   // what LoadActionSettings left in the option controls
     bool listing_ = false;  // the lists are being rebuilt: their selection changes are no clicks
+    bool filling_ = false;  // the option boxes are taking the file's values
 };
 
 }  // namespace kestrane

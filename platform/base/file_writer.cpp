@@ -1,0 +1,254 @@
+#include "platform/base/file_writer.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+
+#include "platform/base/paths.h"
+
+namespace platform {
+namespace {
+
+constexpr std::string_view kTempMark = ".kestrane-tmp-";
+constexpr size_t kTempRandomChars = 6;
+// Room for the mark and the random part within the 255 bytes a name may have.
+constexpr size_t kTempNameStem = 200;
+// Small files go out in one write at the final flush; larger ones in blocks of this size.
+constexpr size_t kBufferBytes = 64 * 1024;
+
+WriteFault& Fault() {
+    static WriteFault fault;
+    return fault;
+}
+
+int InjectedError(WriteStep step, int64_t written) {
+    return Fault() ? Fault()(step, written) : 0;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Writes everything, going on after short writes; 0 or the errno that stopped it.
+int WriteAll(int fd, const char* data, size_t size, int64_t& written) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return ENOSPC;
+        data += n;
+        size -= static_cast<size_t>(n);
+        written += n;
+    }
+    return 0;
+}
+
+// File systems that cannot sync a folder say so; that is no failure of the write.
+bool FolderSyncUnsupported(int error) {
+    return error == EINVAL || error == ENOTSUP || error == EROFS || error == EBADF;
+}
+
+}  // namespace
+
+void SetWriteFaultForTest(WriteFault fault) {
+    Fault() = std::move(fault);
+}
+
+FileWriter::~FileWriter() {
+    Cancel();
+}
+
+bool FileWriter::Fail(int error) {
+    error_ = std::generic_category().message(error);
+    Cancel();
+    return false;
+}
+
+void FileWriter::Cancel() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+    buffer_.clear();
+}
+
+bool FileWriter::Open(const std::string& hostTarget) {
+    Cancel();
+    error_.clear();
+    written_ = 0;
+    modified_.reset();
+    std::string target = hostTarget;
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char* resolved = ::realpath(target.c_str(), nullptr);
+        if (!resolved) {
+            error_ = "it is a link that loops or leads nowhere";
+            return false;
+        }
+        target = resolved;
+        std::free(resolved);
+    }
+    const bool exists = ::lstat(target.c_str(), &st) == 0;
+    if (!exists && errno != ENOENT) return Fail(errno);
+    if (exists) {
+        if (S_ISDIR(st.st_mode)) {
+            error_ = "it is a folder, not a file";
+            return false;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            error_ = "it is not a file";
+            return false;
+        }
+        // No write bit for the owner is the read-only attribute, for root too.
+        if (!(st.st_mode & S_IWUSR) || ::access(target.c_str(), W_OK) != 0) {
+            error_ = "the file is read-only";
+            return false;
+        }
+    }
+    const std::string folder = FolderOf(target);
+    struct stat folderStat {};
+    if (::stat(folder.c_str(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode)) {
+        error_ = "its folder does not exist";
+        return false;
+    }
+    if (const int e = InjectedError(WriteStep::Create, 0)) return Fail(e);
+    std::string temp = folder + "/" + NameOf(target).substr(0, kTempNameStem) +
+                       std::string(kTempMark) + std::string(kTempRandomChars, 'X');
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return Fail(errno);
+    fd_ = fd;
+    temp_ = std::move(temp);
+    target_ = std::move(target);
+    ::fchmod(fd_, exists ? (st.st_mode & 07777) : NewFileMode());
+    return true;
+}
+
+bool FileWriter::Put(std::string_view bytes, WriteStep step) {
+    if (const int e = InjectedError(step, written_)) {
+        WriteAll(fd_, bytes.data(), bytes.size() / 2, written_);
+        return Fail(e);
+    }
+    if (const int e = WriteAll(fd_, bytes.data(), bytes.size(), written_)) return Fail(e);
+    return true;
+}
+
+bool FileWriter::Write(std::string_view bytes) {
+    if (fd_ < 0) {
+        if (error_.empty()) error_ = "the file is not open";
+        return false;
+    }
+    if (buffer_.size() + bytes.size() <= kBufferBytes) {
+        buffer_.append(bytes);
+        return true;
+    }
+    if (!buffer_.empty()) {
+        if (!Put(buffer_, WriteStep::Write)) return false;
+        buffer_.clear();
+    }
+    if (bytes.size() >= kBufferBytes) return Put(bytes, WriteStep::Write);
+    buffer_.append(bytes);
+    return true;
+}
+
+bool FileWriter::Commit() {
+    if (fd_ < 0) {
+        if (error_.empty()) error_ = "the file is not open";
+        return false;
+    }
+    if (!Put(buffer_, WriteStep::Flush)) return false;
+    buffer_.clear();
+    if (modified_) {
+        const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(*modified_), 0}};
+        ::futimens(fd_, times);
+    }
+    if (const int e = InjectedError(WriteStep::Sync, written_)) return Fail(e);
+    if (::fsync(fd_) != 0) return Fail(errno);
+    if (const int e = InjectedError(WriteStep::Close, written_)) return Fail(e);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) return Fail(errno);
+    if (const int e = InjectedError(WriteStep::Rename, written_)) return Fail(e);
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) return Fail(errno);
+    temp_.clear();
+
+    int folderError = InjectedError(WriteStep::SyncFolder, written_);
+    if (folderError == 0) {
+        const int dir = ::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            if (::fsync(dir) != 0 && !FolderSyncUnsupported(errno)) folderError = errno;
+            ::close(dir);
+        }
+    }
+    if (folderError != 0) {
+        error_ = std::generic_category().message(folderError) +
+                 " (the new file is in place, but its folder could not be synced to disk)";
+        return false;
+    }
+    return true;
+}
+
+bool IsOwnTempFileName(std::string_view name) {
+    const size_t mark = name.rfind(kTempMark);
+    if (mark == std::string_view::npos || mark == 0) return false;
+    const std::string_view random = name.substr(mark + kTempMark.size());
+    if (random.size() != kTempRandomChars) return false;
+    for (const char c : random) {
+        const bool alnum =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!alnum) return false;
+    }
+    return true;
+}
+
+namespace {
+
+int RemoveStrayIn(const QString& folder, int depth) {
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QFileInfo& file :
+         dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        if (IsOwnTempFileName(QFile::encodeName(file.fileName()).toStdString()) &&
+            QFile::remove(file.filePath())) {
+            ++removed;
+        }
+    }
+    if (depth <= 0) return removed;
+    for (const QFileInfo& sub :
+         dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot)) {
+        removed += RemoveStrayIn(sub.filePath(), depth - 1);
+    }
+    return removed;
+}
+
+}  // namespace
+
+int RemoveStrayTempFiles(const std::string& windowsFolder, int depth) {
+    const std::string host = ToHostPath(windowsFolder);
+    if (host.empty()) return 0;
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(host));
+    if (!QFileInfo(folder).isDir()) return 0;
+    return RemoveStrayIn(folder, depth);
+}
+
+}  // namespace platform

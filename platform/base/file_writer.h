@@ -1,0 +1,64 @@
+// One file written whole or not at all. The bytes go to a temporary file beside the target;
+// every write, the final flush, the sync and the close are checked, and only then does the
+// temporary file take the target's name, after which the folder is synced so that the new
+// name survives a power cut. On any failure the temporary file goes, the old file stays, and
+// Error() gives the system's reason ("No space left on device", "File too large").
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder };
+
+class FileWriter {
+  public:
+    FileWriter() = default;
+    ~FileWriter();
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+
+    // `hostTarget`: a host path. A link is followed to the file it names; a read-only file, a
+    // folder, a missing folder or a link that loops or leads nowhere is refused.
+    bool Open(const std::string& hostTarget);
+    bool Write(std::string_view bytes);
+    void SetModificationTime(int64_t secondsSinceEpoch) { modified_ = secondsSinceEpoch; }
+    // Flush, sync, close, rename, sync the folder. False when any of them failed; the target
+    // is then as it was, except after a failed folder sync (the new file is in place).
+    bool Commit();
+    // Drops the temporary file; the target stays as it was.
+    void Cancel();
+
+    const std::string& Error() const { return error_; }
+    // Bytes taken by Write so far.
+    int64_t Written() const { return written_ + static_cast<int64_t>(buffer_.size()); }
+
+  private:
+    bool Put(std::string_view bytes, WriteStep step);
+    bool Fail(int error);
+
+    int fd_ = -1;
+    std::string target_;
+    std::string temp_;
+    std::string buffer_;
+    std::string error_;
+    int64_t written_ = 0;
+    std::optional<int64_t> modified_;
+};
+
+// Test seam: asked before each step with the bytes written so far. A non-zero errno fails the
+// step; a failing write first puts half its bytes out, as a disk that fills up does.
+using WriteFault = std::function<int(WriteStep step, int64_t written)>;
+void SetWriteFaultForTest(WriteFault fault);
+
+// "<name>.kestrane-tmp-XXXXXX": the temporary files of FileWriter and nothing else.
+bool IsOwnTempFileName(std::string_view name);
+// Deletes the files so named that a killed run left in the folder, and in its subfolders down
+// to `depth` levels (links are not followed). The number deleted.
+int RemoveStrayTempFiles(const std::string& windowsFolder, int depth = 0);
+
+}  // namespace platform

@@ -1,0 +1,159 @@
+// The editor on a disk that fails its writes, after a run that was killed mid-write, and on
+// files it must leave alone: nothing is cut, every failure is told by file and reason.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "editor/windows/main_window.h"
+#include "tests/support/failing_writes.h"
+#include "tests/support/test_paths.h"
+#include "tests/windows/editor_fixture.h"
+
+namespace kestrane {
+namespace {
+
+using test::EditorTest;
+using Names = std::vector<std::string>;
+
+class FailingDiskTest : public EditorTest {
+  protected:
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& m : responder->Messages()) texts.push_back(m.text);
+        return texts;
+    }
+    Names Entries(const std::string& relativeToDriveC) const {
+        return test::FolderEntries(prefix->DriveC() + "/" + relativeToDriveC);
+    }
+};
+
+// A game file of about `size` bytes: `text` and a long line.
+std::string OfSize(const std::string& text, size_t size) {
+    const size_t filler = size > text.size() + 20 ? size - text.size() - 20 : 0;
+    return text + "[Filler]\r\nLine=" + std::string(filler, 'x') + "\r\n";
+}
+
+// The first start with a new profile copies the game's files into it: a disk that fails the
+// writes leaves every file as it was and says which file failed and why.
+TEST_F(FailingDiskTest, AStartWithANewProfileCutsNothingAndSaysWhy) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        TearDown();
+        SetUp();
+        const std::string user = OfSize("[DefaultPlayer]\r\nName=Player\r\n", c.size);
+        const std::string ut = OfSize(test::kSmallUt2004Ini, c.size);
+        Install(user, ut, "Music=OFF\r\nProfileName=BarTest\r\n");
+        test::FailingWrites failing(c.step, c.error);
+        ASSERT_TRUE(Start());
+        const std::string reason = std::string(": ") + c.reason;
+        // The game sections, then the profile's copy; the game's User.ini needs no new bytes.
+        EXPECT_EQ(Messages(),
+                  (Names{"Could not save C:\\UT2004\\System\\UT2004.ini" + reason,
+                         "Could not save C:\\Kestrane\\Profiles\\BarTest\\User.ini" + reason}));
+        EXPECT_EQ(SystemFile("User.ini"), user);
+        EXPECT_EQ(SystemFile("UT2004.ini"), ut);
+        EXPECT_EQ(Entries("UT2004/System"), (Names{"UT2004.ini", "User.ini"}));
+        EXPECT_EQ(Entries("Kestrane/Profiles/BarTest"), Names{});
+    }
+}
+
+TEST_F(FailingDiskTest, FileSaveKeepsBothCopiesAndNamesTheFileOnce) {
+    for (const test::DiskFailure& c : test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        TearDown();
+        SetUp();
+        Install(OfSize(test::kSmallUserIni, c.size), test::kSmallUt2004Ini,
+                "Music=OFF\r\nProfileName=Me\r\n");
+        ASSERT_TRUE(Start());
+        const std::string profileUser = ProgramFile("Profiles/Me/User.ini");
+        const std::string systemUser = SystemFile("User.ini");
+        MainWindow().Controls().SetText({"tbx_Name"}, "Edited");
+        test::FailingWrites failing(c.step, c.error);
+        Trigger("frmFileSave");
+        EXPECT_EQ(Messages(), Names{"Could not save C:\\Kestrane\\Profiles\\Me\\User.ini: " +
+                                    std::string(c.reason)});
+        EXPECT_EQ(ProgramFile("Profiles/Me/User.ini"), profileUser);
+        EXPECT_EQ(SystemFile("User.ini"), systemUser);
+        EXPECT_EQ(Entries("Kestrane/Profiles/Me"), (Names{"UT2004.ini", "User.ini"}));
+        EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Edited");
+    }
+}
+
+// A run killed between writing its temporary copy and the rename left the copy; the next
+// start removes such copies by the writer's own name pattern and nothing else.
+TEST_F(FailingDiskTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    const char* left[] = {
+        "UT2004/System/User.ini.kestrane-tmp-Ab12Cd", "UT2004/Maps/DM-Deck.ut2.kestrane-tmp-Qw34Er",
+        "UT2004/Cache/cache.ini.kestrane-tmp-Zx56Cv", "Kestrane/Kestrane.ini.kestrane-tmp-Mn78Bv",
+        "Kestrane/Profiles/Me/UT2004.ini.kestrane-tmp-Lk90Jh"};
+    for (const char* name : left) prefix->Write(name, "a full copy");
+    prefix->Write("UT2004/System/User.ini.backup", "the player's own");
+    prefix->Write("UT2004/System/User.ini.Ab12Cd", "the player's own");
+    prefix->Write("UT2004/Maps/DM-Deck.ut2", "map");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Entries("UT2004/System"),
+              (Names{"UT2004.ini", "User.ini", "User.ini.Ab12Cd", "User.ini.backup"}));
+    EXPECT_EQ(Entries("UT2004/Maps"), Names{"DM-Deck.ut2"});
+    EXPECT_EQ(Entries("UT2004/Cache"), Names{});
+    EXPECT_EQ(Entries("Kestrane/Profiles/Me"), (Names{"UT2004.ini", "User.ini"}));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(prefix->ProgramFolder() + "/" +
+                                                      "Kestrane.ini.kestrane-tmp-Mn78Bv")));
+}
+
+// A UT2004.ini the game may read as UTF-16, or one with NUL bytes, is not 8-bit text: a start
+// with a profile would append 8-bit sections to it. It is told by name and left byte for byte.
+TEST_F(FailingDiskTest, AGameFileThatIsNotEightBitTextIsToldAndLeftAlone) {
+    std::string utf16 = "\xFF\xFE";
+    for (char ch : std::string(test::kSmallUt2004Ini)) {
+        utf16 += ch;
+        utf16 += '\0';
+    }
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* says;  // after "Could not read C:\UT2004\System\UT2004.ini: "
+    };
+    const Case cases[] = {
+        {"UTF-16", utf16,
+         "it is UTF-16 text (it begins with a UTF-16 byte-order mark), not the 8-bit text the "
+         "editor reads and writes; it was left as it is"},
+        {"random bytes", std::string("\x8f\x00\x13\xfe\x00\x41", 6),
+         "it holds NUL bytes, so it is not 8-bit text; it was left as it is"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        Install(test::kSmallUserIni, c.bytes, "Music=OFF\r\nProfileName=Me\r\n");
+        EXPECT_FALSE(Start());
+        EXPECT_EQ(Messages(),
+                  Names{std::string("Could not read C:\\UT2004\\System\\UT2004.ini: ") + c.says});
+        EXPECT_EQ(SystemFile("UT2004.ini"), c.bytes);
+        EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+        EXPECT_EQ(Entries("Kestrane/Profiles/Me"), Names{});
+    }
+
+    // An empty file is text: it takes the game sections.
+    TearDown();
+    SetUp();
+    Install(test::kSmallUserIni, "", "Music=OFF\r\nProfileName=Me\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_NE(SystemFile("UT2004.ini").find("[UT2k4Assault.ASGameInfo]"), std::string::npos);
+}
+
+TEST_F(FailingDiskTest, AKestraneIniLinkThatLoopsIsToldAndLeftAlone) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "");
+    const QString link = QString::fromStdString(prefix->ProgramFolder() + "/Kestrane.ini");
+    ASSERT_TRUE(QFile::link(link, link));
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(Messages(), Names{"Could not read C:\\Kestrane\\Kestrane.ini: it is a link that "
+                                "loops or leads nowhere. It was left as it is."});
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), link);
+}
+
+}  // namespace
+}  // namespace kestrane
