@@ -1,6 +1,7 @@
 #include "editor/binding/binding_form.h"
 
 #include "editor/binding/key_searches.h"
+#include "editor/binding/untouched.h"
 #include "editor/store/text_compare.h"
 
 namespace kestrane {
@@ -16,6 +17,10 @@ void LoadBindingRow(BindingContext& ctx, const BindingRow& row) {
     const int first = row.control.index;
     ctx.controls.SetText({row.control.name, first}, GetBind(user, row.key));
     ctx.controls.SetText({row.control.name, first + 1}, GetBind2(user, row.key));
+    // Not for the untouched rule (a binding line is found by the box's key), but a changed
+    // box is an edit not yet saved.
+    NoteLoaded(ctx, {row.control.name, first});
+    NoteLoaded(ctx, {row.control.name, first + 1});
 }
 
 void SaveBindingRow(BindingContext& ctx, const BindingRow& row) {

@@ -6,18 +6,20 @@
 
 namespace kestrane {
 
+std::string MissingKeyTip(std::string_view key, std::string_view section, IniFile file) {
+    std::string tip = file == IniFile::User ? "Not in User.ini: " : "Not in UT2004.ini: ";
+    tip += section.empty() ? std::string("the file") : std::string(section);
+    tip += " has no ";
+    tip += key;
+    tip += " line, so this setting is not saved.";
+    return tip;
+}
+
 void MarkKeyPresence(BindingContext& ctx, ControlRef control, bool present, std::string_view key,
                      std::string_view section, IniFile file) {
-    std::string tip;
-    if (!present) {
-        tip = file == IniFile::User ? "Not in User.ini: " : "Not in UT2004.ini: ";
-        tip += section.empty() ? std::string("the file") : std::string(section);
-        tip += " has no ";
-        tip += key;
-        tip += " line, so this setting is not saved.";
-    }
     // A field's stepper buttons follow their box (see NumericField).
-    ctx.controls.SetAvailable(control, present, tip);
+    ctx.controls.SetAvailable(control, present,
+                              present ? std::string() : MissingKeyTip(key, section, file));
 }
 
 bool MarkRowPresence(BindingContext& ctx, const BindingRow& row) {

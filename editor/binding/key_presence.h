@@ -3,11 +3,16 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "editor/binding/binding_row.h"
 
 namespace kestrane {
+
+// "Not in UT2004.ini: [Section] has no Key line, so this setting is not saved."
+std::string MissingKeyTip(std::string_view key, std::string_view section,
+                          IniFile file = IniFile::UT2004);
 
 // The control available when `present`, else disabled with a tip naming the file, the section
 // and the key.

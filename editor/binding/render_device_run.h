@@ -15,18 +15,21 @@ struct RenderDeviceRun {
     size_t last;
 };
 
-// The block from the first line keyed exactly "RenderDevice" or ";RenderDevice", of whatever
-// length; nothing when the file has no such line.
+// The block from the first line keyed "RenderDevice" or ";RenderDevice" (in any letter case,
+// as the game reads keys), of whatever length; nothing when the file has no such line.
 std::optional<RenderDeviceRun> FindRenderDeviceRun(const IniStore& store);
 
 // The RenOption button a device class stands for (ignoring case): 0 Direct3D (either class),
 // 1 OpenGL, 2 Pixomatic; -1 for any other class.
 int RenderOptionOf(std::string_view deviceClass);
 
-// Makes a line of the run whose device `option` stands for the only active one, renaming keys
-// inside the run only; values and every other line stay. A line of that device that is
-// already active is kept; otherwise the first one in the run is taken. Nothing changes when
-// the run holds no such device. True when a key changed.
+// The line of the run a choice of `option` makes active: the active line of that device, else
+// its first line in the run; nothing when the run holds no such device.
+std::optional<size_t> RenderDeviceLine(const IniStore& store, int option);
+
+// Makes RenderDeviceLine the only active line of the run, renaming keys inside the run only;
+// values and every other line stay. Nothing changes when the run holds no such device. True
+// when a key changed.
 bool ActivateRenderDevice(IniStore& store, int option);
 
 }  // namespace kestrane

@@ -1,4 +1,9 @@
+#include "editor/binding/rows_resolution.h"
+
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "editor/binding/areas.h"
 #include "editor/binding/key_presence.h"
@@ -17,12 +22,13 @@ struct ResolutionCombo {
     int index;  // cbx_Video
     std::string_view widthKey;
     std::string_view heightKey;
+    std::string_view label;  // its caption on the Video tab
 };
 
 constexpr std::array<ResolutionCombo, 3> kCombos = {{
-    {0, "FullscreenViewportX", "FullscreenViewportY"},
-    {1, "WindowedViewportX", "WindowedViewportY"},
-    {9, "MenuViewportX", "MenuViewportY"},
+    {0, "FullscreenViewportX", "FullscreenViewportY", "FullScreen"},
+    {1, "WindowedViewportX", "WindowedViewportY", "Windowed"},
+    {9, "MenuViewportX", "MenuViewportY", "Menu"},
 }};
 
 constexpr ControlRef ComboOf(const ResolutionCombo& c) {
@@ -44,19 +50,34 @@ void LoadResolution(BindingContext& ctx) {
     MarkKeyPresence(ctx, ComboOf(c), present, c.widthKey, kClient);
 }
 
+// One part on its line; the line as the file holds it when the combo is untouched or its
+// text gives no part.
+void StorePart(BindingContext& ctx, ControlRef combo, std::optional<size_t> line,
+               const std::string* part) {
+    if (!line) return;
+    IniStore& ut = ctx.state.ut2004;
+    if (part) {
+        StoreUnlessUntouched(ctx, ut, *line, {combo}, *part);
+    } else {
+        ut.SetValue(*line, std::string(ut.LoadedValue(*line)));
+    }
+}
+
 // Only a resolution the player changed is written, into the Windows client and then into the
-// SDL client: an untouched combo leaves both sections as they are (a Linux install keeps its
-// own SDL resolution), and a text that splits into no width and height stores nothing.
+// SDL client: an untouched combo keeps both sections as the file holds them (a Linux install
+// keeps its own SDL resolution). A text that splits into no width and height keeps them too;
+// the save refuses it beforehand (UnstorableResolutions).
 template <size_t I>
 void SaveResolution(BindingContext& ctx) {
     const ResolutionCombo& c = kCombos[I];
-    if (Untouched(ctx, ComboOf(c))) return;
-    const auto parts = SplitResolution(ctx.controls.Text(ComboOf(c)));
-    if (!parts) return;
-    IniStore& ut = ctx.state.ut2004;
+    const ControlRef combo = ComboOf(c);
+    const auto parts = SplitResolution(ctx.controls.Text(combo));
+    const IniStore& ut = ctx.state.ut2004;
     for (std::string_view section : {kClient, kSdl}) {
-        StoreAt(ut, FindKeyInSection(ut, c.widthKey, section), parts->width);
-        StoreAt(ut, FindKeyInSection(ut, c.heightKey, section), parts->height);
+        StorePart(ctx, combo, FindKeyInSection(ut, c.widthKey, section),
+                  parts ? &parts->width : nullptr);
+        StorePart(ctx, combo, FindKeyInSection(ut, c.heightKey, section),
+                  parts ? &parts->height : nullptr);
     }
 }
 
@@ -92,6 +113,20 @@ const std::array<RowStep, 9> kSteps = {{
 }};
 
 }  // namespace
+
+std::vector<std::string> UnstorableResolutions(const BindingContext& ctx) {
+    std::vector<std::string> problems;
+    for (const ResolutionCombo& c : kCombos) {
+        const ControlRef combo = ComboOf(c);
+        if (Untouched(ctx, combo)) continue;
+        const std::string text = ctx.controls.Text(combo);
+        if (SplitResolution(text)) continue;
+        problems.push_back("The " + std::string(c.label) + " resolution \"" + text +
+                           "\" cannot be saved: it needs a width and a height in whole "
+                           "numbers, such as 1024 X 768.");
+    }
+    return problems;
+}
 
 const AreaBinding& ResolutionArea() {
     static const AreaBinding area{

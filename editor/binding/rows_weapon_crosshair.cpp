@@ -2,6 +2,7 @@
 #include <string>
 
 #include "editor/binding/areas.h"
+#include "editor/binding/key_presence.h"
 #include "editor/binding/key_searches.h"
 #include "editor/binding/name_tables.h"
 #include "editor/binding/untouched.h"
@@ -38,14 +39,19 @@ constexpr auto kRows = WeaponRows();
 
 constexpr std::string_view kTextureKey = "CustomCrossHairTextureName";
 
-// The picture follows the name the table gave, whatever the combo makes of it.
+// The picture follows the name the table gave, whatever the combo makes of it. A section
+// without its texture line keeps no choice: the combo says so.
 void LoadCrosshairs(BindingContext& ctx) {
     for (int k = 0; k < kPanels; ++k) {
-        const std::string shown =
-            GetCrosshair(GetVal2(ctx.state.user, kTextureKey, WeaponPanelSection(k)));
-        ctx.controls.SetText({"cbx_Cross", k}, shown);
+        const std::string_view section = WeaponPanelSection(k);
+        const std::string shown = GetCrosshair(GetVal2(ctx.state.user, kTextureKey, section));
+        const ControlRef combo{"cbx_Cross", k};
+        ctx.controls.SetText(combo, shown);
         ctx.controls.SetPicture({"p_CrossPic", k}, CrosshairPicturePath(shown));
-        NoteLoaded(ctx, {"cbx_Cross", k});
+        MarkKeyPresence(ctx, combo,
+                        FindKeyInSection(ctx.state.user, kTextureKey, section).has_value(),
+                        kTextureKey, section, IniFile::User);
+        NoteLoaded(ctx, combo);
     }
 }
 

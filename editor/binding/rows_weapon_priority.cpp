@@ -1,6 +1,11 @@
+#include "editor/binding/rows_weapon_priority.h"
+
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/binding/areas.h"
+#include "editor/binding/key_presence.h"
 #include "editor/binding/key_searches.h"
 #include "editor/binding/name_tables.h"
 #include "editor/binding/untouched.h"
@@ -24,6 +29,13 @@ std::string OwnPriority(const IniStore& user, std::string_view section) {
     return user.Value(*row);
 }
 
+// The line a save deals the weapon's number to: its own section's, found as the save finds keys.
+std::optional<size_t> PriorityLine(const IniStore& user, std::string_view display) {
+    const std::string section = GetWeaponSection(display);
+    if (section.empty()) return std::nullopt;
+    return FindKeyInSection(user, "Priority", section);
+}
+
 void LoadPriorities(BindingContext& ctx) {
     ProgramState& s = ctx.state;
     for (int j = 0; j < kWeapons; ++j) {
@@ -35,25 +47,40 @@ void LoadPriorities(BindingContext& ctx) {
     SortWeaponPriority(s.weaponNames, s.weaponPriorityValues, true);
     for (int j = 0; j < kWeapons; ++j) {
         ctx.controls.SetText({kBox, 16 - j}, s.weaponNames[j]);
+        MarkPriorityBox(ctx, 16 - j);
         NoteLoaded(ctx, {kBox, 16 - j});
     }
 }
 
-// The numbers belong to the rows: the weapon now in box i takes the number read for that row.
-// A box still showing its loaded weapon keeps that weapon's line as read.
+// The numbers belong to the rows: the weapon now in a row takes the number read for it. Only
+// weapons with a line of their own count: one without neither takes a number nor gives its
+// reading (0) to another weapon. A box still showing the weapon its file holds there keeps
+// that weapon's line as it is.
 void SavePriorities(BindingContext& ctx) {
     IniStore& user = ctx.state.user;
-    for (int i = 16; i >= 0; --i) {
+    std::vector<std::string> numbers;  // highest first
+    for (int j = 0; j < kWeapons; ++j) {
+        if (PriorityLine(user, ctx.state.weaponNames[j])) {
+            numbers.push_back(ctx.state.weaponPriorityValues[j]);
+        }
+    }
+    size_t next = 0;
+    for (int i = 16; i >= 0 && next < numbers.size(); --i) {
         const ControlRef box{kBox, i};
-        const std::string section = GetWeaponSection(ctx.controls.Text(box));
-        if (section.empty()) continue;
-        const auto line = FindKeyInSection(user, "Priority", section);
+        const auto line = PriorityLine(user, ctx.controls.Text(box));
         if (!line) continue;
-        StoreUnlessUntouched(ctx, user, *line, {box}, ctx.state.weaponPriorityValues[16 - i]);
+        StoreUnlessUntouched(ctx, user, *line, {box}, numbers[next++]);
     }
 }
 
 }  // namespace
+
+void MarkPriorityBox(BindingContext& ctx, int box) {
+    const ControlRef control{kBox, box};
+    const std::string weapon = ctx.controls.Text(control);
+    MarkKeyPresence(ctx, control, PriorityLine(ctx.state.user, weapon).has_value(), "Priority",
+                    GetWeaponSection(weapon), IniFile::User);
+}
 
 const AreaBinding& WeaponPriorityArea() {
     static const AreaBinding area{

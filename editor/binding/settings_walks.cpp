@@ -1,6 +1,7 @@
 #include "editor/binding/settings_walks.h"
 
 #include "editor/binding/areas.h"
+#include "editor/binding/rows_resolution.h"
 #include "editor/binding/untouched.h"
 #include "editor/store/bind_boxes.h"
 
@@ -28,7 +29,7 @@ std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
     auto utText = ReadTextFile(ctx.state.iniFolder + "UT2004.ini", &error);
     if (!utText) return error;
 
-    ForgetShownAtLoad(ctx);
+    ForgetShown(ctx);
     ctx.state.user.Load(*userText);
     ctx.state.ut2004.Load(*utText);
 
@@ -44,12 +45,29 @@ std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
     for (AreaGetter area : kLoadOrder) RunLoad(ctx, area());
     ctx.state.fillingTabs = false;
     if (ctx.binds) DelKey(*ctx.binds);
-    TakeShownAtLoad(ctx);
+    RecordShown(ctx);
     return std::nullopt;
 }
 
 void SaveSettings(BindingContext& ctx) {
     for (AreaGetter area : kSaveOrder) RunSave(ctx, area());
+}
+
+std::vector<std::string> UnstorableEdits(const BindingContext& ctx) {
+    return UnstorableResolutions(ctx);
+}
+
+IniTexts ComposeSave(BindingContext& ctx) {
+    SaveSettings(ctx);
+    return ComposeINIFiles(ctx.state.user, ctx.state.ut2004, UserIniExtrasOf(ctx));
+}
+
+void RecordSaved(BindingContext& ctx, const IniTexts& written) {
+    ctx.state.user.Load(written.user);
+    ctx.state.ut2004.Load(written.ut2004);
+    // The lines the writer added under the GUI controller are the file's own from now on.
+    ctx.state.quietMenuMissing = GetVal(ctx.state.user, "bQuietMenu").empty();
+    RecordShown(ctx);
 }
 
 UserIniExtras UserIniExtrasOf(BindingContext& ctx) {

@@ -7,29 +7,31 @@ std::pair<std::string, int> KeyOf(ControlRef control) {
     return {std::string(control.name), control.index};
 }
 
+bool Shows(const BindingContext& ctx, ControlRef control, const ProgramState::Shown& shown) {
+    return ctx.controls.Value(control) == shown.value && ctx.controls.Text(control) == shown.text;
+}
+
 }  // namespace
 
 void NoteLoaded(BindingContext& ctx, ControlRef control) {
-    ctx.state.shownAtLoad.try_emplace(KeyOf(control));
+    ctx.state.shownAsFiled.try_emplace(KeyOf(control));
 }
 
-void TakeShownAtLoad(BindingContext& ctx) {
-    for (auto& [key, shown] : ctx.state.shownAtLoad) {
+void RecordShown(BindingContext& ctx) {
+    for (auto& [key, shown] : ctx.state.shownAsFiled) {
         const ControlRef control{key.first, key.second};
         shown.text = ctx.controls.Text(control);
         shown.value = ctx.controls.Value(control);
     }
 }
 
-void ForgetShownAtLoad(BindingContext& ctx) {
-    ctx.state.shownAtLoad.clear();
+void ForgetShown(BindingContext& ctx) {
+    ctx.state.shownAsFiled.clear();
 }
 
 bool Untouched(const BindingContext& ctx, ControlRef control) {
-    const auto it = ctx.state.shownAtLoad.find(KeyOf(control));
-    if (it == ctx.state.shownAtLoad.end()) return false;
-    return ctx.controls.Value(control) == it->second.value &&
-           ctx.controls.Text(control) == it->second.text;
+    const auto it = ctx.state.shownAsFiled.find(KeyOf(control));
+    return it != ctx.state.shownAsFiled.end() && Shows(ctx, control, it->second);
 }
 
 bool AllUntouched(const BindingContext& ctx, std::initializer_list<ControlRef> controls) {
@@ -37,6 +39,13 @@ bool AllUntouched(const BindingContext& ctx, std::initializer_list<ControlRef> c
         if (!Untouched(ctx, control)) return false;
     }
     return true;
+}
+
+bool HasUnsavedEdits(const BindingContext& ctx) {
+    for (const auto& [key, shown] : ctx.state.shownAsFiled) {
+        if (!Shows(ctx, {key.first, key.second}, shown)) return true;
+    }
+    return false;
 }
 
 void StoreUnlessUntouched(BindingContext& ctx, IniStore& store, size_t line,

@@ -60,16 +60,23 @@ bool WriteFile(const std::string& fileName, const std::string& bytes, FileError*
 
 }  // namespace
 
-bool SaveINIFiles(const std::string& iniFolder, const IniStore& user, const IniStore& ut2004,
-                  const UserIniExtras& extras, FileError* error) {
-    // Both texts are complete before either file is touched.
-    const std::string userText = WriteUserIniText(user, extras);
-    const std::string utText = WriteIniText(ut2004);
+IniTexts ComposeINIFiles(const IniStore& user, const IniStore& ut2004,
+                         const UserIniExtras& extras) {
+    return {WriteUserIniText(user, extras), WriteIniText(ut2004)};
+}
+
+bool WriteINIFiles(const std::string& iniFolder, const IniTexts& texts, FileError* error) {
     // One backslash between folder and name, so that a message names the file as it is.
     const std::string folder =
         iniFolder.empty() || iniFolder.back() == '\\' ? iniFolder : iniFolder + "\\";
-    return WriteFile(folder + "User.ini", userText, error) &&
-           WriteFile(folder + "UT2004.ini", utText, error);
+    return WriteFile(folder + "User.ini", texts.user, error) &&
+           WriteFile(folder + "UT2004.ini", texts.ut2004, error);
+}
+
+bool SaveINIFiles(const std::string& iniFolder, const IniStore& user, const IniStore& ut2004,
+                  const UserIniExtras& extras, FileError* error) {
+    // Both texts are complete before either file is touched.
+    return WriteINIFiles(iniFolder, ComposeINIFiles(user, ut2004, extras), error);
 }
 
 bool SaveIniStore(const std::string& fileName, const IniStore& store, FileError* error) {

@@ -30,8 +30,17 @@ std::optional<std::string> ReadTextFile(const std::string& fileName, FileError* 
 // ReadFile, split, parse. False (store untouched) when the file cannot be read.
 bool LoadIniFile(IniStore& store, const std::string& fileName, FileError* error = nullptr);
 
-// Rewrites User.ini and then UT2004.ini in `iniFolder` (ends in "\"). Each file is replaced
+// The texts a save gives the two game files.
+struct IniTexts {
+    std::string user;
+    std::string ut2004;
+};
+IniTexts ComposeINIFiles(const IniStore& user, const IniStore& ut2004, const UserIniExtras& extras);
+
+// Writes User.ini and then UT2004.ini in `iniFolder` (ends in "\"). Each file is replaced
 // whole or left as it was; the first failure stops and is reported.
+bool WriteINIFiles(const std::string& iniFolder, const IniTexts& texts, FileError* error = nullptr);
+// ComposeINIFiles, then WriteINIFiles.
 bool SaveINIFiles(const std::string& iniFolder, const IniStore& user, const IniStore& ut2004,
                   const UserIniExtras& extras, FileError* error = nullptr);
 

@@ -57,6 +57,11 @@ std::string_view IniStore::LoadedValue(size_t row) const {
     return std::string_view(line).substr(eq + 1);
 }
 
+std::string_view IniStore::LoadedKey(size_t row) const {
+    const std::string& line = lines_[row];
+    return std::string_view(line).substr(0, line.find('='));
+}
+
 void IniStore::Parse() {
     const size_t n = lines_.size();
     keys_.assign(n, {});
@@ -65,8 +70,9 @@ void IniStore::Parse() {
     for (size_t i = 0; i < n; ++i) {
         const std::string& line = lines_[i];
         if (line.empty()) continue;
-        const size_t bracket = line.find(']');
-        if (bracket != std::string::npos && bracket + 1 == line.size()) {
+        // Only a line that begins with "[" opens a section: a key line whose value ends in a
+        // bracketed word (a clan tag in a player name) stays a key line.
+        if (line.front() == '[' && line.find(']') + 1 == line.size()) {
             keys_[i] = line;
             kinds_[i] = RowKind::Header;
             continue;

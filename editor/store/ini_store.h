@@ -15,7 +15,7 @@ namespace kestrane {
 
 enum class RowKind : std::uint8_t {
     Blank,    // empty line
-    Header,   // first "]" is the last character: the whole line is the key
+    Header,   // begins with "[", first "]" is the last character: the whole line is the key
     KeyLine,  // key before the first "=", value after it
     Odd,      // neither: no "=" and not a header; written back exactly as read
 };
@@ -53,6 +53,8 @@ class IniStore {
     LineEnd FileLineEnd() const { return fileEnd_; }
     // The value part of the row's line as it was read (empty for a line without "=").
     std::string_view LoadedValue(size_t row) const;
+    // The key part of a key line as it was read.
+    std::string_view LoadedKey(size_t row) const;
 
     const std::string& Key(size_t row) const { return keys_[row]; }
     const std::string& Value(size_t row) const { return values_[row]; }

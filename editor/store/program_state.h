@@ -50,13 +50,16 @@ struct ProgramState {
     std::array<std::string, 17> weaponNames;
     std::array<std::string, 17> weaponPriorityValues;
 
-    // What each bound control showed when the last load ended, by name and index: a save writes
-    // a row whose controls still show it with the file's own text.
+    // The record of what the player changed. The two stores hold what User.ini and UT2004.ini
+    // hold now (a save reads its own texts back into them); this holds what each setting
+    // control, by name and index, showed when its file last held its value: taken after every
+    // load and every save. A control that still shows it is untouched, and its row writes the
+    // file's own text.
     struct Shown {
         std::string text;
         int value = 0;
     };
-    std::map<std::pair<std::string, int>, Shown, std::less<>> shownAtLoad;
+    std::map<std::pair<std::string, int>, Shown, std::less<>> shownAsFiled;
 
     std::string renderDeviceName;
     std::string renderDeviceSection;

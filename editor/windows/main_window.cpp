@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "editor/binding/settings_walks.h"
+#include "editor/binding/untouched.h"
 #include "editor/instant_action/gui/instant_action_window.h"
 #include "editor/store/bind_boxes.h"
 #include "editor/store/ini_files.h"
@@ -29,6 +30,7 @@
 #include "editor/windows/secondary_windows.h"
 #include "editor/windows/startup.h"
 #include "editor/windows/tab_contents.h"
+#include "editor/windows/unsaved_edits.h"
 #include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 #include "platform/base/process.h"
@@ -146,23 +148,22 @@ void INI::BuildRawTabs() {
 
 bool INI::Form_Load() {
     loaded_ = MainFormLoad(*this);
-    NoteTabsAsLoaded();
     return loaded_;
 }
 
 std::optional<FileError> INI::ReloadTabs() {
     BindingContext ctx = Binding();
-    auto error = Load_INI_Form(ctx);
-    if (!error) NoteTabsAsLoaded();
-    return error;
+    return Load_INI_Form(ctx);
 }
 
-void INI::NoteTabsAsLoaded() {
-    tabsAsLoaded_ = TakeSnapshot(controls_);
+void INI::RecordSaved(const IniTexts& written) {
+    BindingContext ctx = Binding();
+    kestrane::RecordSaved(ctx, written);
+    ShowFilesInRawBoxes(*this);
 }
 
-bool INI::HasUnsavedTabEdits() const {
-    return kestrane::HasUnsavedTabEdits(controls_, tabsAsLoaded_);
+bool INI::HasUnsavedTabEdits() {
+    return HasUnsavedEdits(Binding());
 }
 
 void INI::Form_Unload() {
@@ -195,7 +196,7 @@ void INI::ComeBack() {
 }
 
 void INI::closeEvent(QCloseEvent* event) {
-    if (!unloaded_ && !ConfirmLeave(*this)) {
+    if (!unloaded_ && !ConfirmClose(*this)) {
         event->ignore();
         return;
     }
@@ -204,21 +205,24 @@ void INI::closeEvent(QCloseEvent* event) {
 }
 
 void INI::frmFileSave_Click() {
-    if (!ConfirmFileSave(*this)) return;
     SaveCurrentSettings(*this);
 }
 
 void INI::mnuFileExit_Click() {
-    if (ConfirmLeave(*this)) Unload();
+    if (ConfirmClose(*this)) Unload();
 }
 
 void INI::LeaveFor(const std::string& question, const std::string& program) {
-    if (!ConfirmLeave(*this)) return;
+    // The question below is this way out's own: here only typed raw text is asked about.
+    if (!ConfirmRawTextLost(*this, "Close Kestrane INI anyway?")) return;
     const auto answer = platform::ShowMessage(question + "\r\n\r\nDo You Want To Save?",
                                               platform::MsgButtons::YesNoCancel, {}, this);
     if (answer == platform::MsgAnswer::Cancel) return;
     // A save that fails keeps the editor open with its edits.
-    if (answer == platform::MsgAnswer::Yes && !SaveCurrentSettings(*this)) return;
+    if (answer == platform::MsgAnswer::Yes &&
+        !SaveCurrentSettings(*this, TypedRawText::AlreadyAsked)) {
+        return;
+    }
     UnloadWindow();
     std::string error;
     if (platform::StartProgram(program, {}, &error)) {

@@ -12,7 +12,6 @@
 #include "editor/binding/binding_row.h"
 #include "editor/store/ini_files.h"
 #include "editor/windows/control_registry.h"
-#include "editor/windows/tab_edits.h"
 
 class QTabWidget;
 class QAction;
@@ -60,10 +59,12 @@ class INI : public QMainWindow {
     // Stops the music; nothing is asked and nothing is saved.
     void Form_Unload();
     bool Unloaded() const { return unloaded_; }
-    // What the setting tabs show now counts as written: after each load and save.
-    void NoteTabsAsLoaded();
-    bool HasUnsavedTabEdits() const;
-    // Load_INI_Form on this window; what it then shows counts as written.
+    // After a save whose files in the INI folder now hold `written`: the record takes them
+    // and what the tabs show, and the raw boxes without typed text show the files.
+    void RecordSaved(const IniTexts& written);
+    // The record says a setting tab shows an edit its file does not hold.
+    bool HasUnsavedTabEdits();
+    // Load_INI_Form on this window (it records what the files hold and the tabs show).
     std::optional<FileError> ReloadTabs();
 
     // Menu handlers.
@@ -102,7 +103,6 @@ class INI : public QMainWindow {
     QTabWidget* tabs_ = nullptr;
     bool loaded_ = false;
     bool unloaded_ = false;
-    ControlSnapshot tabsAsLoaded_;
 
     QPointer<QWidget> about_;
     QPointer<QWidget> cache_;

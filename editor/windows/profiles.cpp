@@ -14,6 +14,7 @@
 #include "editor/windows/raw_ini_tab.h"
 #include "editor/windows/save_rule.h"
 #include "editor/windows/startup.h"
+#include "editor/windows/unsaved_edits.h"
 #include "platform/base/ansi.h"
 #include "platform/base/files.h"
 #include "platform/base/folders.h"
@@ -109,7 +110,7 @@ void LoadProfile(INI& window) {
         return;
     }
 
-    if (!ConfirmReload(window, "Load the profile anyway?")) return;
+    if (!ConfirmReplaceTabs(window, "loading the profile", "Load the profile anyway?")) return;
     const std::string previous = s.iniFolder;
     s.iniFolder = folder;
     if (auto error = window.ReloadTabs()) {
@@ -157,6 +158,12 @@ void DeleteProfile(INI& window) {
         Tell("There is no profile folder " + folder + ": nothing was deleted.", &window);
         return;
     }
+    if (platform::ShowMessage("Delete the profile '" + name + "'? Its folder " + folder +
+                                  " goes with everything in it.",
+                              platform::MsgButtons::YesNo, {}, &window,
+                              platform::MsgIcon::Question) != platform::MsgAnswer::Yes) {
+        return;
+    }
     if (!platform::DeleteFolderTree(folder)) {
         Tell("The profile folder " + folder + " could not be removed entirely.", &window);
         return;
@@ -185,7 +192,8 @@ NewProfileNext CreateProfile(INI& window, const std::string& name, QWidget* aske
     std::string utTemplate;
     const bool fromCurrent = s.newProfileFromCurrent;
     // The template's settings replace what the tabs show.
-    if (!fromCurrent && !ConfirmReload(window, "Make the profile from the template anyway?")) {
+    if (!fromCurrent && !ConfirmReplaceTabs(window, "making the profile from the template",
+                                            "Make the profile from the template anyway?")) {
         return NewProfileNext::StayOpen;
     }
     if (!fromCurrent) {
@@ -208,12 +216,16 @@ NewProfileNext CreateProfile(INI& window, const std::string& name, QWidget* aske
     }
 
     if (fromCurrent) {
-        if (!SaveSettingsInto(window, s.gameSystemFolder) || !SaveSettingsInto(window, folder)) {
+        // The new profile's files become the INI folder's: typed raw text they change asks.
+        const auto texts = ComposeSettings(window);
+        if (!texts || !ConfirmRawTextGoesStale(window, *texts) ||
+            !WriteSettings(window, s.gameSystemFolder, *texts) ||
+            !WriteSettings(window, folder, *texts)) {
             DropNewFolder(!exists, folder);
             return NewProfileNext::StayOpen;
         }
-        window.NoteTabsAsLoaded();
         s.iniFolder = folder;
+        window.RecordSaved(*texts);
         MarkProfileLoaded(window, name);
         s.newProfileFromCurrent = false;
         return NewProfileNext::Close;

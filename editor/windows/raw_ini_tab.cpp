@@ -49,8 +49,31 @@ bool AskYesNo(INI& window, const std::string& text) {
            platform::MsgAnswer::Yes;
 }
 
+std::string IniFilePath(int index) {
+    return State().iniFolder + RawFileName(index);
+}
+
+// The file the box was filled from has changed since (a save that did not end, another
+// program): writing the box would put older text over it. The player may reload the box.
+bool FileChangedBeneath(INI& window, int index) {
+    RichTextBox& box = Box(window, index);
+    const std::string path = IniFilePath(index);
+    std::string now;
+    if (!platform::ReadBytes(path, now) || now == box.LoadedText()) return false;
+    const std::string tab = TabsNamed({index});
+    if (AskYesNo(window, path + " has changed since " + tab +
+                             " was filled from it: saving the tab would write older text over "
+                             "it, so nothing was saved.\r\n\r\nReload " +
+                             tab +
+                             " from the file? (Yes drops the typed text; No keeps typing.)")) {
+        box.SetText(now);
+    }
+    return true;
+}
+
 // Writes the box's text to `path`, then reloads every tab from the INI folder.
 void SaveRawTo(INI& window, int index, const std::string& path) {
+    if (EqualsNoCase(path, IniFilePath(index)) && FileChangedBeneath(window, index)) return;
     if (!ConfirmReload(window, std::string("Save ") + RawFileName(index) + " anyway?", index)) {
         return;
     }
@@ -150,13 +173,18 @@ void BuildRawIniTab(INI& window, QWidget* page, int index) {
 }
 
 void cb_SaveUser_Click(INI& window, int index) {
-    SaveRawTo(window, index, State().iniFolder + RawFileName(index));
+    SaveRawTo(window, index, IniFilePath(index));
 }
 
+// Any file name, a new one too; a file that exists is replaced only when the player says so.
 void cb_SaveUserText_Click(INI& window, int index) {
-    const std::string path = platform::ShowSaveDialog(
-        kSaveAsFilters[index], "ini", State().iniFolder, platform::kOfnFileMustExist, nullptr);
+    const std::string path =
+        platform::ShowSaveDialog(kSaveAsFilters[index], "ini", State().iniFolder, 0, nullptr);
     if (path.empty()) return;
+    if (platform::FileExists(path) &&
+        !AskYesNo(window, path + " exists already.\r\n\r\nReplace it?")) {
+        return;
+    }
     SaveRawTo(window, index, path);
 }
 
@@ -210,20 +238,43 @@ bool ConfirmReload(INI& window, const std::string& question, int savedRaw) {
     return AskYesNo(window, text + ".\r\n\r\n" + question);
 }
 
-bool ConfirmFileSave(INI& window) {
-    const std::vector<int> raw = EditedRawBoxes(window);
-    if (raw.empty()) return true;
-    return AskYesNo(window, "File > Save does not write the text typed on " + TabsNamed(raw) +
-                                ": only the Save button on that tab does.\r\n\r\n"
-                                "Save the setting tabs anyway?");
-}
-
-bool ConfirmLeave(INI& window) {
+bool ConfirmRawTextLost(INI& window, const std::string& question) {
     const std::vector<int> raw = EditedRawBoxes(window);
     if (raw.empty()) return true;
     return AskYesNo(window, "The text typed on " + TabsNamed(raw) +
-                                " has not been saved and will be lost.\r\n\r\n"
-                                "Close Kestrane INI anyway?");
+                                " has not been saved and will be lost.\r\n\r\n" + question);
+}
+
+bool ConfirmRawTextGoesStale(INI& window, const IniTexts& texts) {
+    std::vector<int> stale;
+    std::string files;
+    for (int index : EditedRawBoxes(window)) {
+        if (Box(window, index).LoadedText() == (index == 0 ? texts.user : texts.ut2004)) continue;
+        files += (stale.empty() ? "" : " and ") + std::string(RawFileName(index));
+        stale.push_back(index);
+    }
+    if (stale.empty()) return true;
+    const std::string tabs = TabsNamed(stale);
+    if (!AskYesNo(window, "The text typed on " + tabs +
+                              " has not been saved, and this save "
+                              "changes " +
+                              files +
+                              " beneath it.\r\n\r\n"
+                              "Yes: save, and show the file as saved (the typed text is "
+                              "dropped).\r\nNo: keep typing; nothing is saved (the Save "
+                              "button on that tab writes the typed text).")) {
+        return false;
+    }
+    for (int index : stale) Box(window, index).SetText(Box(window, index).LoadedText());
+    return true;
+}
+
+void ShowFilesInRawBoxes(INI& window) {
+    for (int index : {0, 1}) {
+        RichTextBox& box = Box(window, index);
+        const std::string& file = index == 0 ? State().user.Text() : State().ut2004.Text();
+        if (!box.Edited() && box.LoadedText() != file) box.SetText(file);
+    }
 }
 
 }  // namespace kestrane

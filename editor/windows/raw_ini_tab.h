@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/store/ini_files.h"
+
 class QWidget;
 
 namespace kestrane {
@@ -38,9 +40,14 @@ std::vector<int> EditedRawBoxes(INI& window);
 // for none): when typed raw text or edits on the setting tabs would be lost, asks `question`
 // after naming them. True to go on.
 bool ConfirmReload(INI& window, const std::string& question, int savedRaw = -1);
-// Before File > Save, which never writes the raw boxes, and before leaving the editor: true to
-// go on, when no raw box holds typed text or the player chose to go on.
-bool ConfirmFileSave(INI& window);
-bool ConfirmLeave(INI& window);
+// When typed raw text would be lost (leaving, loading a profile): asks `question` after
+// naming it. True to go on.
+bool ConfirmRawTextLost(INI& window, const std::string& question);
+// Before a save giving the files `texts`: a raw box with typed text whose file the save
+// changes asks first. Yes: the typed text is dropped and the save goes on (the box then shows
+// the file as saved); No: keep typing, nothing is saved. True to go on.
+bool ConfirmRawTextGoesStale(INI& window, const IniTexts& texts);
+// After a save: each raw box without typed text shows its file as the store now holds it.
+void ShowFilesInRawBoxes(INI& window);
 
 }  // namespace kestrane

@@ -44,6 +44,8 @@ class RichTextBox : public QPlainTextEdit {
     void AppendText(const std::string& bytes);
     // True when typing has changed the text since it was last set.
     bool Edited() const;
+    // The bytes last set (with any appended before typing began): what the box was filled from.
+    const std::string& LoadedText() const { return loaded_; }
 
     // Positions count characters from 0; a CR LF counts as two, as in Text().
     int SelStart() const;

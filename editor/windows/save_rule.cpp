@@ -1,37 +1,50 @@
 #include "editor/windows/save_rule.h"
 
 #include "editor/binding/settings_walks.h"
-#include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/raw_ini_tab.h"
 #include "platform/message_box.h"
 
 namespace kestrane {
 
-bool SaveSettingsInto(INI& window, const std::string& folder) {
+std::optional<IniTexts> ComposeSettings(INI& window) {
     BindingContext ctx = window.Binding();
-    SaveSettings(ctx);
-    FileError error;
-    if (SaveINIFiles(folder, ctx.state.user, ctx.state.ut2004, UserIniExtrasOf(ctx), &error)) {
-        return true;
+    const std::vector<std::string> problems = UnstorableEdits(ctx);
+    if (!problems.empty()) {
+        std::string text;
+        for (const std::string& problem : problems) text += problem + "\r\n";
+        platform::ShowMessage(text + "\r\nNothing was saved.", platform::MsgButtons::Ok, {},
+                              &window);
+        return std::nullopt;
     }
+    return ComposeSave(ctx);
+}
+
+bool WriteSettings(INI& window, const std::string& folder, const IniTexts& texts) {
+    FileError error;
+    if (WriteINIFiles(folder, texts, &error)) return true;
     platform::ShowMessage(error.Message("save"), platform::MsgButtons::Ok, {}, &window);
     return false;
 }
 
-bool SaveCurrentSettings(INI& window) {
+bool SaveSettingsInto(INI& window, const std::string& folder) {
+    const auto texts = ComposeSettings(window);
+    return texts && WriteSettings(window, folder, *texts);
+}
+
+bool SaveCurrentSettings(INI& window, TypedRawText raw) {
     ProgramState& state = State();
-    if (!SaveSettingsInto(window, state.iniFolder)) return false;
-    bool ok = true;
-    if (state.profileActive) {
-        const std::string remembered = state.iniFolder;
-        state.iniFolder = state.gameSystemFolder;
-        ok = SaveSettingsInto(window, state.iniFolder);
-        state.iniFolder = remembered;
+    const auto texts = ComposeSettings(window);
+    if (!texts) return false;
+    if (raw == TypedRawText::Ask && !ConfirmRawTextGoesStale(window, *texts)) return false;
+    // With a profile the profile's copies first, then the game's own files, the same texts.
+    if (!WriteSettings(window, state.iniFolder, *texts)) return false;
+    if (state.profileActive && !WriteSettings(window, state.gameSystemFolder, *texts)) {
+        return false;
     }
-    // What the tabs show is written now; taken once, not per folder.
-    if (ok) window.NoteTabsAsLoaded();
-    return ok;
+    window.RecordSaved(*texts);
+    return true;
 }
 
 }  // namespace kestrane

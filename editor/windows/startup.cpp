@@ -132,7 +132,10 @@ bool MainFormLoad(INI& window) {
     if (written) {
         if (auto e = Load_INI_Form(ctx)) return ShowLoadError(window, *e);
     }
-    SaveSettingsInto(window, s.iniFolder);
+    // The game's current settings into the game folder and the profile's copies, one text.
+    const auto texts = ComposeSettings(window);
+    if (!texts) return true;
+    WriteSettings(window, s.iniFolder, *texts);
 
     s.iniFolder = ProfileFolder(profile);
     // A profile whose folder went missing gets it back before its copies are written.
@@ -140,7 +143,7 @@ bool MainFormLoad(INI& window) {
         platform::MakeDirectory(platform::ProgramFolder() + "\\Profiles");
         platform::MakeDirectory(s.iniFolder);
     }
-    SaveSettingsInto(window, s.iniFolder);
+    if (WriteSettings(window, s.iniFolder, *texts)) window.RecordSaved(*texts);
     return true;
 }
 

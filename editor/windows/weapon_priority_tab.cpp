@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/binding/rows_weapon_priority.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/picture_box.h"
 #include "editor/windows/tab_page.h"
@@ -164,8 +165,11 @@ void WeaponPriorityTab::b_WeaponMove_Click(int index) {
         texts[static_cast<size_t>(i)] = platform::ToAnsi(boxes_[static_cast<size_t>(i)]->text());
     }
     const int next = MoveWeapon(texts, selected_, index == 0);
+    BindingContext ctx = window_.Binding();
     for (int i : {selected_, next}) {
         window_.Controls().SetText({"tbx_WeaponPriority", i}, texts[static_cast<size_t>(i)]);
+        // A weapon without a Priority line of its own takes its greying along.
+        MarkPriorityBox(ctx, i);
     }
     QLineEdit* target = boxes_[static_cast<size_t>(next)];
     if (target->hasFocus()) {

@@ -25,9 +25,9 @@ class ColourRows : public ::testing::Test {
     void SetUp() override {
         ResetState();
         State().user.Load(kUser);
-        ForgetShownAtLoad(ctx);
+        ForgetShown(ctx);
         for (const BindingRow& row : ColoursArea().rows) LoadRow(ctx, row);
-        TakeShownAtLoad(ctx);
+        RecordShown(ctx);
     }
     std::string Saved(const char* key, const char* section = nullptr) {
         for (const BindingRow& row : ColoursArea().rows) SaveRow(ctx, row);

@@ -87,6 +87,21 @@ TEST(RenderDeviceRun, RenamesOnlyInsideTheRunAndFindsTheTargetByValue) {
          1,
          "[E]\nRenderDevice=OpenGLDrv.OpenGLRenderDevice\n;RenderDevice=D3DDrv.D3DRenderDevice\n"
          ";RenderDevice=OpenGLDrv.OpenGLRenderDevice\n"},
+        // Keys in other letter case are the game's keys too.
+        {"active line in lower case, Software",
+         "[E]\n;RenderDevice=D3DDrv.D3DRenderDevice\nrenderdevice=OpenGLDrv.OpenGLRenderDevice\n"
+         ";renderDEVICE=PixoDrv.PixoRenderDevice\n",
+         2,
+         "[E]\n;RenderDevice=D3DDrv.D3DRenderDevice\n;RenderDevice=OpenGLDrv.OpenGLRenderDevice\n"
+         "RenderDevice=PixoDrv.PixoRenderDevice\n"},
+        {"active line in lower case, Direct3D: one active line",
+         "[E]\n;RenderDevice=D3DDrv.D3DRenderDevice\nRENDERDEVICE=OpenGLDrv.OpenGLRenderDevice\n",
+         0,
+         "[E]\nRenderDevice=D3DDrv.D3DRenderDevice\n;RenderDevice=OpenGLDrv.OpenGLRenderDevice\n"},
+        {"the chosen line already active in its own spelling",
+         "[E]\nrenderDevice=OpenGLDrv.OpenGLRenderDevice\n;RenderDevice=D3DDrv.D3DRenderDevice\n",
+         1,
+         "[E]\nrenderDevice=OpenGLDrv.OpenGLRenderDevice\n;RenderDevice=D3DDrv.D3DRenderDevice\n"},
         {"one line (a server), no such device",
          "[Engine.Engine]\nRenderDevice=Engine.NullRenderDevice\n" + url, 1,
          "[Engine.Engine]\nRenderDevice=Engine.NullRenderDevice\n" + url},
@@ -194,7 +209,7 @@ class VideoRowsTest : public ::testing::Test {
 
     void Load(const std::string& text) {
         State().ut2004.Load(text);
-        ForgetShownAtLoad(ctx);
+        ForgetShown(ctx);
         for (AreaGetter area :
              {WindowDetailArea, RenderSectionsArea, AudioArea, ResolutionArea, RenderChoiceArea}) {
             const AreaBinding& a = area();
@@ -202,7 +217,7 @@ class VideoRowsTest : public ::testing::Test {
             for (const BindingRow& row : a.rows) LoadRow(ctx, row);
             if (a.afterLoad) a.afterLoad(ctx);
         }
-        TakeShownAtLoad(ctx);
+        RecordShown(ctx);
     }
     std::string Save() {
         for (AreaGetter area :

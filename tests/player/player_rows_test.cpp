@@ -168,22 +168,31 @@ TEST_F(PlayerRowsTest, EveryRowLoadsAndASaveWithoutEditsWritesEveryValueAsRead) 
     EXPECT_EQ(SystemFile("User.ini"), FullUserIni());
 }
 
-// Only what the player changed is written; a box set back to what the load showed writes the
-// file's own text again.
-TEST_F(PlayerRowsTest, AnEditedBoxWritesItsTextAndOneSetBackWritesTheFilesValue) {
+// Only what the player changed is written. A box set back before a save still shows what the
+// file holds, so the file's own text stays; one set back after a save holds an edit of what
+// that save wrote, and the file takes it.
+TEST_F(PlayerRowsTest, AnEditedBoxWritesItsTextAndASetBackOneWhatItShows) {
     Install(FullUserIni());
     ASSERT_TRUE(Start());
     ASSERT_EQ(Controls().Text({"tbx_Comm", 5}), "0.8");
+    const int weaponInfo = Controls().Value({"c_Hud", 1});
     Controls().SetText({"tbx_Comm", 5}, "1");
-    Controls().SetValue({"c_Hud", 1}, 1 - Controls().Value({"c_Hud", 1}));
-    Trigger("frmFileSave");
-    EXPECT_EQ(ValueIn(SystemFile("User.ini"), "HudScale"), "1");
-    EXPECT_EQ(ValueIn(SystemFile("User.ini"), "bShowWeaponInfo"),
-              Controls().Value({"c_Hud", 1}) ? "True" : "False");
+    Controls().SetValue({"c_Hud", 1}, 1 - weaponInfo);
     Controls().SetText({"tbx_Comm", 5}, "0.8");
-    Controls().SetValue({"c_Hud", 1}, 1 - Controls().Value({"c_Hud", 1}));
+    Controls().SetValue({"c_Hud", 1}, weaponInfo);
     Trigger("frmFileSave");
     EXPECT_EQ(SystemFile("User.ini"), FullUserIni());
+
+    Controls().SetText({"tbx_Comm", 5}, "1");
+    Controls().SetValue({"c_Hud", 1}, 1 - weaponInfo);
+    Trigger("frmFileSave");
+    EXPECT_EQ(ValueIn(SystemFile("User.ini"), "HudScale"), "1");
+    EXPECT_EQ(ValueIn(SystemFile("User.ini"), "bShowWeaponInfo"), weaponInfo ? "False" : "True");
+    Controls().SetText({"tbx_Comm", 5}, "0.8");
+    Controls().SetValue({"c_Hud", 1}, weaponInfo);
+    Trigger("frmFileSave");
+    EXPECT_EQ(ValueIn(SystemFile("User.ini"), "HudScale"), "0.8");
+    EXPECT_EQ(ValueIn(SystemFile("User.ini"), "bShowWeaponInfo"), weaponInfo ? "True" : "False");
 }
 
 TEST_F(PlayerRowsTest, EditedControlsAreSavedOnTheirLines) {

@@ -59,8 +59,9 @@ TEST(IniStore, ALoneLfEndsItsLine) {
 }
 
 TEST(IniStore, ClassifiesEveryLine) {
-    const IniStore s =
-        Loaded("[Sec]\r\nk = v=w \r\n\r\nKey=[Word]\r\n; note\r\n=lead\r\nAliases[0]=(x)");
+    const IniStore s = Loaded(
+        "[Sec]\r\nk = v=w \r\n\r\nKey=[Word]\r\nName=Ace[KX]\r\ntag]\r\n [Lead]\r\n"
+        "[A]=1\r\n; note\r\n=lead\r\nAliases[0]=(x)");
     struct Row {
         RowKind kind;
         const char* key;
@@ -69,7 +70,12 @@ TEST(IniStore, ClassifiesEveryLine) {
     const Row want[] = {{RowKind::Header, "[Sec]", ""},
                         {RowKind::KeyLine, "k ", " v=w "},
                         {RowKind::Blank, "", ""},
-                        {RowKind::Header, "Key=[Word]", ""},
+                        // Only a line that begins with "[" is a header.
+                        {RowKind::KeyLine, "Key", "[Word]"},
+                        {RowKind::KeyLine, "Name", "Ace[KX]"},
+                        {RowKind::Odd, "tag]", ""},
+                        {RowKind::Odd, " [Lead]", ""},
+                        {RowKind::KeyLine, "[A]", "1"},
                         {RowKind::Odd, "; note", ""},
                         {RowKind::KeyLine, "", "lead"},
                         {RowKind::KeyLine, "Aliases[0]", "(x)"}};
@@ -88,7 +94,7 @@ TEST(IniStore, LookupsIgnoreCaseAndTakeTheFirstMatch) {
         "F=Jump\r\nG=jump\r\nH=Fire\r\n");
     EXPECT_EQ(GetVal(s, "NAME"), "one");
     EXPECT_EQ(GetVal(s, "missing"), "");
-    EXPECT_EQ(GetVal(s, "Key"), "");  // a bracketed value makes the line a header
+    EXPECT_EQ(GetVal(s, "Key"), "[Word]");  // a bracketed value is a value
     EXPECT_EQ(GetVal2(s, "name", "[c]"), "three");
     EXPECT_EQ(GetVal2(s, "Only", "[A]"), "b");  // not limited to the section
     EXPECT_EQ(GetVal2(s, "Only", "[C]"), "");

@@ -107,7 +107,11 @@ TEST_F(VideoTabsTest, UnderACommaLocaleTheFileLoadsAndASteppedGammaSavesWithAPoi
 }
 
 TEST_F(VideoTabsTest, TheRenderButtonsChooseOneAndAClickOnTheChosenOneKeepsIt) {
-    Install();
+    Install(test::kSmallUserIni,
+            "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
+            ";RenderDevice=D3D9Drv.D3D9RenderDevice\r\n;RenderDevice=Engine.NullRenderDevice\r\n"
+            ";RenderDevice=OpenGLDrv.OpenGLRenderDevice\r\n"
+            ";RenderDevice=PixoDrv.PixoRenderDevice\r\n");
     ASSERT_TRUE(Start());
     EXPECT_EQ(Controls().Value({"RenOption", 0}), 1);
     Click("RenOption", 0);
@@ -115,6 +119,38 @@ TEST_F(VideoTabsTest, TheRenderButtonsChooseOneAndAClickOnTheChosenOneKeepsIt) {
     Click("RenOption", 2);
     EXPECT_EQ(Controls().Value({"RenOption", 0}), 0);
     EXPECT_EQ(Controls().Value({"RenOption", 2}), 1);
+}
+
+// A device with no line in the run cannot be made active: its button says so.
+TEST_F(VideoTabsTest, RenderButtonsWhoseDeviceHasNoLineAreGreyedWithATip) {
+    struct Case {
+        const char* ut;
+        bool enabled[3];
+    };
+    const Case cases[] = {
+        {"[WinDrv.WindowsClient]\r\nGamma=0.8\r\n", {false, false, false}},
+        {"[Engine.Engine]\r\nRenderDevice=D3D9Drv.D3D9RenderDevice\r\n"
+         ";RenderDevice=PixoDrv.PixoRenderDevice\r\n",
+         {true, false, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ut);
+        TearDown();
+        SetUp();
+        Install(test::kSmallUserIni, c.ut);
+        ASSERT_TRUE(Start());
+        for (int i = 0; i < 3; ++i) {
+            auto* button = Controls().Get<QAbstractButton>({"RenOption", i});
+            EXPECT_EQ(button->isEnabled(), c.enabled[i]) << i;
+            EXPECT_EQ(button->toolTip().isEmpty(), c.enabled[i]) << i;
+        }
+        EXPECT_EQ(Controls().Get<QAbstractButton>({"RenOption", 1})->toolTip(),
+                  "Not in UT2004.ini: [Engine.Engine] has no "
+                  "RenderDevice=OpenGLDrv.OpenGLRenderDevice line, so this setting is not saved.");
+        Click("RenOption", 1);
+        Trigger("frmFileSave");
+        EXPECT_EQ(SystemFile("UT2004.ini"), c.ut);
+    }
 }
 
 TEST_F(VideoTabsTest, AKeyTheSectionLacksDisablesItsFieldWithATip) {
@@ -202,6 +238,7 @@ TEST_F(VideoTabsTest, AnEditOfARealUt2004IniChangesItsLinesAndNothingElse) {
                     EXPECT_EQ(GetVal(store, "RenderDevice"), "OpenGLDrv.OpenGLRenderDevice");
                 } else {
                     EXPECT_EQ(changed, 0);
+                    EXPECT_FALSE(Controls().Get<QAbstractButton>({"RenOption", 1})->isEnabled());
                 }
                 EXPECT_EQ(saved.find("\n;[URL]"), std::string::npos);
             }

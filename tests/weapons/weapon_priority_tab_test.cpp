@@ -165,14 +165,23 @@ TEST_F(PriorityTest, MissingOddAndRepeatedPrioritiesStillListSeventeenAndSaveAsR
     }
     EXPECT_EQ(Saved(), user);
 
-    // A weapon without a line moved to the top stores nothing; the rest stay valid numbers.
-    for (int i = 0; i < 17; ++i) {
-        if (Box(i)->text() == "AVRiL") Select(i);
-    }
-    Move(true, 16);
-    const std::string saved = Saved();
-    EXPECT_EQ(ValueIn(saved, "[Onslaught.ONSAVRiL]", "Priority"), "<none>");
-    EXPECT_EQ(ValueIn(saved, "[XWeapons.LinkGun]", "Priority"), "9");
+    // A weapon without a line of its own keeps no place: its box says so and takes no
+    // selection. A weapon moved past it keeps its own number, and no other weapon is given
+    // the 0 it reads.
+    int avril = 0;
+    while (Box(avril)->text() != "AVRiL") ++avril;
+    EXPECT_FALSE(Box(avril)->isEnabled());
+    EXPECT_EQ(Box(avril)->toolTip(),
+              "Not in User.ini: [Onslaught.ONSAVRiL] has no Priority line, so this setting is "
+              "not saved.");
+    ASSERT_LT(avril, 15);
+    Select(avril + 1);
+    const QString passing = Box(avril + 1)->text();
+    Move(false);
+    EXPECT_EQ(Box(avril)->text(), passing);
+    EXPECT_TRUE(Box(avril)->isEnabled());
+    EXPECT_FALSE(Box(avril + 1)->isEnabled());  // the greying goes with AVRiL
+    EXPECT_EQ(Saved(), user);
 }
 
 TEST_F(PriorityTest, SelectingShowsTheWeaponAndAMissingPictureLeavesItsBoxEmpty) {

@@ -127,7 +127,13 @@ TEST_F(WeaponsTabTest, CrosshairsInAnyCaseUnknownOrMissingAndTheirPictures) {
     EXPECT_TRUE(PictureShown(0));
     EXPECT_EQ(Text("cbx_Cross", 1), "Cross 1");   // unknown texture
     EXPECT_FALSE(PictureShown(1));                // no "Cross 1.jpg": an empty frame
-    EXPECT_EQ(Text("cbx_Cross", 15), "Cross 1");  // no line at all
+    EXPECT_EQ(Text("cbx_Cross", 15), "Cross 1");  // no line at all: no choice is kept
+    QWidget* noLine = Controls().Find({"cbx_Cross", 15});
+    EXPECT_FALSE(noLine->isEnabled());
+    EXPECT_EQ(noLine->toolTip(),
+              "Not in User.ini: [XWeapons.Translauncher] has no CustomCrossHairTextureName line, "
+              "so this setting is not saved.");
+    EXPECT_TRUE(Controls().Find({"cbx_Cross", 14})->isEnabled());
     EXPECT_EQ(Text("cbx_Cross", 3), "Avril Track");
     Trigger("frmFileSave");
     EXPECT_EQ(SystemFile("User.ini"), user);  // each texture kept as the file spells it
@@ -137,8 +143,6 @@ TEST_F(WeaponsTabTest, CrosshairsInAnyCaseUnknownOrMissingAndTheirPictures) {
     EXPECT_FALSE(PictureShown(2));
     Pick(0, "Avril");  // a picture file that is missing empties the box
     EXPECT_FALSE(PictureShown(0));
-    Pick(15, "Dot");
-    EXPECT_TRUE(PictureShown(15));
     Trigger("frmFileSave");
     const std::string saved = SystemFile("User.ini");
     EXPECT_EQ(ValueIn(saved, Section(0), "CustomCrossHairTextureName"),

@@ -21,84 +21,20 @@
 #include "platform/dialogs.h"
 #include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
+#include "tests/windows/cache_fixture.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {
 namespace {
 
-constexpr const char* kUt2004 =
-    "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n\r\n[Core.System]\r\n"
-    "PurgeCacheDays=30\r\nSavePath=../Save\r\n\r\n[Engine.GameEngine]\r\nCacheSizeMegs=32";
-
-class CacheWindowTest : public test::EditorTest {
-  protected:
-    frmCache_Edit& Open(
-        const std::string& cacheIni, const std::string& ut = kUt2004,
-        const std::string& kestrane = "Music=OFF\r\nProfileName=\r\nCacheDelete=False\r\n") {
-        Install(test::kSmallUserIni, ut, kestrane);
-        if (!cacheIni.empty()) prefix->Write("UT2004/Cache/cache.ini", cacheIni);
-        EXPECT_TRUE(Start());
-        return Show();
-    }
-    frmCache_Edit& Show() {
-        Trigger("mnuCacheEdit");
-        auto* window = MainWindow().findChild<frmCache_Edit*>("frmCache_Edit");
-        EXPECT_NE(window, nullptr);
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-        return *window;
-    }
-    // Clicks the item, as a player highlights it.
-    void Highlight(frmCache_Edit& w, int list, const std::string& name) {
-        CacheListBox* box = w.CacheList(list);
-        const auto found = box->findItems(platform::FromAnsi(name), Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << name;
-        QListWidgetItem* item = found.back();  // the lower one when a name stands twice
-        box->scrollToItem(item);
-        // Near the item's left end: a long name makes it wider than the list.
-        const QRect rect = box->visualItemRect(item);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
-                          QPoint(rect.left() + 8, rect.center().y()));
-        ASSERT_TRUE(item->isSelected());
-    }
-    void Press(frmCache_Edit& w, const char* button) {
-        auto* b = w.findChild<QAbstractButton*>(button);
-        ASSERT_NE(b, nullptr) << button;
-        // Near the left edge, where a check box has its mark.
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
-    std::string Label(frmCache_Edit& w, const char* name) {
-        return platform::ToAnsi(w.findChild<QLabel*>(name)->text());
-    }
-    std::vector<int> ListSizes(frmCache_Edit& w) {
-        std::vector<int> sizes;
-        for (int i = 0; i < 8; ++i) sizes.push_back(w.CacheList(i)->count());
-        return sizes;
-    }
-    void Payload(const std::string& guid, const std::string& bytes = "package") {
-        prefix->Write("UT2004/Cache/" + guid + ".uxx", bytes);
-    }
-    bool Exists(const std::string& rel) const {
-        return QFileInfo::exists(QString::fromStdString(prefix->DriveC() + "/" + rel));
-    }
-    std::string CacheIniOnDisk() const { return prefix->Read("UT2004/Cache/cache.ini"); }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const auto& m : responder->Messages()) texts.push_back(m.text);
-        return texts;
-    }
-};
+using test::CacheWindowTest;
+using test::kUt2004;
+using test::WithoutLine;
 
 std::string RealCacheIni() {
     const auto root = test::RealFixturesFolder();
     if (!root) return {};
     return test::ReadHostFile(*root + "/GrantSorenson__LumpysInvasionServer-1.0/Cache/cache.ini");
-}
-
-std::string WithoutLine(const std::string& text, const std::string& line) {
-    const size_t at = text.find(line);
-    EXPECT_NE(at, std::string::npos) << line;
-    return text.substr(0, at) + text.substr(at + line.size());
 }
 
 TEST_F(CacheWindowTest, RealCacheListsExportsDeletesAndKeepsTheOtherBytes) {
@@ -361,29 +297,6 @@ TEST_F(CacheWindowTest, CacheDeleteSwitchReadsOddValuesAsFalseAndWritesThePlayer
         Press(w, "cbx_DeleteCacheFile");
         EXPECT_EQ(ProgramFile("Kestrane.ini"), c.after);
     }
-}
-
-// A name longer than a file name can be (255 bytes) names no package: its line is kept as it
-// stands and is neither listed nor counted, and a 16 MB one costs the window nothing.
-TEST_F(CacheWindowTest, NamesLongerThanAFileNameAreKeptButNotListed) {
-    const std::string longest = std::string(251, 'y') + ".ut2";  // 255 bytes: a file name
-    const std::string ini = "[Cache]\r\nA-1=Map.ut2\r\nB-1=" + std::string(16 << 20, 'x') +
-                            ".ut2\r\nC-1=" + longest + "\r\nD-1=z" + longest + "\r\n";
-    Payload("A-1");
-    Install(test::kSmallUserIni, kUt2004);
-    prefix->Write("UT2004/Cache/cache.ini", ini);
-    ASSERT_TRUE(Start());
-    QElapsedTimer clock;
-    clock.start();
-    frmCache_Edit& w = Show();
-    QApplication::processEvents();  // painted
-    EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_EQ(ListSizes(w), (std::vector<int>{0, 2, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(w.CacheList(1)->item(1)->text().toStdString(), longest);
-    EXPECT_EQ(Label(w, "lbl_NumInCache"), " 2 Files In Cache");
-    Highlight(w, 1, "Map.ut2");
-    Press(w, "b_CacheDelete");
-    EXPECT_TRUE(CacheIniOnDisk() == WithoutLine(ini, "A-1=Map.ut2\r\n"));
 }
 
 TEST_F(CacheWindowTest, TenThousandEntriesWithOddLinesKeepEveryLineOnRewrite) {

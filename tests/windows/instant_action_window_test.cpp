@@ -151,6 +151,54 @@ TEST_F(InstantActionTest, PlayKeepsUntouchedOptionsAndTheStoredInitialWave) {
     EXPECT_TRUE(MainWindow().Unloaded());
 }
 
+// An option whose line the file lacks takes no edit that Play would drop: it is greyed with
+// the tip, its steppers with it.
+TEST_F(InstantActionTest, AnOptionWhoseLineTheFileLacksIsGreyedWithATip) {
+    frmInstantAction* w = Open(
+        "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
+        "[XGame.xDeathMatch]\r\nGoalScore=25\r\n");
+    ASSERT_NE(w, nullptr);
+    Choose(w->cbx_GameType(), "DeathMatch");
+    for (QWidget* control :
+         {static_cast<QWidget*>(w->tbx_Ass(19)), static_cast<QWidget*>(w->b_AssAdd(19)),
+          static_cast<QWidget*>(w->b_AssSub(19)), static_cast<QWidget*>(w->cbxAss(19))}) {
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(w->tbx_Ass(19)->toolTip(),
+              "Not in UT2004.ini: [XGame.xDeathMatch] has no TimeLimit line, so this setting is "
+              "not saved.");
+    EXPECT_EQ(w->cbxAss(19)->toolTip(),
+              "Not in UT2004.ini: [XGame.xDeathMatch] has no bForceRespawn line, so this setting "
+              "is not saved.");
+    EXPECT_TRUE(w->tbx_Ass(21)->isEnabled());  // Score Limit has its line
+    EXPECT_TRUE(w->tbx_Ass(21)->toolTip().isEmpty());
+    // A whole section missing greys its frame's options too.
+    EXPECT_FALSE(w->tbx_Ass(9)->isEnabled());  // Assault's Time Limit
+}
+
+// Play saves what the options show; an option set back after that Play is written by the next.
+TEST_F(InstantActionTest, AnOptionSetBackAfterAPlayIsWrittenByTheNext) {
+    const std::string ut =
+        "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
+        "[XGame.xDeathMatch]\r\nTimeLimit=20\r\n";
+    frmInstantAction* w = Open(ut);
+    ASSERT_NE(w, nullptr);
+    platform::RecordLaunchesForTest(nullptr);  // no game: the window stays after each Play
+    Choose(w->cbx_GameType(), "DeathMatch");
+    QTest::mouseClick(w->b_AssAdd(19), Qt::LeftButton);
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_EQ(SystemFile("UT2004.ini"),
+              "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
+              "[XGame.xDeathMatch]\r\nTimeLimit=" +
+                  w->tbx_Ass(19)->text().toStdString() + "\r\n");
+    EXPECT_NE(w->tbx_Ass(19)->text(), "20");
+    QTest::mouseClick(w->b_AssSub(19), Qt::LeftButton);
+    ASSERT_EQ(w->tbx_Ass(19)->text(), "20");
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    EXPECT_EQ(SystemFile("UT2004.ini"), ut);
+}
+
 // A value the player did not touch shows as the file holds it, beyond the rules' range and
 // longer than four characters too, and stays as it was; the rules act on what is stepped or
 // typed.

@@ -127,6 +127,35 @@ TEST_F(ProfilesTest, FirstStartEndsInAProfileThatTheNextStartOpens) {
     EXPECT_EQ(State().iniFolder, "C:\\Kestrane\\Profiles\\Work\\");
 }
 
+// A clan tag is part of a value, not a section header: the player's name and the profile's
+// name load, take an edit, save, and come back at the next start.
+TEST_F(ProfilesTest, ClanTagsInNamesLoadEditSaveAndComeBack) {
+    Install("[DefaultPlayer]\r\nName=Ace[KX]\r\nTeam=1\r\n", test::kSmallUt2004Ini,
+            "Music=OFF\r\nProfileName=\r\nCacheDelete=False\r\n");
+    ASSERT_TRUE(Start());
+    auto* name = MainWindow().Controls().Get<QLineEdit>({"tbx_Name"});
+    EXPECT_EQ(name->text(), "Ace[KX]");
+    EXPECT_TRUE(name->isEnabled());
+    Splash().tmrShow_Timer();
+    EnterName("Clan [TAM]");
+    EXPECT_EQ(NewProfileDialog(), nullptr);
+    EXPECT_EQ(Kestrane("ProfileName"), "Clan [TAM]");
+
+    name->setText("Bo[KX]");
+    Trigger("frmFileSave");
+    const std::string saved = "[DefaultPlayer]\r\nName=Bo[KX]\r\nTeam=1\r\n";
+    EXPECT_EQ(SystemFile("User.ini"), saved);
+    EXPECT_EQ(ProgramFile("Profiles/Clan [TAM]/User.ini"), saved);
+
+    Restart();
+    Splash().tmrShow_Timer();
+    EXPECT_TRUE(responder->Messages().empty());  // no "You Must Associate..." again
+    EXPECT_EQ(MainWindow().windowTitle(), "Kestrane INI - Profile Loaded: Clan [TAM]");
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Bo[KX]");
+    EXPECT_EQ(ProgramFile("Kestrane.ini"),
+              "Music=OFF\r\nProfileName=Clan [TAM]\r\nCacheDelete=False\r\n");
+}
+
 TEST_F(ProfilesTest, CancelAndAnEmptyNameLeaveNoProfileAndTheMessageReturns) {
     Install();
     ASSERT_TRUE(Start());
@@ -176,6 +205,33 @@ TEST_F(ProfilesTest, NewProfileCopiesTheTemplateWithOneLineEnd) {
     EXPECT_EQ(SystemFile("UT2004.ini"), systemUt);
     Trigger("frmFileSave");
     EXPECT_EQ(SystemFile("User.ini"), ProgramFile("Profiles/Work/User.ini"));
+}
+
+// The template replaces what the tabs show: an unsaved edit is asked about first (Cancel keeps
+// the dialog open), and Yes saves it into the loaded profile before the template comes in.
+TEST_F(ProfilesTest, NewProfileFromTheTemplateAsksAboutUnsavedEdits) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    prefix->Write("Kestrane/Profiles/Default/User.ini", kTemplateUser);
+    prefix->Write("Kestrane/Profiles/Default/UT2004.ini", kTemplateUt);
+    ASSERT_TRUE(Start());
+    MainWindow().Controls().SetText({"tbx_Name"}, "Edited");
+    Trigger("mnuNewProfile");
+    const auto before = Snapshot();
+    responder->AnswerMessage(MsgAnswer::Cancel);
+    EnterName("Work");
+    EXPECT_EQ(LastMessage(),
+              "The changes on the setting tabs have not been saved.\r\n\r\n"
+              "Save the changes before making the profile from the template?");
+    EXPECT_EQ(Dialog().tbxNewProfile()->text(), "Work");
+    EXPECT_EQ(Snapshot(), before);
+
+    responder->AnswerMessage(MsgAnswer::Yes);
+    EnterName("Work");
+    EXPECT_EQ(NewProfileDialog(), nullptr);
+    EXPECT_NE(ProgramFile("Profiles/Me/User.ini").find("Name=Edited"), std::string::npos);
+    EXPECT_NE(SystemFile("User.ini").find("Name=Edited"), std::string::npos);
+    EXPECT_EQ(ProgramFile("Profiles/Work/User.ini"), std::string(kTemplateUser) + "\r\n");
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Templar");
 }
 
 // A copy that the disk cuts short makes no profile: the message names the file and the
@@ -377,27 +433,42 @@ TEST_F(ProfilesTest, LoadProfileWritesItsSettingsIntoTheGame) {
     EXPECT_EQ(SystemFile("User.ini").find("Name=Player"), std::string::npos);
 }
 
-// A load replaces what the tabs show: unsaved edits are asked about first, and a loaded
-// profile counts as saved.
+// A load replaces what the tabs show: unsaved edits are asked about first (Cancel stays, No
+// drops them, Yes saves them where they came from), and a loaded profile counts as saved.
 TEST_F(ProfilesTest, LoadProfileAsksBeforeDroppingEditsAndThenCountsAsSaved) {
     Install();
     prefix->Write("Kestrane/Profiles/Clan/User.ini", "[DefaultPlayer]\r\nName=Clanner\r\n");
     prefix->Write("Kestrane/Profiles/Clan/UT2004.ini", kTemplateUt);
+    prefix->Write("Kestrane/Profiles/Duo/User.ini", "[DefaultPlayer]\r\nName=Duo\r\n");
+    prefix->Write("Kestrane/Profiles/Duo/UT2004.ini", kTemplateUt);
     ASSERT_TRUE(Start());
     MainWindow().Controls().SetText({"tbx_Name"}, "Typed");
     const auto before = Snapshot();
     responder->AnswerFolderDialog("C:\\Kestrane\\Profiles\\Clan");
-    responder->AnswerMessage(MsgAnswer::No);
+    responder->AnswerMessage(MsgAnswer::Cancel);
     Trigger("mnuLoadProfile");
-    EXPECT_NE(LastMessage().find("the changes on the setting tabs"), std::string::npos);
+    EXPECT_EQ(LastMessage(),
+              "The changes on the setting tabs have not been saved.\r\n\r\n"
+              "Save the changes before loading the profile?");
+    EXPECT_EQ(responder->Messages().back().buttons, platform::MsgButtons::YesNoCancel);
     EXPECT_EQ(Snapshot(), before);
     EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Typed");
 
     responder->AnswerFolderDialog("C:\\Kestrane\\Profiles\\Clan");
-    responder->AnswerMessage(MsgAnswer::Yes);
+    responder->AnswerMessage(MsgAnswer::No);
     Trigger("mnuLoadProfile");
     EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Clanner");
     EXPECT_FALSE(MainWindow().HasUnsavedTabEdits());
+    EXPECT_EQ(ProgramFile("Profiles/Clan/User.ini"), "[DefaultPlayer]\r\nName=Clanner\r\n");
+
+    // Yes: the edit goes into the loaded profile and the game, then the next profile loads.
+    MainWindow().Controls().SetText({"tbx_Name"}, "Kept");
+    responder->AnswerFolderDialog("C:\\Kestrane\\Profiles\\Duo");
+    responder->AnswerMessage(MsgAnswer::Yes);
+    Trigger("mnuLoadProfile");
+    EXPECT_EQ(ProgramFile("Profiles/Clan/User.ini"), "[DefaultPlayer]\r\nName=Kept\r\n");
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_Name"}), "Duo");
+    EXPECT_EQ(SystemFile("User.ini"), "[DefaultPlayer]\r\nName=Duo\r\n");
 }
 
 TEST_F(ProfilesTest, DeleteTakesOnlyTheNamedFolderUnderProfiles) {
@@ -444,8 +515,17 @@ TEST_F(ProfilesTest, DeleteTakesOnlyTheNamedFolderUnderProfiles) {
     EXPECT_EQ(responder->AskedDialogs()[0].caption, "Select A Profile to Delete");
     EXPECT_EQ(responder->AskedDialogs()[0].initialFolder, "C:\\Kestrane\\Profiles");
 
-    // The browser went elsewhere; the folder of that name under "\Profiles\" goes.
+    // The browser went elsewhere; the folder of that name under "\Profiles\" goes, once the
+    // player says so.
     responder->AnswerFolderDialog("C:\\Elsewhere\\Old");
+    responder->AnswerMessage(MsgAnswer::No);
+    Trigger("mnuDeleteProfile");
+    EXPECT_EQ(LastMessage(),
+              "Delete the profile 'Old'? Its folder C:\\Kestrane\\Profiles\\Old\\ goes with "
+              "everything in it.");
+    EXPECT_EQ(Snapshot(), before);
+    responder->AnswerFolderDialog("C:\\Elsewhere\\Old");
+    responder->AnswerMessage(MsgAnswer::Yes);
     Trigger("mnuDeleteProfile");
     EXPECT_EQ(LastMessage(), "Profile 'Old' Has Been Deleted");
     auto expected = before;

@@ -16,6 +16,7 @@
 #include "editor/store/text_compare.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/rich_text_box.h"
+#include "platform/dialogs.h"
 #include "tests/support/failing_writes.h"
 #include "tests/windows/editor_fixture.h"
 
@@ -164,19 +165,35 @@ TEST_F(RawIniTabTest, SaveAsWritesTheChosenFileAndShowsTheIniFolderAgain) {
     responder->AnswerFileDialog("");  // cancelled: nothing happens
     Click("cb_SaveUserText", 0);
     TypeInto(0, 0, ";note\r");
+    // A file that exists is replaced only with a Yes.
     responder->AnswerFileDialog("C:\\Elsewhere\\User.ini");
+    responder->AnswerMessage(MsgAnswer::No);
+    Click("cb_SaveUserText", 0);
+    EXPECT_EQ(LastMessage(), "C:\\Elsewhere\\User.ini exists already.\r\n\r\nReplace it?");
+    EXPECT_EQ(prefix->Read("Elsewhere/User.ini"), "old");
+    EXPECT_TRUE(Box(0)->Edited());
+    responder->AnswerFileDialog("C:\\Elsewhere\\User.ini");
+    responder->AnswerMessage(MsgAnswer::Yes);
     Click("cb_SaveUserText", 0);
 
-    ASSERT_EQ(responder->AskedDialogs().size(), 2u);
-    const platform::AskedDialog& asked = responder->AskedDialogs()[1];
+    ASSERT_EQ(responder->AskedDialogs().size(), 3u);
+    const platform::AskedDialog& asked = responder->AskedDialogs()[2];
     EXPECT_EQ(asked.caption, "Save As");
     EXPECT_EQ(asked.filter, "INI files (*.ini)|User.ini|All files (*.*)|*.*");
     EXPECT_EQ(asked.defaultExtension, "ini");
     EXPECT_EQ(asked.initialFolder, "C:\\UT2004\\System\\");
-    EXPECT_EQ(asked.flags, 4096);
+    EXPECT_EQ(asked.flags & platform::kOfnFileMustExist, 0);  // a new name is welcome
     EXPECT_EQ(prefix->Read("Elsewhere/User.ini"), std::string(";note\r\n") + kMixedUserIni);
     EXPECT_EQ(SystemFile("User.ini"), kMixedUserIni);
     EXPECT_EQ(Box(0)->Text(), kMixedUserIni);
+
+    // A new file is made without a question.
+    const size_t before = MessageCount();
+    TypeInto(1, 0, "New=1\r");
+    responder->AnswerFileDialog("C:\\Elsewhere\\Fresh.ini");
+    Click("cb_SaveUserText", 1);
+    EXPECT_EQ(MessageCount(), before);
+    EXPECT_EQ(prefix->Read("Elsewhere/Fresh.ini"), std::string("New=1\r\n") + kUt2004Ini + "\r\n");
 }
 
 // Each text holds "engine" in several cases after CR LF, lone LF and lone CR line ends; the
@@ -284,17 +301,16 @@ TEST_F(RawIniTabTest, TypedRawTextIsNotDroppedWithoutAQuestion) {
     const std::string saved = SystemFile("UT2004.ini");
 
     TypeInto(1, 0, "X=1\r");
-    // File > Save: told that the raw text is not written; No saves nothing.
-    responder->AnswerMessage(MsgAnswer::No);
+    // File > Save leaves UT2004.ini as it is: the typed text stays good, nothing is asked.
     Trigger("frmFileSave");
-    ASSERT_EQ(MessageCount(), none + 1);
-    EXPECT_NE(LastMessage().find("UT2004.INI tab"), std::string::npos);
+    EXPECT_EQ(MessageCount(), none);
     EXPECT_EQ(SystemFile("UT2004.ini"), saved);
+    EXPECT_TRUE(Box(1)->Edited());
 
     // A raw save of the other file reloads both boxes: asked, and No keeps the typed text.
     responder->AnswerMessage(MsgAnswer::No);
     Click("cb_SaveUser", 0);
-    ASSERT_EQ(MessageCount(), none + 2);
+    ASSERT_EQ(MessageCount(), none + 1);
     EXPECT_NE(LastMessage().find("UT2004.INI tab"), std::string::npos);
     EXPECT_TRUE(Box(1)->Edited());
 
@@ -305,7 +321,7 @@ TEST_F(RawIniTabTest, TypedRawTextIsNotDroppedWithoutAQuestion) {
     responder->AnswerMessage(MsgAnswer::No);
     MainWindow().close();
     EXPECT_FALSE(MainWindow().Unloaded());
-    EXPECT_EQ(MessageCount(), none + 4);
+    EXPECT_EQ(MessageCount(), none + 3);
     responder->AnswerMessage(MsgAnswer::Yes);
     Trigger("mnuFileExit");
     EXPECT_TRUE(MainWindow().Unloaded());
@@ -338,6 +354,79 @@ TEST_F(RawIniTabTest, RawSaveAsksBeforeItsReloadDropsEditsOnTheSettingTabs) {
     Click("cb_SaveUser", 0);
     EXPECT_EQ(MessageCount(), before + 2);
     EXPECT_EQ(name->text(), "Someone");  // reloaded from the file
+}
+
+// What File > Save wrote is what each raw box shows next, so a raw save after it keeps it.
+TEST_F(RawIniTabTest, ATabEditSavedThenARawEditSavedAreBothInTheFile) {
+    Open(test::kSmallUserIni, "[WinDrv.WindowsClient]\r\nGamma=0.800000\r\n");
+    QLineEdit* name = Controls().Get<QLineEdit>({"tbx_Name"});
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Tester");
+    Controls().Get<QAbstractButton>({"b_VideoAdd", 0})->click();  // Gamma 0.8 -> 0.9
+    Trigger("frmFileSave");
+    const std::string user =
+        "[Engine.Input]\r\nAliases[0]=(Command=\"Button bFire | Fire\",Alias=Fire)\r\n"
+        "Aliases[1]=(Command=\"Jump\",Alias=Jump)\r\nSpace=Jump\r\n\r\n[DefaultPlayer]\r\n"
+        "Name=Tester\r\n";
+    const std::string ut = "[WinDrv.WindowsClient]\r\nGamma=0.9\r\n";
+    ASSERT_EQ(SystemFile("User.ini"), user);
+    EXPECT_EQ(Box(0)->Text(), user);
+    EXPECT_EQ(Box(1)->Text(), ut);
+
+    TypeInto(0, 0, ";mine\r");
+    Click("cb_SaveUser", 0);
+    EXPECT_EQ(SystemFile("User.ini"), ";mine\r\n" + user);
+    EXPECT_EQ(name->text(), "Tester");
+    TypeInto(1, 0, ";mine\r");
+    Click("cb_SaveUser", 1);
+    EXPECT_EQ(SystemFile("UT2004.ini"), ";mine\r\n" + ut);
+    EXPECT_EQ(Controls().Text({"tbx_video", 0}), "0.9");
+    Trigger("frmFileSave");
+    EXPECT_EQ(SystemFile("User.ini"), ";mine\r\n" + user);
+    EXPECT_EQ(SystemFile("UT2004.ini"), ";mine\r\n" + ut);
+}
+
+// Typed text whose file a save changes would be older than the file: the save asks first.
+TEST_F(RawIniTabTest, ASaveThatChangesTheFileOfTypedTextAsksFirst) {
+    Open();
+    TypeInto(0, 0, ";typed\r");
+    Controls().SetText({"tbx_Name"}, "Tester");
+    const size_t before = MessageCount();
+    responder->AnswerMessage(MsgAnswer::No);  // keep typing
+    Trigger("frmFileSave");
+    ASSERT_EQ(MessageCount(), before + 1);
+    EXPECT_NE(LastMessage().find("the User.INI tab"), std::string::npos);
+    EXPECT_NE(LastMessage().find("changes User.ini"), std::string::npos);
+    EXPECT_EQ(SystemFile("User.ini"), kMixedUserIni);
+    EXPECT_TRUE(Box(0)->Edited());
+    EXPECT_TRUE(MainWindow().HasUnsavedTabEdits());
+
+    responder->AnswerMessage(MsgAnswer::Yes);  // save, and show the file
+    Trigger("frmFileSave");
+    EXPECT_NE(SystemFile("User.ini").find("Name=Tester"), std::string::npos);
+    EXPECT_FALSE(Box(0)->Edited());
+    EXPECT_EQ(Box(0)->Text(), SystemFile("User.ini"));
+    EXPECT_FALSE(MainWindow().HasUnsavedTabEdits());
+}
+
+TEST_F(RawIniTabTest, ARawSaveNeverWritesOverAFileThatChangedBeneathIt) {
+    Open();
+    TypeInto(0, 0, ";typed\r");
+    const std::string newer = "[DefaultPlayer]\r\nName=Elsewhere\r\n";
+    prefix->Write("UT2004/System/User.ini", newer);  // another program wrote it meanwhile
+    responder->AnswerMessage(MsgAnswer::No);         // keep typing
+    Click("cb_SaveUser", 0);
+    EXPECT_NE(LastMessage().find("has changed since the User.INI tab was filled from it"),
+              std::string::npos);
+    EXPECT_EQ(SystemFile("User.ini"), newer);
+    EXPECT_TRUE(Box(0)->Edited());
+
+    responder->AnswerMessage(MsgAnswer::Yes);  // reload the tab from the file
+    Click("cb_SaveUser", 0);
+    EXPECT_EQ(SystemFile("User.ini"), newer);
+    EXPECT_EQ(Box(0)->Text(), newer);
+    EXPECT_FALSE(Box(0)->Edited());
 }
 
 TEST(RawSaveBytes, EndsWithExactlyOneLineEndOfItsOwn) {

@@ -104,6 +104,11 @@ TEST_F(RealFilesThroughTheEditor, StartWithAProfileAndSaveKeepEveryByte) {
         ExpectUt2004IniKept(ut, SystemFile("UT2004.ini"));
         EXPECT_EQ(ProgramFile("Profiles/Player/User.ini"), SystemFile("User.ini"));
         EXPECT_EQ(ProgramFile("Profiles/Player/UT2004.ini"), SystemFile("UT2004.ini"));
+        // The save's own texts are what the editor holds now: a second save adds nothing.
+        const std::string once = SystemFile("User.ini");
+        Trigger("frmFileSave");
+        EXPECT_EQ(SystemFile("User.ini"), once);
+        EXPECT_FALSE(MainWindow().HasUnsavedTabEdits());
     });
 }
 
@@ -226,7 +231,7 @@ TEST_F(RealFilesThroughTheEditor, EveryNumericFieldShowsTheNumberItsFileHolds) {
             }
         }
         BindingContext ctx = MainWindow().Binding();
-        ForgetShownAtLoad(ctx);
+        ForgetShown(ctx);
         SaveSettings(ctx);
         for (const IniStore* store : {&State().user, &State().ut2004}) {
             for (size_t row = 0; row < store->RowCount(); ++row) {

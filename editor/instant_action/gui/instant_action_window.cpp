@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/binding/key_presence.h"
+#include "editor/instant_action/game_types.h"
 #include "editor/instant_action/instant_state.h"
 #include "editor/instant_action/map_list.h"
 #include "editor/instant_action/mutator_records.h"
@@ -258,15 +260,29 @@ void frmInstantAction::Form_Load() {
 }
 
 void frmInstantAction::LoadActionSettings() {
-    const OptionValues read = ReadActionSettings(State().ut2004);
+    const IniStore& store = State().ut2004;
+    const OptionValues read = ReadActionSettings(store);
     // The change rules act on what the player types or steps, not on the file's values.
     filling_ = true;
     for (const OptionRow& row : OptionRowTable()) {
         const auto i = static_cast<size_t>(row.index);
+        // An option whose line the file lacks keeps no edit: it says so, steppers and all.
+        const bool present = OptionLine(store, row).has_value();
+        const QString tip =
+            present ? QString()
+                    : Q(MissingKeyTip(row.key,
+                                      OptionFrameTable()[static_cast<size_t>(row.frame)].section));
+        std::vector<QWidget*> controls;
         if (row.kind == OptionKind::CheckBox) {
             checks_[i]->setChecked(read.checks[i]);
+            controls = {checks_[i]};
         } else {
             boxes_[i]->setText(Q(read.texts[i]));
+            controls = {boxes_[i], adds_[i], subs_[i]};
+        }
+        for (QWidget* control : controls) {
+            control->setEnabled(present);
+            control->setToolTip(tip);
         }
     }
     filling_ = false;
@@ -405,8 +421,10 @@ void frmInstantAction::Play_Click() {
     }
     const OptionValues now = CurrentOptions();
     StoreInstantActionSettings(State().ut2004, now, loaded_);
+    // The editor leaves: typed raw text has its own question there.
+    if (!SaveCurrentSettings(owner_, TypedRawText::AlreadyAsked)) return;
+    // The file holds them now; until then a changed option stays changed.
     loaded_ = now;
-    if (!SaveCurrentSettings(owner_)) return;
     // Started before the windows go, so a game that cannot start leaves the editor open.
     const std::string exe = State().gameExePath;
     std::string error;
