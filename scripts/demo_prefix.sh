@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Prints nothing when the Wine prefix ($WINEPREFIX, else ~/.wine) holds an installed UT2004
-# whose System folder has User.ini and UT2004.ini. Otherwise lays out a demo installation in
-# build/demo-prefix (once; an existing one is kept as it is) and prints the line that points
-# WINEPREFIX at it, for run.sh to eval.
+# Says on the terminal (stderr) which installation the editor starts on. When the Wine prefix
+# ($WINEPREFIX, else ~/.wine) holds an installed UT2004 whose System folder has User.ini and
+# UT2004.ini, that is all. Otherwise it lays out, or brings up to date, the demo installation
+# in build/demo-prefix (scripts/demo_install.sh) and prints the line that points WINEPREFIX at
+# it, for run.sh to eval.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd -P)"
 
@@ -85,6 +86,7 @@ host_path() {
   [ -d "${root:-/}" ] && printf '%s\n' "${root:-/}"
 }
 
+# The host folder of the game the prefix holds; fails when it holds none with both files.
 game_installed() {
   local prefix="$1" folder game system
   [ -f "$prefix/system.reg" ] || return 1
@@ -92,33 +94,27 @@ game_installed() {
   [ -n "$folder" ] || return 1
   game="$(host_path "$prefix" "$folder")" || return 1
   system="$(child "$game" System)" || return 1
-  child "$system" User.ini >/dev/null && child "$system" UT2004.ini >/dev/null
+  child "$system" User.ini >/dev/null && child "$system" UT2004.ini >/dev/null || return 1
+  printf '%s\n' "$game"
 }
 
-if game_installed "${WINEPREFIX:-$HOME/.wine}"; then
+prefix="${WINEPREFIX:-$HOME/.wine}"
+demo="$repo/build/demo-prefix"
+if [ "$(cd "$prefix" 2>/dev/null && pwd -P)" != "$(cd "$demo" 2>/dev/null && pwd -P)" ] &&
+  game="$(game_installed "$prefix")"; then
+  echo "Kestrane INI starts on the game in $game (Wine prefix $prefix)." >&2
   exit 0
 fi
 
-demo="$repo/build/demo-prefix"
-game="$demo/drive_c/UT2004 Demo"
-template="$repo/editor/dist/Profiles/Default"
-
-mkdir -p "$demo/dosdevices" "$game/System" "$game/Cache" "$game/Maps"
-[ -e "$demo/dosdevices/c:" ] || ln -s ../drive_c "$demo/dosdevices/c:"
-[ -e "$demo/dosdevices/z:" ] || ln -s / "$demo/dosdevices/z:"
-if [ ! -f "$demo/system.reg" ]; then
-  printf '%s\n' 'WINE REGISTRY Version 2' ';; All keys relative to \\Machine' '' '#arch=win32' '' \
-    "[Software\\\\Unreal Technology\\\\Installed Apps\\\\UT2004] $(date +%s)" \
-    '"Folder"="C:\\UT2004 Demo"' >"$demo/system.reg"
-fi
-# Files the user changed while trying the demo stay as they are.
-for name in User.ini UT2004.ini; do
-  [ -f "$game/System/$name" ] || cp "$template/$name" "$game/System/$name"
-done
-[ -f "$game/Cache/cache.ini" ] || printf '[Cache]\r\n' >"$game/Cache/cache.ini"
-
-if ! game_installed "$demo"; then
+if ! "$repo/scripts/demo_install.sh" "$demo" || ! game="$(game_installed "$demo")"; then
   echo "demo_prefix.sh: could not lay out the demo installation in $demo" >&2
   exit 1
 fi
+[ "$(cd "$prefix" 2>/dev/null && pwd -P)" = "$(cd "$demo" && pwd -P)" ] ||
+  echo "No Wine prefix holds the game (looked in $prefix)." >&2
+cat >&2 <<EOT
+Kestrane INI starts on the demo installation in $game,
+a stand-in game folder made for trying the editor. To start on your own game instead, run
+  WINEPREFIX=/path/to/your/prefix ./run.sh
+EOT
 printf 'export WINEPREFIX=%q\n' "$demo"

@@ -16,6 +16,7 @@
 #include "editor/store/program_state.h"
 #include "editor/store/section_keys.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/screen_fit.h"
 #include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 #include "platform/dialogs.h"
@@ -134,7 +135,7 @@ void frmCache_Edit::Build() {
     buttons->addWidget(ok, 3, 1);
     controls->addLayout(buttons);
     outer->addLayout(controls);
-    resize(1120, 640);
+    PlaceOnScreen(*this, {1120, 640}, &owner_);
 }
 
 void frmCache_Edit::Form_Load() {

@@ -9,6 +9,7 @@
 
 #include "editor/binding/settings_walks.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/name_colour_view.h"
 #include "editor/windows/save_rule.h"
 #include "platform/base/ansi.h"
 #include "platform/colour_dialog.h"
@@ -23,14 +24,6 @@ QColor ToQColor(std::uint32_t c) {
 }
 
 }  // namespace
-
-QString ShownEncodedName(const std::string& encoded) {
-    QString shown = platform::FromAnsi(encoded);
-    for (QChar& ch : shown) {
-        if (ch.unicode() < 0x20) ch = QChar(0x2400 + ch.unicode());
-    }
-    return shown;
-}
 
 TypedNameBox::TypedNameBox(frmColorName& window, QWidget* parent)
     : QTextEdit(parent), window_(window) {
@@ -175,7 +168,7 @@ void frmColorName::SetSample(std::uint32_t colour) {
 }
 
 void frmColorName::ShowEncoded() {
-    rtb_->setPlainText(ShownEncodedName(name_.Encoded()));
+    ShowColouredName(rtb_, name_.Encoded());
     lbl_CharUsed->setText(QString::fromStdString(name_.CounterText()));
 }
 

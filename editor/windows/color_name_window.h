@@ -75,8 +75,4 @@ class frmColorName : public QWidget {
     QLabel* lbl_CharUsed = nullptr;
 };
 
-// The encoded name as the box shows it: one character per byte, ESC and the other control
-// bytes as their visible symbols.
-QString ShownEncodedName(const std::string& encoded);
-
 }  // namespace kestrane

@@ -133,7 +133,7 @@ void BuildTab(INI& window, std::string_view tab, std::vector<QLineEdit*>& boxes)
 QWidget* CaptureFocusTarget(INI& window) {
     auto* picture = window.findChild<QWidget*>("pb_Player");
     if (picture && picture->isVisible()) return picture;
-    return window.SSTab1()->currentWidget();
+    return window.CurrentPage();
 }
 
 }  // namespace

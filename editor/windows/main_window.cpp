@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,6 +26,7 @@
 #include "editor/windows/raw_ini_tab.h"
 #include "editor/windows/rich_text_box.h"
 #include "editor/windows/save_rule.h"
+#include "editor/windows/screen_fit.h"
 #include "editor/windows/secondary_windows.h"
 #include "editor/windows/startup.h"
 #include "editor/windows/tab_contents.h"
@@ -52,12 +53,10 @@ INI::INI(QWidget* parent) : QMainWindow(parent), music_(std::make_unique<platfor
     setWindowTitle(kProgramTitle);
     BuildMenus();
     BuildTabs();
-    // Centred like the splash before it. A size fixed beforehand: measuring every page here
-    // would lay out the whole window before it is ever shown.
-    resize(kStartSize);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    setMinimumSize(kLeastSize);
+    // Centred like the splash before it, within the screen. A size fixed beforehand: measuring
+    // every page here would lay out the whole window before it is ever shown.
+    PlaceOnScreen(*this, kStartSize);
 }
 
 INI::~INI() {
@@ -68,11 +67,29 @@ BindingContext INI::Binding() {
     return BindingContext{State(), controls_, binds_.get()};
 }
 
-QWidget* INI::Tab(std::string_view id) const {
+namespace {
+
+int TabIndex(std::string_view id) {
     for (size_t i = 0; i < kMainTabs.size(); ++i) {
-        if (kMainTabs[i].id == id) return tabs_->widget(static_cast<int>(i));
+        if (kMainTabs[i].id == id) return static_cast<int>(i);
     }
-    return nullptr;
+    return -1;
+}
+
+}  // namespace
+
+QWidget* INI::Tab(std::string_view id) const {
+    const int i = TabIndex(id);
+    return i < 0 ? nullptr : static_cast<QScrollArea*>(tabs_->widget(i))->widget();
+}
+
+void INI::ShowTab(std::string_view id) {
+    tabs_->setCurrentIndex(TabIndex(id));
+}
+
+QWidget* INI::CurrentPage() const {
+    auto* scroll = static_cast<QScrollArea*>(tabs_->currentWidget());
+    return scroll ? scroll->widget() : nullptr;
 }
 
 QAction* INI::MenuItem(std::string_view control) const {
@@ -108,9 +125,16 @@ void INI::BuildTabs() {
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("SSTab1");
     for (const TabRow& tab : kMainTabs) {
-        auto* page = new QWidget(tabs_);
+        // A page scrolls in its tab while the window is smaller than the page, so nothing on
+        // it is squeezed or cut; the page itself can be filled at any time.
+        auto* scroll = new QScrollArea(tabs_);
+        scroll->setObjectName(Q(tab.id) + "_scroll");
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        auto* page = new QWidget;
         page->setObjectName(Q(tab.id));
-        tabs_->addTab(page, Q(tab.caption));
+        scroll->setWidget(page);
+        tabs_->addTab(scroll, Q(tab.caption));
     }
     setCentralWidget(tabs_);
     BuildRawTabs();

@@ -29,9 +29,12 @@ class INI : public QMainWindow {
     Q_OBJECT
 
   public:
-    // The first size: every page at its least size and every tab caption on one row fit in
-    // it (a test holds it to that).
+    // The first size on a screen with room for it: every page at its least size and every
+    // tab caption on one row fit in it (a test holds it to that). A smaller screen gets a
+    // smaller window, whose pages scroll.
     static constexpr QSize kStartSize{1360, 760};
+    // The least size the window can be made.
+    static constexpr QSize kLeastSize{800, 500};
 
     explicit INI(QWidget* parent = nullptr);
     ~INI() override;
@@ -39,7 +42,10 @@ class INI : public QMainWindow {
     ControlRegistry& Controls() { return controls_; }
     BindingContext Binding();
     QTabWidget* SSTab1() const { return tabs_; }
+    // The page of a tab (inside its scroll area); brings a tab to the front.
     QWidget* Tab(std::string_view id) const;
+    void ShowTab(std::string_view id);
+    QWidget* CurrentPage() const;
     QAction* MenuItem(std::string_view control) const;
     platform::MusicPlayer& mmcMP3() { return *music_; }
     // The tbx_Bind array, once the key tabs have made it.

@@ -20,6 +20,7 @@
 #include "editor/windows/editable_combo.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/name_colour_view.h"
 #include "editor/windows/numeric_field.h"
 #include "editor/windows/picture_box.h"
 #include "editor/windows/tab_page.h"
@@ -61,6 +62,7 @@ void PlayerTab::BuildPlayerInformation() {
 
     auto* name = Named(new QLineEdit(frame), "tbx_Name");
     controls.Add("tbx_Name", name);
+    ShowNameColours(name);
     label("Player Name");
     grid->addWidget(name, row++, 1, 1, 2);
 

@@ -17,7 +17,7 @@ void BindWindowTest::Open(const std::string& user, const char* tab) {
     Install(user);
     ASSERT_TRUE(Start());
     INI& window = MainWindow();
-    window.SSTab1()->setCurrentWidget(window.Tab(tab));
+    window.ShowTab(tab);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

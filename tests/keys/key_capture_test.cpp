@@ -219,9 +219,9 @@ TEST_F(BindWindowTest, ThePagesHandOnNoCapture) {
     EXPECT_EQ(StoreValue("j"), "Taunt pthrust");
 
     INI& window = MainWindow();
-    window.SSTab1()->setCurrentWidget(window.Tab("binds"));
+    window.ShowTab("binds");
     Click(kForwardBox);
-    window.SSTab1()->setCurrentWidget(window.Tab("comm"));
+    window.ShowTab("comm");
     EXPECT_EQ(Text(kForwardBox), "Up");
     for (int box : {108, 109, 128}) EXPECT_NE(Text(box), "???") << box;
     EXPECT_EQ(StoreValue("I"), "ToggleTeamChat");

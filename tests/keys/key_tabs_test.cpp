@@ -37,7 +37,7 @@ TEST_F(BindWindowTest, EachCommandStandsOnItsTabBesideItsCaption) {
     Open();
     INI& window = MainWindow();
     for (const char* tab : {"player", "comm", "binds"}) {  // each page laid out once on show
-        window.SSTab1()->setCurrentWidget(window.Tab(tab));
+        window.ShowTab(tab);
         QCoreApplication::processEvents();
     }
     for (int k = 0; k < static_cast<int>(kBindCommands.size()); ++k) {
@@ -93,7 +93,7 @@ TEST_F(BindWindowTest, TheKeyTabShowsEveryRowInTheWindowsSize) {
     // A look for a person: KESTRANE_SHOTS names a folder for pictures of the three tabs.
     if (const QString folder = qEnvironmentVariable("KESTRANE_SHOTS"); !folder.isEmpty()) {
         for (const char* tab : {"player", "binds", "comm"}) {
-            window.SSTab1()->setCurrentWidget(window.Tab(tab));
+            window.ShowTab(tab);
             if (std::string(tab) == "binds") Click(8);  // one box capturing
             window.grab().save(folder + "/" + tab + ".png");
         }

@@ -15,8 +15,15 @@ std::optional<std::string> RealFixturesFolder() {
     return QFileInfo(folder).canonicalFilePath().toStdString();
 }
 
-std::string OwnFixturesFolder() { return KESTRANE_TEST_FIXTURES; }
-std::string BuiltProgramFolder() { return KESTRANE_BIN_DIR; }
+std::string OwnFixturesFolder() {
+    return KESTRANE_TEST_FIXTURES;
+}
+std::string SourceFolder() {
+    return KESTRANE_SOURCE_DIR;
+}
+std::string BuiltProgramFolder() {
+    return KESTRANE_BIN_DIR;
+}
 
 std::string ReadHostFile(const std::string& hostPath) {
     QFile file(QString::fromStdString(hostPath));
@@ -55,8 +62,8 @@ std::vector<std::string> RealFilesNamed(const char* name) {
     QDir dir(QString::fromStdString(*root));
     const QStringList all = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& sub : all) {
-        for (const QString& rel : {QString("/") + name, QString("/System/") + name,
-                                   QString("/dist/System/") + name}) {
+        for (const QString& rel :
+             {QString("/") + name, QString("/System/") + name, QString("/dist/System/") + name}) {
             const QString path = dir.filePath(sub) + rel;
             if (QFileInfo(path).isFile()) out.push_back(path.toStdString());
         }
@@ -66,7 +73,11 @@ std::vector<std::string> RealFilesNamed(const char* name) {
 
 }  // namespace
 
-std::vector<std::string> RealUserInis() { return RealFilesNamed("User.ini"); }
-std::vector<std::string> RealUt2004Inis() { return RealFilesNamed("UT2004.ini"); }
+std::vector<std::string> RealUserInis() {
+    return RealFilesNamed("User.ini");
+}
+std::vector<std::string> RealUt2004Inis() {
+    return RealFilesNamed("UT2004.ini");
+}
 
 }  // namespace kestrane::test

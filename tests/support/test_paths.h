@@ -13,6 +13,9 @@ std::optional<std::string> RealFixturesFolder();
 // Our own small fixtures in tests/fixtures.
 std::string OwnFixturesFolder();
 
+// The repository's own folder (its scripts).
+std::string SourceFolder();
+
 // The program folder the build lays out (build/bin).
 std::string BuiltProgramFolder();
 

@@ -56,7 +56,7 @@ TEST_F(RawIniLargeTest, FiftyMegabyteUserIniShowsAtOnceAndSearchesWithoutFreezin
 
     QElapsedTimer clock;
     clock.start();
-    window.SSTab1()->setCurrentWidget(window.Tab("user_ini"));
+    window.ShowTab("user_ini");
     QApplication::processEvents();
     const qint64 show = clock.elapsed();
     EXPECT_LT(show, 1000);

@@ -51,8 +51,7 @@ class RawIniTabTest : public test::EditorTest {
         QTest::mouseClick(button, Qt::LeftButton);
     }
     void ShowTab(int index) {
-        MainWindow().SSTab1()->setCurrentWidget(
-            MainWindow().Tab(index == 0 ? "user_ini" : "ut2004_ini"));
+        MainWindow().ShowTab(index == 0 ? "user_ini" : "ut2004_ini");
         QApplication::processEvents();
     }
     // Types `typed` into the raw box at text position `at`.

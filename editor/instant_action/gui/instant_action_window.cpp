@@ -20,6 +20,7 @@
 #include "editor/windows/main_window.h"
 #include "editor/windows/rich_text_box.h"
 #include "editor/windows/save_rule.h"
+#include "editor/windows/screen_fit.h"
 #include "platform/base/ansi.h"
 #include "platform/base/process.h"
 #include "platform/message_box.h"
@@ -173,7 +174,7 @@ void frmInstantAction::Build() {
     buttons->addWidget(play_);
     buttons->addWidget(cancel_);
     whole->addLayout(buttons);
-    resize(980, 640);
+    PlaceOnScreen(*this, {980, 640}, &owner_);
 }
 
 QWidget* frmInstantAction::BuildOptionFrame(int frame) {
