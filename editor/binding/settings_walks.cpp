@@ -33,17 +33,17 @@ std::optional<FileError> Load_INI_Form(BindingContext& ctx) {
     ctx.state.user.Load(*userText);
     ctx.state.ut2004.Load(*utText);
 
-    FormControls& c = ctx.controls;
-    for (ControlRef box : {ControlRef{"RTB_User", 0}, ControlRef{"RTB_User", 1},
-                           ControlRef{"RTB_TextToSpeechAlias"}, ControlRef{"RTB_Aliases"}}) {
-        c.SetText(box, {});
+    {
+        FillingTabs filling(ctx.state);
+        FormControls& c = ctx.controls;
+        for (ControlRef box : {ControlRef{"RTB_User", 0}, ControlRef{"RTB_User", 1},
+                               ControlRef{"RTB_TextToSpeechAlias"}, ControlRef{"RTB_Aliases"}}) {
+            c.SetText(box, {});
+        }
+        c.SetText({"RTB_User", 0}, *userText);
+        c.SetText({"RTB_User", 1}, ctx.state.ut2004.Text());
+        for (AreaGetter area : kLoadOrder) RunLoad(ctx, area());
     }
-    c.SetText({"RTB_User", 0}, *userText);
-    c.SetText({"RTB_User", 1}, ctx.state.ut2004.Text());
-
-    ctx.state.fillingTabs = true;
-    for (AreaGetter area : kLoadOrder) RunLoad(ctx, area());
-    ctx.state.fillingTabs = false;
     if (ctx.binds) DelKey(*ctx.binds);
     RecordShown(ctx);
     return std::nullopt;

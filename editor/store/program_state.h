@@ -36,8 +36,9 @@ struct ProgramState {
 
     // Text a numeric or colour field had when it got the focus.
     std::string savedFieldText;
-    // A load walk is filling the tabs: a numeric field shows the number it is given, and its
-    // range rule acts only on what the player types or steps.
+    // The tabs are being filled from the files (a load walk, or a page built later taking what
+    // the load gave it): a numeric field shows the number it is given, and its range rule acts
+    // only on what the player types or steps; a control whose page is not built keeps it.
     bool fillingTabs = false;
 
     // What the last Bind left for DelKey.
@@ -66,6 +67,21 @@ struct ProgramState {
 };
 
 ProgramState& State();
+
+// Marks the tabs as being filled from the files while it lives; scopes nest.
+class FillingTabs {
+  public:
+    explicit FillingTabs(ProgramState& state) : state_(state), was_(state.fillingTabs) {
+        state.fillingTabs = true;
+    }
+    ~FillingTabs() { state_.fillingTabs = was_; }
+    FillingTabs(const FillingTabs&) = delete;
+    FillingTabs& operator=(const FillingTabs&) = delete;
+
+  private:
+    ProgramState& state_;
+    bool was_;
+};
 // Tests start each case from a fresh state.
 void ResetState();
 

@@ -143,7 +143,7 @@ void BuildCommColourSets(INI& window) {
 // Each weapon's crosshair colour stands in that weapon's frame, under its crosshair.
 void BuildCrosshairColourSets(INI& window) {
     for (int k = 0; k < static_cast<int>(kWeaponFrames.size()); ++k) {
-        auto* frame = window.Controls().Get<QGroupBox>({"Frame7", k});
+        auto* frame = window.Controls().BuiltAs<QGroupBox>({"Frame7", k});
         auto* grid = frame ? qobject_cast<QGridLayout*>(frame->layout()) : nullptr;
         if (!grid) continue;
         const int row = grid->rowCount() - 1;  // the frame's stretch row

@@ -138,23 +138,20 @@ QWidget* CaptureFocusTarget(INI& window) {
 
 }  // namespace
 
-void BuildKeyBindingGroups(INI& window) {
-    std::vector<QLineEdit*> boxes(kBindBoxCount, nullptr);
-    for (std::string_view tab : {"player", "binds", "comm"}) BuildTab(window, tab, boxes);
+std::unique_ptr<BindBoxArray> MakeBindBoxes(INI& window) {
+    return std::make_unique<BindBoxArray>(window.Controls(), kBindBoxCount,
+                                          [&window] { return CaptureFocusTarget(window); });
+}
 
-    auto binds =
-        std::make_unique<BindBoxArray>(boxes, [&window] { return CaptureFocusTarget(window); });
-    BindBoxArray* array = binds.get();
+void BuildKeyBindingGroups(INI& window, std::string_view tab) {
+    std::vector<QLineEdit*> boxes(kBindBoxCount, nullptr);
+    BuildTab(window, tab, boxes);
+    BindBoxArray* array = &window.Binds();
     for (int i = 0; i < kBindBoxCount; ++i) {
         auto* box = static_cast<BindBox*>(boxes[static_cast<size_t>(i)]);
+        if (!box) continue;  // on another page
         window.Controls().Add("tbx_Bind", i, box);
-        array->SetFontSize(i, BindBoxFontSize({}));
-        // Every box starts with the same colours: worked out once, then handed on.
-        if (i == 0) {
-            array->SetColours(i, kBindBoxBack, std::nullopt);
-        } else {
-            box->setPalette(boxes[0]->palette());
-        }
+        array->Adopt(i, box);
         QObject::connect(box, &BindBox::GotFocus, box,
                          [i, array] { tbx_Bind_GotFocus(i, *array); });
         QObject::connect(box, &BindBox::LostFocus, box,
@@ -164,7 +161,6 @@ void BuildKeyBindingGroups(INI& window) {
         QObject::connect(box, &BindBox::MouseDown, box,
                          [i, array](int button) { tbx_Bind_MouseDown(i, button, *array); });
     }
-    window.SetBindBoxes(std::move(binds));
 }
 
 }  // namespace kestrane

@@ -17,14 +17,15 @@
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/about_window.h"
+#include "editor/windows/bind_box_array.h"
 #include "editor/windows/cache_window.h"
 #include "editor/windows/color_name_window.h"
+#include "editor/windows/key_binding_tabs.h"
 #include "editor/windows/main_menu.h"
 #include "editor/windows/main_tabs.h"
 #include "editor/windows/new_profile_dialog.h"
 #include "editor/windows/profiles.h"
 #include "editor/windows/raw_ini_tab.h"
-#include "editor/windows/rich_text_box.h"
 #include "editor/windows/save_rule.h"
 #include "editor/windows/screen_fit.h"
 #include "editor/windows/secondary_windows.h"
@@ -51,6 +52,8 @@ QString Q(std::string_view text) {
 INI::INI(QWidget* parent) : QMainWindow(parent), music_(std::make_unique<platform::MusicPlayer>()) {
     setObjectName("INI");
     setWindowTitle(kProgramTitle);
+    binds_ = MakeBindBoxes(*this);
+    controls_.SetPageBuilder([this](ControlRef control) { BuildPageOf(control); });
     BuildMenus();
     BuildTabs();
     setMinimumSize(kLeastSize);
@@ -78,9 +81,11 @@ int TabIndex(std::string_view id) {
 
 }  // namespace
 
-QWidget* INI::Tab(std::string_view id) const {
+QWidget* INI::Tab(std::string_view id) {
     const int i = TabIndex(id);
-    return i < 0 ? nullptr : static_cast<QScrollArea*>(tabs_->widget(i))->widget();
+    if (i < 0) return nullptr;
+    BuildPage(i);
+    return static_cast<QScrollArea*>(tabs_->widget(i))->widget();
 }
 
 void INI::ShowTab(std::string_view id) {
@@ -92,12 +97,36 @@ QWidget* INI::CurrentPage() const {
     return scroll ? scroll->widget() : nullptr;
 }
 
-QAction* INI::MenuItem(std::string_view control) const {
-    return findChild<QAction*>(Q(control));
+bool INI::PageBuilt(std::string_view id) const {
+    const int i = TabIndex(id);
+    return i >= 0 && built_[static_cast<size_t>(i)];
 }
 
-void INI::SetBindBoxes(std::unique_ptr<BindBoxes> binds) {
-    binds_ = std::move(binds);
+void INI::BuildEveryPage() {
+    for (int i = 0; i < static_cast<int>(kMainTabs.size()); ++i) BuildPage(i);
+}
+
+void INI::BuildPage(int index) {
+    if (index < 0 || built_[static_cast<size_t>(index)]) return;
+    built_[static_cast<size_t>(index)] = true;
+    QWidget* page = static_cast<QScrollArea*>(tabs_->widget(index))->widget();
+    // Built out of sight, so that it comes on screen whole.
+    const bool shown = page->isVisible();
+    if (shown) page->hide();
+    BuildPageContents(*this, kMainTabs[static_cast<size_t>(index)].id);
+    controls_.TakeOverKept();
+    if (shown) page->show();
+}
+
+// Pages in their order until one holds the control.
+void INI::BuildPageOf(ControlRef control) {
+    for (int i = 0; i < static_cast<int>(kMainTabs.size()) && !controls_.Built(control); ++i) {
+        BuildPage(i);
+    }
+}
+
+QAction* INI::MenuItem(std::string_view control) const {
+    return findChild<QAction*>(Q(control));
 }
 
 void INI::BuildMenus() {
@@ -137,13 +166,8 @@ void INI::BuildTabs() {
         tabs_->addTab(scroll, Q(tab.caption));
     }
     setCentralWidget(tabs_);
-    BuildRawTabs();
-    BuildTabContents(*this);
-}
-
-void INI::BuildRawTabs() {
-    BuildRawIniTab(*this, Tab("user_ini"), 0);
-    BuildRawIniTab(*this, Tab("ut2004_ini"), 1);
+    connect(tabs_, &QTabWidget::currentChanged, this, &INI::BuildPage);
+    BuildPage(tabs_->currentIndex());
 }
 
 bool INI::Form_Load() {

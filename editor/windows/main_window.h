@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "editor/binding/binding_row.h"
 #include "editor/store/ini_files.h"
 #include "editor/windows/control_registry.h"
+#include "editor/windows/main_tabs.h"
 
 class QTabWidget;
 class QAction;
@@ -22,8 +24,7 @@ class MusicPlayer;
 
 namespace kestrane {
 
-class BindBoxes;
-class RichTextBox;
+class BindBoxArray;
 
 class INI : public QMainWindow {
     Q_OBJECT
@@ -42,14 +43,19 @@ class INI : public QMainWindow {
     ControlRegistry& Controls() { return controls_; }
     BindingContext Binding();
     QTabWidget* SSTab1() const { return tabs_; }
-    // The page of a tab (inside its scroll area); brings a tab to the front.
-    QWidget* Tab(std::string_view id) const;
+    // The page of a tab (inside its scroll area), built first when it is not yet; brings a tab
+    // to the front.
+    QWidget* Tab(std::string_view id);
     void ShowTab(std::string_view id);
     QWidget* CurrentPage() const;
+    // Each page is built when it is first shown (the first at once); until then the controls
+    // keep what the walks give them (see ControlRegistry).
+    bool PageBuilt(std::string_view id) const;
+    void BuildEveryPage();
     QAction* MenuItem(std::string_view control) const;
     platform::MusicPlayer& mmcMP3() { return *music_; }
-    // The tbx_Bind array, once the key tabs have made it.
-    void SetBindBoxes(std::unique_ptr<BindBoxes> binds);
+    // The tbx_Bind array: its boxes come with the pages that hold them.
+    BindBoxArray& Binds() { return *binds_; }
 
     // The load step of start-up; false when the game or its files cannot be found (the
     // message has been shown and nothing was written).
@@ -88,7 +94,8 @@ class INI : public QMainWindow {
   private:
     void BuildMenus();
     void BuildTabs();
-    void BuildRawTabs();
+    void BuildPage(int index);
+    void BuildPageOf(ControlRef control);
     // Unloads the window and starts `program`; a start that fails brings the window back and
     // is reported by path.
     void LeaveFor(const std::string& question, const std::string& program);
@@ -98,9 +105,10 @@ class INI : public QMainWindow {
     void ComeBack();  // undoes UnloadWindow
 
     ControlRegistry controls_;
-    std::unique_ptr<BindBoxes> binds_;
+    std::unique_ptr<BindBoxArray> binds_;
     std::unique_ptr<platform::MusicPlayer> music_;
     QTabWidget* tabs_ = nullptr;
+    std::array<bool, kMainTabs.size()> built_{};
     bool loaded_ = false;
     bool unloaded_ = false;
 

@@ -26,8 +26,17 @@ constexpr const char* kTabCaptions[] = {"User.INI", "UT2004.INI"};
 constexpr const char* kSaveAsFilters[] = {"INI files (*.ini)|User.ini|All files (*.*)|*.*",
                                           "INI files (*.ini)|UT2004.ini|All files (*.*)|*.*"};
 
+ControlRef BoxRef(int index) {
+    return {"RTB_User", index};
+}
+
 RichTextBox& Box(INI& window, int index) {
-    return *window.Controls().Get<RichTextBox>({"RTB_User", index});
+    return *window.Controls().Get<RichTextBox>(BoxRef(index));
+}
+
+// The box when its page is built; before that nothing can have been typed in it.
+RichTextBox* BuiltBox(INI& window, int index) {
+    return window.Controls().BuiltAs<RichTextBox>(BoxRef(index));
 }
 
 QString Q(std::string_view text) {
@@ -221,7 +230,9 @@ void cbx_Search_UserINI_Click(INI& window, int index) {
 std::vector<int> EditedRawBoxes(INI& window) {
     std::vector<int> edited;
     for (int index : {0, 1}) {
-        if (Box(window, index).Edited()) edited.push_back(index);
+        if (RichTextBox* box = BuiltBox(window, index); box && box->Edited()) {
+            edited.push_back(index);
+        }
     }
     return edited;
 }
@@ -271,9 +282,14 @@ bool ConfirmRawTextGoesStale(INI& window, const IniTexts& texts) {
 
 void ShowFilesInRawBoxes(INI& window) {
     for (int index : {0, 1}) {
-        RichTextBox& box = Box(window, index);
         const std::string& file = index == 0 ? State().user.Text() : State().ut2004.Text();
-        if (!box.Edited() && box.LoadedText() != file) box.SetText(file);
+        if (RichTextBox* box = BuiltBox(window, index)) {
+            if (!box->Edited() && box->LoadedText() != file) box->SetText(file);
+        } else {
+            // A page not yet built keeps the file for when it is.
+            FillingTabs filling(State());
+            window.Controls().SetText(BoxRef(index), file);
+        }
     }
 }
 

@@ -2,11 +2,13 @@
 // its own and registers its controls by the names the binding rows use.
 #pragma once
 
+#include <string_view>
+
 namespace kestrane {
 
 class INI;
 
-// Fills every setting page of a fresh main window.
-void BuildTabContents(INI& window);
+// Fills the page of tab `id` (kMainTabs) of the main window.
+void BuildPageContents(INI& window, std::string_view id);
 
 }  // namespace kestrane

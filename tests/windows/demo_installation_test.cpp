@@ -93,6 +93,7 @@ TEST_F(DemoInstallation, AStartWithAProfileAndASaveKeepEveryByte) {
 TEST_F(DemoInstallation, EverySettingOfTheTabsHasItsLine) {
     prefix->Write("Kestrane/Kestrane.ini", kWithProfile);
     ASSERT_TRUE(Start());
+    MainWindow().BuildEveryPage();
     std::string greyed;
     for (QWidget* w : MainWindow().findChildren<QWidget*>()) {
         if (!w->isEnabled() && w->toolTip().startsWith("Not in")) {

@@ -225,6 +225,7 @@ TEST_F(RealFilesThroughTheEditor, EveryNumericFieldShowsTheNumberItsFileHolds) {
         if (user.find("\r\n") == std::string::npos) return;  // one form of each pair is enough
         Install(user, ut);
         ASSERT_TRUE(Start());
+        MainWindow().BuildEveryPage();
         for (NumericField* field : MainWindow().findChildren<NumericField*>()) {
             if (!field->Box()->isEnabled()) {
                 EXPECT_EQ(field->Box()->text(), "") << field->Box()->objectName().toStdString();
