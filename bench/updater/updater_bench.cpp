@@ -80,10 +80,27 @@ struct Setup {
 
 Setup* g_setup = nullptr;
 
+// CPU milliseconds of this process (all its threads, the test server's too) or of its
+// finished children.
+double CpuMs(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 +
+           usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
+}
+
+// The CPU column counts the benchmark's thread only; these count the rest.
+void CountCpu(benchmark::State& state, double selfBefore, double childrenBefore) {
+    const double n = static_cast<double>(state.iterations());
+    state.counters["process_cpu_ms"] = (CpuMs(RUSAGE_SELF) - selfBefore) / n;
+    state.counters["curl_cpu_ms"] = (CpuMs(RUSAGE_CHILDREN) - childrenBefore) / n;
+}
+
 void Download(benchmark::State& state, patchwell::DownloadDisplay& display) {
     patchwell::SetDelaySecondForTest(std::chrono::milliseconds(1));  // the fixed 2 s pause
     patchwell::UpdateDownload download(display);
     const std::string dest = platform::ToWindowsPath(g_setup->Host("patchwell.bin"));
+    const double self = CpuMs(RUSAGE_SELF), children = CpuMs(RUSAGE_CHILDREN);
     for (auto _ : state) {
         display.SetProgressVisible(true);
         display.SetTimerEnabled(true);
@@ -93,6 +110,7 @@ void Download(benchmark::State& state, patchwell::DownloadDisplay& display) {
         if (!download.Failure().empty()) state.SkipWithError(download.Failure().c_str());
     }
     state.SetBytesProcessed(state.iterations() * kDownloadBytes);
+    CountCpu(state, self, children);
 }
 
 void BM_Download_Patchwell(benchmark::State& state) {
@@ -106,17 +124,10 @@ void BM_Download_PatchwellWindow(benchmark::State& state) {
     Download(state, window);
 }
 
-double ChildCpuMs() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 +
-           usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
-}
-
 void BM_Download_Curl(benchmark::State& state) {
     const QString out = QString::fromStdString(g_setup->Host("curl.bin"));
     const QString url = QString::fromStdString(g_setup->server.Url("/big.zip"));
-    const double cpuBefore = ChildCpuMs();
+    const double self = CpuMs(RUSAGE_SELF), children = CpuMs(RUSAGE_CHILDREN);
     for (auto _ : state) {
         QProcess curl;
         curl.start("curl", {"-s", "-o", out, url});
@@ -124,9 +135,7 @@ void BM_Download_Curl(benchmark::State& state) {
             state.SkipWithError("curl failed");
     }
     state.SetBytesProcessed(state.iterations() * kDownloadBytes);
-    // The CPU column counts this thread only; curl's own work is in its process.
-    state.counters["curl_cpu_ms"] =
-        (ChildCpuMs() - cpuBefore) / static_cast<double>(state.iterations());
+    CountCpu(state, self, children);
 }
 
 void BM_Unzip_Patchwell(benchmark::State& state) {
