@@ -169,8 +169,9 @@ bool InternetTransfer::Collect(QNetworkReply* reply) {
             url + " answered with more than " + std::to_string(kMaxBodyBytes >> 20) + " MB";
         return false;
     }
+    const std::string refused = url + ": the body could not be stored";
     if (sinkRefused_) {
-        lastError_ = url + ": the body could not be stored";
+        lastError_ = refused;
         return false;
     }
     if (reply->property(kTooSlow).toBool()) {
@@ -200,7 +201,7 @@ bool InternetTransfer::Collect(QNetworkReply* reply) {
     if (!sink_) {
         body = reply->readAll();
     } else if (!Deliver(reply)) {
-        lastError_ = url + ": the body could not be stored";
+        lastError_ = refused;
         return false;
     }
     const qint64 received = sink_ ? delivered_ : body.size();
