@@ -106,12 +106,13 @@ InternetTransfer::~InternetTransfer() {
     Cancel();
 }
 
-QNetworkReply* InternetTransfer::Start(const std::string& url) {
+QNetworkReply* InternetTransfer::Start(const std::string& url, BodySink sink) {
     lastError_.clear();
     body_.clear();
-    bodyOffset_ = 0;
-    cancelled_ = false;
+    sink_ = std::move(sink);
+    delivered_ = 0;
     tooLarge_ = false;
+    sinkRefused_ = false;
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
     if (!address.isValid() || address.scheme().isEmpty() || address.host().isEmpty()) {
         lastError_ = "the address " + url + " is not valid";
@@ -132,11 +133,32 @@ QNetworkReply* InternetTransfer::Start(const std::string& url) {
                 if (received > kMaxBodyBytes || total > kMaxBodyBytes) {
                     tooLarge_ = true;
                     reply->abort();
-                    return;
                 }
-                if (reply == reply_) emit BytesReceived(received);
             });
+    if (sink_) {
+        connect(reply, &QIODevice::readyRead, this, [this, reply] {
+            if (!Deliver(reply)) reply->abort();
+        });
+    }
     return reply;
+}
+
+bool InternetTransfer::Deliver(QNetworkReply* reply) {
+    if (sinkRefused_) return false;
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() || status.toInt() < 200 || status.toInt() > 299) return true;
+    // All that is buffered at once: while it is one received block, Qt hands that block over
+    // without copying it.
+    for (qint64 available; (available = reply->bytesAvailable()) > 0;) {
+        const QByteArray piece = reply->read(available);
+        if (piece.isEmpty()) break;
+        delivered_ += piece.size();
+        if (!sink_(std::string_view(piece.constData(), static_cast<size_t>(piece.size())))) {
+            sinkRefused_ = true;
+            return false;
+        }
+    }
+    return true;
 }
 
 bool InternetTransfer::Collect(QNetworkReply* reply) {
@@ -145,6 +167,11 @@ bool InternetTransfer::Collect(QNetworkReply* reply) {
     if (tooLarge_) {
         lastError_ =
             url + " answered with more than " + std::to_string(kMaxBodyBytes >> 20) + " MB";
+        return false;
+    }
+    const std::string refused = url + ": the body could not be stored";
+    if (sinkRefused_) {
+        lastError_ = refused;
         return false;
     }
     if (reply->property(kTooSlow).toBool()) {
@@ -170,12 +197,19 @@ bool InternetTransfer::Collect(QNetworkReply* reply) {
         lastError_ = url + " answered HTTP status " + std::to_string(status.toInt());
         return false;
     }
-    QByteArray body = reply->readAll();
+    QByteArray body;
+    if (!sink_) {
+        body = reply->readAll();
+    } else if (!Deliver(reply)) {
+        lastError_ = refused;
+        return false;
+    }
+    const qint64 received = sink_ ? delivered_ : body.size();
     bool lengthKnown = false;
     const qlonglong announced =
         reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&lengthKnown);
-    if (status.isValid() && lengthKnown && body.size() < announced) {
-        lastError_ = url + " ended after " + std::to_string(body.size()) + " of " +
+    if (status.isValid() && lengthKnown && received < announced) {
+        lastError_ = url + " ended after " + std::to_string(received) + " of " +
                      std::to_string(announced) + " bytes";
         return false;
     }
@@ -188,7 +222,6 @@ bool InternetTransfer::Collect(QNetworkReply* reply) {
         return false;
     }
     body_ = std::move(body);
-    bodyOffset_ = 0;
     return true;
 }
 
@@ -197,7 +230,7 @@ bool InternetTransfer::OpenURL(const std::string& url, std::string& body) {
         lastError_ = "a transfer is under way";
         return false;
     }
-    QNetworkReply* reply = Start(url);
+    QNetworkReply* reply = Start(url, {});
     if (!reply) return false;
     QEventLoop loop;
     connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
@@ -209,7 +242,8 @@ bool InternetTransfer::OpenURL(const std::string& url, std::string& body) {
     return ok;
 }
 
-bool InternetTransfer::Execute(const std::string& url, const std::string& operation) {
+bool InternetTransfer::Execute(const std::string& url, const std::string& operation,
+                               BodySink sink) {
     if (reply_) {
         lastError_ = "a transfer is under way";
         return false;
@@ -218,8 +252,11 @@ bool InternetTransfer::Execute(const std::string& url, const std::string& operat
         lastError_ = "the operation " + operation + " is not known";
         return false;
     }
-    reply_ = Start(url);
-    if (!reply_) return false;
+    reply_ = Start(url, std::move(sink));
+    if (!reply_) {
+        sink_ = nullptr;
+        return false;
+    }
     connect(reply_, &QNetworkReply::finished, this, &InternetTransfer::OnFinished);
     return true;
 }
@@ -227,24 +264,11 @@ bool InternetTransfer::Execute(const std::string& url, const std::string& operat
 void InternetTransfer::OnFinished() {
     QNetworkReply* reply = reply_;
     if (!reply || sender() != reply) return;
-    reply_ = nullptr;
     const bool ok = Collect(reply);
+    reply_ = nullptr;
+    sink_ = nullptr;
     reply->deleteLater();
     emit StateChanged(ok ? kInetStateResponseReceived : kInetStateError);
-}
-
-std::string InternetTransfer::GetChunk(int32_t size) {
-    std::string chunk;
-    GetChunk(size, chunk);
-    return chunk;
-}
-
-void InternetTransfer::GetChunk(int32_t size, std::string& chunk) {
-    chunk.clear();
-    if (size <= 0 || bodyOffset_ >= body_.size()) return;
-    const qsizetype n = std::min<qsizetype>(size, body_.size() - bodyOffset_);
-    chunk.assign(body_.constData() + bodyOffset_, static_cast<size_t>(n));
-    bodyOffset_ += n;
 }
 
 void InternetTransfer::Cancel() {
@@ -255,8 +279,7 @@ void InternetTransfer::Cancel() {
         reply->deleteLater();
     }
     body_.clear();
-    bodyOffset_ = 0;
-    cancelled_ = true;
+    sink_ = nullptr;
 }
 
 }  // namespace platform

@@ -1,16 +1,19 @@
 // The internet transfer control the updater asks for, over Qt Network: an address opened
-// synchronously as text, or a "GET" executed in the background that reports its end through a
-// state-change event and then hands out the body in chunks. Only a complete 2xx reply counts:
-// a refused connection, another HTTP status, a time-out or a body shorter than the server
-// announced ends in the error state and never yields a body, and so does one slower than
-// kMinimumBytesPerSecond over kSlowWindow.
+// synchronously as text, or a "GET" executed in the background that hands each piece of the
+// body to a sink as it arrives and reports its end through a state-change event. Only a
+// complete 2xx reply counts: a refused connection, another HTTP status, a time-out or a body
+// shorter than the server announced ends in the error state and never yields a body, and so
+// does one slower than kMinimumBytesPerSecond over kSlowWindow. A sink sees the body of 2xx
+// replies only, and drops what it was given when the transfer ends in the error state.
 #pragma once
 
 #include <QByteArray>
 #include <QObject>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -35,20 +38,18 @@ class InternetTransfer : public QObject {
     // Fetches the address and waits for it, letting events run meanwhile.
     bool OpenURL(const std::string& url, std::string& body);
 
-    // Starts the operation ("GET" is the only one known) and returns at once. False when the
-    // operation or the address cannot be started, or a transfer is under way.
-    bool Execute(const std::string& url, const std::string& operation);
+    // Takes one piece of the body, in the order received; false stops the transfer, which
+    // then ends in the error state.
+    using BodySink = std::function<bool(std::string_view piece)>;
+
+    // Starts the operation ("GET" is the only one known) and returns at once; the body goes to
+    // `sink` as it arrives, never held whole. False when the operation or the address cannot
+    // be started, or a transfer is under way.
+    bool Execute(const std::string& url, const std::string& operation, BodySink sink);
     bool StillExecuting() const { return reply_ != nullptr; }
 
-    // The next bytes of the last body, at most `size`; empty after its end.
-    std::string GetChunk(int32_t size);
-    // The same into a buffer the caller keeps, so that many small chunks cost no allocation.
-    void GetChunk(int32_t size, std::string& chunk);
-
-    // Stops any transfer without an event and drops the body.
+    // Stops any transfer without an event; its sink is called no more.
     void Cancel();
-    // Whether Cancel ran since the last transfer started: a body read then is not whole.
-    bool Cancelled() const { return cancelled_; }
 
     // Bodies larger than this fail instead of filling memory (an address that went wrong).
     static constexpr qint64 kMaxBodyBytes = 512LL * 1024 * 1024;
@@ -62,24 +63,26 @@ class InternetTransfer : public QObject {
 
   signals:
     void StateChanged(int16_t state);
-    // Bytes of the body received so far by a transfer started with Execute, while it runs.
-    void BytesReceived(qint64 received);
 
   private:
-    QNetworkReply* Start(const std::string& url);
-    // Takes the body of a finished reply, or sets lastError_ and answers false.
+    QNetworkReply* Start(const std::string& url, BodySink sink);
+    // Hands what the reply holds to the sink, once the reply is known to be a 2xx one; false
+    // when the sink refused a piece.
+    bool Deliver(QNetworkReply* reply);
+    // Takes the rest of the body of a finished reply, or sets lastError_ and answers false.
     bool Collect(QNetworkReply* reply);
     void OnFinished();
 
     QNetworkAccessManager* manager_;
     QNetworkReply* reply_ = nullptr;
-    QByteArray body_;
-    qsizetype bodyOffset_ = 0;
+    QByteArray body_;  // OpenURL's, which has no sink
+    BodySink sink_;
+    qint64 delivered_ = 0;
     int32_t timeoutSeconds_ = 60;
     std::chrono::milliseconds timeoutInUse_{0};
     std::string lastError_;
-    bool cancelled_ = false;
     bool tooLarge_ = false;
+    bool sinkRefused_ = false;
 };
 
 // Tests wait shorter than a player would: a non-zero value replaces every request time-out.

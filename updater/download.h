@@ -1,12 +1,17 @@
-// The download of one listed file: the body collected from the transfer, then written to its
-// destination whole, with the progress shown meanwhile.
+// The download of one listed file: the body written as it arrives to a temporary file beside
+// its destination, which takes the destination's name once the body is whole, with the
+// progress shown meanwhile.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "platform/base/file_writer.h"
 #include "platform/internet_transfer.h"
+#include "updater/progress_pace.h"
 
 namespace patchwell {
 
@@ -23,7 +28,8 @@ class UpdateDownload : public QObject {
 
     // Starts the download of FileLoc into Dest; Size is the kilobytes the list announces. The
     // caller has set DownloadInProgress and waits for it to drop. Throws UpdateFailure for a
-    // size that is no whole number from 1 to 32767 or a transfer that cannot start.
+    // size that is no whole number from 1 to 32767, a destination that cannot be written or a
+    // transfer that cannot start.
     void DownloadUpdateFile(const std::string& Dest, const std::string& FileLoc,
                             const std::string& Size);
 
@@ -35,18 +41,24 @@ class UpdateDownload : public QObject {
     // Stops any transfer (the window is unloading).
     void Cancel();
 
-    int64_t BufferUpperBound() const;
+    // The highest index of the body received so far; -1 before its first byte.
+    int64_t BufferUpperBound() const { return received_ - 1; }
     // Why the last download failed; empty when it succeeded.
     const std::string& Failure() const { return failure_; }
 
     platform::InternetTransfer Inet1;
 
   private:
-    void Finish();
+    bool Receive(std::string_view piece);
+    // Hides the progress and ends the download; the file takes its name when `commit` is set.
+    void Finish(bool commit);
+    std::string WriteFailure() const;
 
     DownloadDisplay& display_;
-    std::string DownloadBuffer;
-    bool bufferAllocated_ = false;
+    platform::FileWriter file_;
+    int64_t received_ = 0;
+    QElapsedTimer clock_;
+    ProgressPace pace_;
     std::string DownloadDest;
     bool inHandler_ = false;
     std::string failure_;

@@ -61,6 +61,9 @@ void ShowColouredName(QTextEdit* box, const std::string& name) {
             shown[static_cast<qsizetype>(i)] = QChar(0x00A0);
         }
     }
+    // The box types new text in the format at its caret, which the last name's final run left
+    // there: characters before the first code must keep the box's own look.
+    box->setCurrentCharFormat(QTextCharFormat());
     box->setPlainText(shown);
     QTextCursor cursor(box->document());
     for (const ShownRun& run : NameColourRuns(name)) {

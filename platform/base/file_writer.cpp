@@ -144,6 +144,14 @@ bool FileWriter::Open(const std::string& hostTarget) {
     return true;
 }
 
+bool FileWriter::OpenWindowsPath(const std::string& windowsTarget) {
+    const std::string host = ToHostPath(windowsTarget);
+    if (!host.empty()) return Open(host);
+    Cancel();
+    error_ = "the drive of the path is unknown";
+    return false;
+}
+
 bool FileWriter::Put(std::string_view bytes, WriteStep step) {
     if (const int e = InjectedError(step, written_)) {
         WriteAll(fd_, bytes.data(), bytes.size() / 2, written_);

@@ -25,6 +25,8 @@ class FileWriter {
     // `hostTarget`: a host path. A link is followed to the file it names; a read-only file, a
     // folder, a missing folder or a link that loops or leads nowhere is refused.
     bool Open(const std::string& hostTarget);
+    // The same for a Windows path, mapped through the prefix.
+    bool OpenWindowsPath(const std::string& windowsTarget);
     bool Write(std::string_view bytes);
     void SetModificationTime(int64_t secondsSinceEpoch) { modified_ = secondsSinceEpoch; }
     // Flush, sync, close, rename, sync the folder. False when any of them failed; the target

@@ -53,13 +53,8 @@ bool ReadBytes(const std::string& windowsPath, std::string& bytes, std::string* 
 }
 
 bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes, std::string* error) {
-    const std::string host = ToHostPath(windowsPath);
-    if (host.empty()) {
-        SetError(error, "the drive of the path is unknown");
-        return false;
-    }
     FileWriter file;
-    if (file.Open(host) && file.Write(bytes) && file.Commit()) return true;
+    if (file.OpenWindowsPath(windowsPath) && file.Write(bytes) && file.Commit()) return true;
     SetError(error, QString::fromStdString(file.Error()));
     return false;
 }

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 
 #include "platform/internet_transfer.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/http_test_server.h"
 #include "tests/support/temp_prefix.h"
 #include "tests/support/test_paths.h"
@@ -28,15 +29,23 @@ class FakeDisplay : public DownloadDisplay {
     void SetProgressValue(int32_t v) override {
         value = v;
         highest = std::max(highest, v);
+        if (v != 0) shown.push_back({clock.elapsed(), v});
     }
     int32_t ProgressValue() const override { return value; }
     void SetTimerEnabled(bool e) override { timer = e; }
     void SetPercentCaption(const std::string& t) override { percent = t; }
     void SetStatusCaption(const std::string&) override {}
 
+    struct Shown {
+        qint64 ms;
+        int32_t value;
+    };
+
     bool visible = true, timer = true;
     int32_t maximum = 0, value = 0, highest = 0;
     std::string percent;
+    QElapsedTimer clock;
+    std::vector<Shown> shown;  // every value the bar took but the 0 of its reset
 };
 
 class DownloadTest : public ::testing::Test {
@@ -58,6 +67,9 @@ class DownloadTest : public ::testing::Test {
         return download_.Failure();
     }
     std::string Written() const { return prefix_.Read("Kestrane/f.zip"); }
+    std::vector<std::string> Left() const {
+        return kestrane::test::FolderEntries(prefix_.DriveC() + "/Kestrane");
+    }
 
     kestrane::test::TempPrefix prefix_;
     HttpTestServer server_;
@@ -122,10 +134,11 @@ TEST(InternetTransferTest, ATransferBelowTheMinimumRateIsGivenUp) {
     platform::SetRequestTimeoutForTest(std::chrono::milliseconds(0));
 }
 
+// Up to a body that arrives in many pieces, written as they come.
 TEST_F(DownloadTest, BodiesOfChunkBoundariesArriveWhole) {
-    for (size_t size : {size_t{300}, size_t{512}, size_t{0}, size_t{70000}}) {
+    for (size_t size : {size_t{300}, size_t{512}, size_t{0}, size_t{70000}, size_t{5} << 20}) {
         std::string body(size, '\0');
-        for (size_t i = 0; i < size; ++i) body[i] = static_cast<char>(i * 7);
+        for (size_t i = 0; i < size; ++i) body[i] = static_cast<char>(i * 7 + (i >> 10));
         server_.Serve("/f.zip", {200, QByteArray::fromStdString(body)});
         EXPECT_EQ(Download(server_.Url("/f.zip"), "60"), "") << size;
         EXPECT_EQ(Written(), body) << size;
@@ -133,14 +146,48 @@ TEST_F(DownloadTest, BodiesOfChunkBoundariesArriveWhole) {
         EXPECT_FALSE(display_.timer);
         EXPECT_EQ(display_.value, 0);
         EXPECT_EQ(download_.BufferUpperBound(), -1);
+        EXPECT_EQ(Left(), std::vector<std::string>{"f.zip"});
     }
     EXPECT_EQ(display_.maximum, 60);
 }
 
 TEST_F(DownloadTest, ProgressStopsAtTheAnnouncedSize) {
-    server_.Serve("/f.zip", {200, QByteArray(8 * 1024, 'x')});
+    HttpReply slow{200, QByteArray(8 * 1024, 'x')};
+    slow.trickleBytes = 1024;
+    slow.trickleEveryMs = 60;
+    server_.Serve("/f.zip", slow);
     EXPECT_EQ(Download(server_.Url("/f.zip"), "2"), "");
     EXPECT_EQ(display_.highest, 2);
+}
+
+// However the bytes come, the bar moves at most every 50 ms and only on to a further whole
+// percent: on a line where each piece is a percent, time holds it back; where a percent takes
+// many pieces, the percent does.
+TEST_F(DownloadTest, TheBarMovesAtMostEvery50MsAndOnlyByWholePercents) {
+    struct Case {
+        int bytes, piece, everyMs;
+        const char* sizeKB;
+    };
+    const Case cases[] = {{60 * 1024, 1024, 5, "60"}, {12 * 1024, 1024, 60, "400"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sizeKB);
+        HttpReply slow{200, QByteArray(c.bytes, 'x')};
+        slow.trickleBytes = c.piece;
+        slow.trickleEveryMs = c.everyMs;
+        server_.Serve("/f.zip", slow);
+        display_.shown.clear();
+        display_.clock.start();
+        EXPECT_EQ(Download(server_.Url("/f.zip"), c.sizeKB), "");
+        EXPECT_EQ(Written().size(), static_cast<size_t>(c.bytes));
+        EXPECT_GE(display_.shown.size(), 2u);  // it does move
+        for (size_t i = 1; i < display_.shown.size(); ++i) {
+            const FakeDisplay::Shown& before = display_.shown[i - 1];
+            const FakeDisplay::Shown& now = display_.shown[i];
+            EXPECT_GE(now.ms - before.ms, 49) << now.value;
+            EXPECT_GT(now.value * 100 / display_.maximum, before.value * 100 / display_.maximum)
+                << before.value << " then " << now.value;
+        }
+    }
 }
 
 TEST_F(DownloadTest, ANewBodyReplacesALongerFileWhole) {
@@ -152,24 +199,59 @@ TEST_F(DownloadTest, ANewBodyReplacesALongerFileWhole) {
 
 TEST_F(DownloadTest, FailedTransfersEndTheWaitAndLeaveTheFileAlone) {
     prefix_.Write("Kestrane/f.zip", "previous");
-    server_.Serve("/short", {200, "0123", 100});
+    server_.Serve("/short", {200, QByteArray(5000, 's'), 90000});
     server_.Serve("/silent", {200, "", -1, true});
-    const std::string urls[] = {server_.Url("/missing"), server_.Url("/short"),
-                                server_.Url("/silent"), HttpTestServer::RefusingUrl("/x")};
-    for (const std::string& url : urls) {
-        EXPECT_NE(Download(url), "") << url;
-        EXPECT_EQ(Written(), "previous") << url;
+    server_.Serve("/huge", {200, "0123", platform::InternetTransfer::kMaxBodyBytes + 1});
+    struct Case {
+        std::string url, why;
+    };
+    const Case cases[] = {
+        {server_.Url("/missing"), "404"},
+        {server_.Url("/short"), "5000 of 90000"},
+        {server_.Url("/silent"), "timed out"},
+        {server_.Url("/huge"), "more than 512 MB"},
+        {HttpTestServer::RefusingUrl("/x"), "connection refused"},
+    };
+    for (const Case& c : cases) {
+        const std::string failure = Download(c.url);
+        EXPECT_NE(failure.find(c.why), std::string::npos) << failure;
+        EXPECT_EQ(Written(), "previous") << c.url;
+        EXPECT_EQ(Left(), std::vector<std::string>{"f.zip"}) << c.url;
         EXPECT_FALSE(display_.visible);
         EXPECT_FALSE(DownloadInProgress);
     }
 }
 
-TEST_F(DownloadTest, BadSizesFailBeforeAnythingIsFetched) {
+// A disk that fills while the body arrives, or on its last bytes: the download fails naming
+// the file and the system's reason, and leaves the old file and nothing else.
+TEST_F(DownloadTest, ADiskThatCutsTheFileShortFailsTheDownload) {
+    for (const kestrane::test::DiskFailure& c : kestrane::test::kDiskFailures) {
+        SCOPED_TRACE(c.reason);
+        prefix_.Write("Kestrane/f.zip", "previous");
+        server_.Serve("/f.zip", {200, QByteArray(static_cast<qsizetype>(c.size), 'b')});
+        kestrane::test::FailingWrites failing(c.step, c.error);
+        EXPECT_EQ(Download(server_.Url("/f.zip"), "300"),
+                  "cannot write C:\\Kestrane\\f.zip: " + std::string(c.reason));
+        EXPECT_EQ(failing.Failed(), 1);
+        EXPECT_EQ(Written(), "previous");
+        EXPECT_EQ(Left(), std::vector<std::string>{"f.zip"});
+        EXPECT_FALSE(display_.visible);
+    }
+}
+
+TEST_F(DownloadTest, BadSizesAndUnwritablePlacesFailBeforeAnythingIsFetched) {
     server_.Serve("/f.zip", {200, "x"});
     for (const char* size : {"0", "40000", "big"}) {
         EXPECT_THROW(
             download_.DownloadUpdateFile("C:\\Kestrane\\f.zip", server_.Url("/f.zip"), size),
             UpdateFailure);
+    }
+    try {
+        download_.DownloadUpdateFile("C:\\Kestrane\\gone\\f.zip", server_.Url("/f.zip"), "1");
+        ADD_FAILURE() << "a download into a missing folder started";
+    } catch (const UpdateFailure& failure) {
+        EXPECT_STREQ(failure.what(),
+                     "cannot write C:\\Kestrane\\gone\\f.zip: its folder does not exist");
     }
     EXPECT_EQ(server_.Requests("/f.zip"), 0);
 }

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/base/regional.h"
 #include "updater/file_part.h"
+#include "updater/progress_pace.h"
 #include "updater/progress_text.h"
 #include "updater/unzip/m_unzip.h"
 #include "updater/update_failure.h"
@@ -109,6 +112,37 @@ TEST(ProgressTextTest, CaptionAndValue) {
     EXPECT_EQ(ProgressValue(2559, 100), 2);        // 2.499
     EXPECT_EQ(ProgressValue(2560, 100), 2);        // 2.5: halves to even
     EXPECT_EQ(ProgressValue(10 << 20, 100), 100);  // never beyond the maximum
+}
+
+// The bar moves at most every 50 ms and only on to a further whole percent of its maximum,
+// whichever is rarer.
+TEST(ProgressPaceTest, FiftyMillisecondsAndAWholePercentBothHaveToPass) {
+    struct Step {
+        int64_t ms;
+        int32_t value;
+        bool due;
+    };
+    struct Case {
+        int32_t maximum;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        // 1 % is 1 KB: time is what holds the bar back.
+        {100, {{10, 5, false}, {49, 5, false}, {50, 5, true}, {99, 9, false}, {100, 9, true}}},
+        // 1 % is 10 KB: the percent holds it back, however long the wait.
+        {1000, {{100, 9, false}, {150, 10, true}, {900, 19, false}, {901, 20, true}}},
+        // A bar at its end moves no more.
+        {1, {{60, 1, true}, {500, 1, false}}},
+        {32767, {{50, 327, false}, {51, 328, true}, {5000, 32767, true}, {9000, 32767, false}}},
+    };
+    for (const Case& c : cases) {
+        ProgressPace pace;
+        pace.Start(c.maximum, 0);
+        for (const Step& step : c.steps) {
+            EXPECT_EQ(pace.Due(step.value, step.ms), step.due)
+                << "maximum " << c.maximum << ", " << step.value << " at " << step.ms << " ms";
+        }
+    }
 }
 
 TEST(ZipPathTest, SlashesAndSplitting) {

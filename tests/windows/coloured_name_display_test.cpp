@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "editor/windows/color_name_window.h"
@@ -65,18 +66,30 @@ TEST_F(EditorTest, TheEncodedNameShowsEachCodeAsASwatchOfItsColour) {
     auto* w = MainWindow().findChild<frmColorName*>("frmColorName");
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    // A name that was a code alone, clicked in the box (its caret then stands in the swatch)
+    // and cleared: the swatch must not spread to what follows.
+    auto* rtb = w->findChild<QTextEdit*>("rtb");
+    responder->AnswerColourDialog(0x00C800u);
+    QTest::mouseClick(w->findChild<QPushButton*>("btn_ChooseColor"), Qt::LeftButton);
+    QTest::mouseClick(rtb->viewport(), Qt::LeftButton, {}, QPoint(rtb->width() - 20, 10));
+    QTest::mouseClick(w->findChild<QPushButton*>("btn_Clear"), Qt::LeftButton);
     QTest::keyClicks(w->Keyboard_Text(), "ab");
     responder->AnswerColourDialog(0xFF0000u);  // pure blue
     QTest::mouseClick(w->findChild<QPushButton*>("btn_ChooseColor"), Qt::LeftButton);
     QTest::keyClicks(w->Keyboard_Text(), "cd");
     ASSERT_EQ(w->Name().Encoded(), std::string("ab\x1B\x01\x01\xFF") + "cd");
 
-    auto* rtb = w->findChild<QTextEdit*>("rtb");
     const QString shown = rtb->toPlainText();
     EXPECT_EQ(shown.size(), 8);  // one place per character of the name
     EXPECT_TRUE(shown.startsWith("ab") && shown.endsWith("cd")) << shown.toStdString();
     for (QChar ch : shown.mid(2, 4)) EXPECT_TRUE(ch.isSpace()) << int(ch.unicode());  // no glyphs
     EXPECT_GT(PixelsOf(rtb->viewport(), QColor(1, 1, 255)), 40);
+    EXPECT_EQ(PixelsOf(rtb->viewport(), QColor(0, 200, 0)), 0);
+    // The letters before the code keep the box's own look.
+    QTextCursor at(rtb->document());
+    at.setPosition(1);
+    EXPECT_EQ(at.charFormat().background().style(), Qt::NoBrush);
+    EXPECT_EQ(at.charFormat().foreground().style(), Qt::NoBrush);
 }
 
 }  // namespace
