@@ -7,9 +7,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/widgets/numeric_field.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/numeric_field.h"
 
 namespace kestrane {
 namespace {

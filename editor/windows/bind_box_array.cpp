@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
+#include "editor/widgets/key_capture.h"
 #include "editor/windows/control_registry.h"
-#include "editor/windows/key_capture.h"
 
 namespace kestrane {
 namespace {

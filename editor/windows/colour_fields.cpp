@@ -12,9 +12,9 @@
 
 #include "editor/store/leading_number.h"
 #include "editor/store/number_readings.h"
+#include "editor/widgets/numeric_field.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/numeric_field.h"
 #include "editor/windows/tab_page.h"
 #include "platform/base/ansi.h"
 

@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "editor/widgets/numeric_field.h"
+#include "editor/widgets/rich_text_box.h"
 #include "editor/windows/alias_and_login.h"
 #include "editor/windows/arrow_field.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/numeric_field.h"
-#include "editor/windows/rich_text_box.h"
 #include "editor/windows/tab_page.h"
 
 namespace kestrane {

@@ -8,8 +8,8 @@
 #include <limits>
 
 #include "editor/store/program_state.h"
-#include "editor/windows/picture_box.h"
-#include "editor/windows/rich_text_box.h"
+#include "editor/widgets/picture_box.h"
+#include "editor/widgets/rich_text_box.h"
 #include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "editor/windows/field_rule.h"
+#include "editor/widgets/field_rule.h"
 
 namespace kestrane {
 

@@ -12,9 +12,9 @@
 
 #include "editor/binding/bind_commands.h"
 #include "editor/store/bind_boxes.h"
-#include "editor/windows/bind_box.h"
+#include "editor/widgets/bind_box.h"
+#include "editor/widgets/key_capture.h"
 #include "editor/windows/bind_box_array.h"
-#include "editor/windows/key_capture.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/tab_page.h"
 

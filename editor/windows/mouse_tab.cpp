@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
+#include "editor/widgets/numeric_field.h"
 #include "editor/windows/arrow_field.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/numeric_field.h"
 #include "editor/windows/tab_page.h"
 
 namespace kestrane {

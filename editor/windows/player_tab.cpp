@@ -16,13 +16,13 @@
 #include <QVBoxLayout>
 
 #include "editor/store/character_names.h"
+#include "editor/widgets/editable_combo.h"
+#include "editor/widgets/name_colour_view.h"
+#include "editor/widgets/numeric_field.h"
+#include "editor/widgets/picture_box.h"
 #include "editor/windows/alias_and_login.h"
-#include "editor/windows/editable_combo.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/name_colour_view.h"
-#include "editor/windows/numeric_field.h"
-#include "editor/windows/picture_box.h"
 #include "editor/windows/tab_page.h"
 #include "platform/base/ansi.h"
 #include "platform/key_codes.h"

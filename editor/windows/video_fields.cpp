@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "editor/windows/editable_combo.h"
+#include "editor/widgets/editable_combo.h"
+#include "editor/widgets/numeric_field.h"
 #include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/numeric_field.h"
 #include "editor/windows/tab_page.h"
 
 namespace kestrane {

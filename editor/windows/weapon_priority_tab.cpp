@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "editor/binding/rows_weapon_priority.h"
+#include "editor/widgets/picture_box.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/picture_box.h"
 #include "editor/windows/tab_page.h"
 #include "editor/windows/weapon_priority.h"
 #include "platform/base/ansi.h"

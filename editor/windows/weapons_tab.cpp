@@ -8,9 +8,9 @@
 #include <array>
 
 #include "editor/store/crosshair_names.h"
+#include "editor/widgets/picture_box.h"
 #include "editor/windows/comm_tab.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/picture_box.h"
 #include "editor/windows/tab_page.h"
 
 namespace kestrane {

@@ -1,4 +1,4 @@
-#include "editor/windows/field_rule.h"
+#include "editor/widgets/field_rule.h"
 
 #include <gtest/gtest.h>
 

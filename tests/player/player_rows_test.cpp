@@ -6,8 +6,8 @@
 
 #include "editor/binding/settings_walks.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/picture_box.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/picture_box.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {

@@ -11,9 +11,9 @@
 #include <QToolButton>
 
 #include "editor/store/program_state.h"
+#include "editor/widgets/picture_box.h"
+#include "editor/widgets/rich_text_box.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/picture_box.h"
-#include "editor/windows/rich_text_box.h"
 #include "tests/player/locale_guard.h"
 #include "tests/windows/editor_fixture.h"
 

@@ -8,8 +8,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "editor/widgets/rich_text_box.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/rich_text_box.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {

@@ -8,7 +8,7 @@
 
 #include "editor/store/program_state.h"
 #include "editor/store/weapon_priority_sort.h"
-#include "editor/windows/picture_box.h"
+#include "editor/widgets/picture_box.h"
 #include "tests/weapons/weapons_test_support.h"
 
 namespace kestrane::test {

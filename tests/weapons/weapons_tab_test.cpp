@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QImage>
 
-#include "editor/windows/picture_box.h"
+#include "editor/widgets/picture_box.h"
 #include "tests/weapons/weapons_test_support.h"
 
 namespace kestrane::test {

@@ -1,5 +1,5 @@
 // A combo made editable without its popup built ahead behaves as one made by setEditable.
-#include "editor/windows/editable_combo.h"
+#include "editor/widgets/editable_combo.h"
 
 #include <gtest/gtest.h>
 

@@ -14,10 +14,10 @@
 #include <map>
 
 #include "editor/store/program_state.h"
+#include "editor/widgets/picture_box.h"
+#include "editor/widgets/rich_text_box.h"
 #include "editor/windows/main_tabs.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/picture_box.h"
-#include "editor/windows/rich_text_box.h"
 #include "editor/windows/startup.h"
 #include "platform/base/ansi.h"
 #include "tests/support/round_trip.h"

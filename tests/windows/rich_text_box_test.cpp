@@ -1,8 +1,8 @@
-#include "editor/windows/rich_text_box.h"
+#include "editor/widgets/rich_text_box.h"
 
 #include <gtest/gtest.h>
 
-#include "editor/windows/highlight_all.h"
+#include "editor/widgets/highlight_all.h"
 
 namespace kestrane {
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/windows/numeric_field.h"
+#include "editor/widgets/numeric_field.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "editor/windows/bind_box.h"
+#include "editor/widgets/bind_box.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

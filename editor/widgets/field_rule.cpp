@@ -1,4 +1,4 @@
-#include "editor/windows/field_rule.h"
+#include "editor/widgets/field_rule.h"
 
 #include "editor/store/number_readings.h"
 

@@ -1,7 +1,7 @@
-#include "editor/windows/highlight_all.h"
+#include "editor/widgets/highlight_all.h"
 
 #include "editor/store/text_routines.h"
-#include "editor/windows/rich_text_box.h"
+#include "editor/widgets/rich_text_box.h"
 
 namespace kestrane {
 

@@ -1,4 +1,4 @@
-#include "editor/windows/rich_text_box.h"
+#include "editor/widgets/rich_text_box.h"
 
 #include <QElapsedTimer>
 #include <QFontDatabase>

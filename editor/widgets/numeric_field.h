@@ -7,7 +7,7 @@
 #include <QObject>
 #include <array>
 
-#include "editor/windows/field_rule.h"
+#include "editor/widgets/field_rule.h"
 
 class QAbstractButton;
 class QLineEdit;

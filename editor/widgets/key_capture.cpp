@@ -1,4 +1,4 @@
-#include "editor/windows/key_capture.h"
+#include "editor/widgets/key_capture.h"
 
 #include "editor/binding/binding_form.h"
 #include "editor/store/bind_boxes.h"

@@ -1,4 +1,4 @@
-#include "editor/windows/editable_combo.h"
+#include "editor/widgets/editable_combo.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "editor/windows/picture_box.h"
+#include "editor/widgets/picture_box.h"
 
 namespace kestrane {
 

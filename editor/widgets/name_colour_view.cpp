@@ -1,4 +1,4 @@
-#include "editor/windows/name_colour_view.h"
+#include "editor/widgets/name_colour_view.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "editor/windows/screen_fit.h"
+#include "editor/widgets/screen_fit.h"
 
 #include <QGuiApplication>
 #include <QScreen>
