@@ -13,7 +13,7 @@
 #include "editor/binding/binding_row.h"
 #include "editor/store/ini_files.h"
 #include "editor/windows/control_registry.h"
-#include "editor/windows/main_tabs.h"
+#include "editor/windows/tabs/main_tabs.h"
 
 class QTabWidget;
 class QAction;

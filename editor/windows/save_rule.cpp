@@ -3,7 +3,7 @@
 #include "editor/binding/settings_walks.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/raw_ini_tab.h"
+#include "editor/windows/tabs/raw_ini_tab.h"
 #include "platform/message_box.h"
 
 namespace kestrane {

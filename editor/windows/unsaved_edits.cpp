@@ -1,8 +1,8 @@
 #include "editor/windows/unsaved_edits.h"
 
 #include "editor/windows/main_window.h"
-#include "editor/windows/raw_ini_tab.h"
 #include "editor/windows/save_rule.h"
+#include "editor/windows/tabs/raw_ini_tab.h"
 #include "platform/message_box.h"
 
 namespace kestrane {

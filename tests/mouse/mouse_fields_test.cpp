@@ -2,7 +2,7 @@
 // coming to rest in a locale whose decimal separator is a comma.
 #include <gtest/gtest.h>
 
-#include "editor/windows/field_tables.h"
+#include "editor/windows/tabs/field_tables.h"
 #include "tests/player/locale_guard.h"
 
 namespace kestrane {

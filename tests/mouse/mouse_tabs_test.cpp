@@ -9,8 +9,8 @@
 #include <QToolButton>
 
 #include "editor/store/program_state.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/tabs/field_tables.h"
 #include "tests/player/locale_guard.h"
 #include "tests/windows/editor_fixture.h"
 

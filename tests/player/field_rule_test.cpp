@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/windows/field_tables.h"
+#include "editor/windows/tabs/field_tables.h"
 #include "tests/player/locale_guard.h"
 
 namespace kestrane {

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 
 #include "editor/store/ini_store.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/tabs/field_tables.h"
 #include "tests/player/locale_guard.h"
 #include "tests/support/round_trip.h"
 #include "tests/support/test_paths.h"

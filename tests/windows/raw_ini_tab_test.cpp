@@ -1,7 +1,7 @@
 // The raw INI tabs as a player uses them: typing into the box, Save and Save As, the search
 // with its button and Enter, the section list, and the questions before typed text or
 // unsaved settings would be lost.
-#include "editor/windows/raw_ini_tab.h"
+#include "editor/windows/tabs/raw_ini_tab.h"
 
 #include <gtest/gtest.h>
 

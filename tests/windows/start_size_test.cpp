@@ -18,8 +18,8 @@
 #include "editor/windows/about_window.h"
 #include "editor/windows/cache_window.h"
 #include "editor/windows/color_name_window.h"
-#include "editor/windows/main_tabs.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/tabs/main_tabs.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "editor/windows/raw_ini_tab.h"
+#include "editor/windows/tabs/raw_ini_tab.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,7 +13,7 @@
 #include "editor/widgets/highlight_all.h"
 #include "editor/widgets/rich_text_box.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/raw_ini_headers.h"
+#include "editor/windows/tabs/raw_ini_headers.h"
 #include "platform/base/ansi.h"
 #include "platform/base/files.h"
 #include "platform/dialogs.h"

@@ -1,4 +1,4 @@
-#include "editor/windows/video_tab.h"
+#include "editor/windows/tabs/video_tab.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
-#include "editor/windows/video_fields.h"
+#include "editor/windows/tabs/field_tables.h"
+#include "editor/windows/tabs/tab_page.h"
+#include "editor/windows/tabs/video_fields.h"
 
 namespace kestrane {
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/windows/player_tab.h"
+#include "editor/windows/tabs/player_tab.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,10 +20,10 @@
 #include "editor/widgets/name_colour_view.h"
 #include "editor/widgets/numeric_field.h"
 #include "editor/widgets/picture_box.h"
-#include "editor/windows/alias_and_login.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/alias_and_login.h"
+#include "editor/windows/tabs/field_tables.h"
+#include "editor/windows/tabs/tab_page.h"
 #include "platform/base/ansi.h"
 #include "platform/key_codes.h"
 #include "platform/message_box.h"

@@ -1,4 +1,4 @@
-#include "editor/windows/field_tables.h"
+#include "editor/windows/tabs/field_tables.h"
 
 namespace kestrane {
 namespace {

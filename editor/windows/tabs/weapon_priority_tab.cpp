@@ -1,4 +1,4 @@
-#include "editor/windows/weapon_priority_tab.h"
+#include "editor/windows/tabs/weapon_priority_tab.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -13,8 +13,8 @@
 #include "editor/binding/rows_weapon_priority.h"
 #include "editor/widgets/picture_box.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
-#include "editor/windows/weapon_priority.h"
+#include "editor/windows/tabs/tab_page.h"
+#include "editor/windows/tabs/weapon_priority.h"
 #include "platform/base/ansi.h"
 
 namespace kestrane {

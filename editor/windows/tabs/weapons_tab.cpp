@@ -1,4 +1,4 @@
-#include "editor/windows/weapons_tab.h"
+#include "editor/windows/tabs/weapons_tab.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,9 +9,9 @@
 
 #include "editor/store/crosshair_names.h"
 #include "editor/widgets/picture_box.h"
-#include "editor/windows/comm_tab.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/comm_tab.h"
+#include "editor/windows/tabs/tab_page.h"
 
 namespace kestrane {
 namespace {

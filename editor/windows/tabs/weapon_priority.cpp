@@ -1,4 +1,4 @@
-#include "editor/windows/weapon_priority.h"
+#include "editor/windows/tabs/weapon_priority.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "editor/windows/arrow_field.h"
+#include "editor/windows/tabs/arrow_field.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/tabs/field_tables.h"
 
 namespace kestrane {
 namespace {

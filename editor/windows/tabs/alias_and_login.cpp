@@ -1,4 +1,4 @@
-#include "editor/windows/alias_and_login.h"
+#include "editor/windows/tabs/alias_and_login.h"
 
 #include <unordered_set>
 

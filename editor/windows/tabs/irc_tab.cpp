@@ -1,4 +1,4 @@
-#include "editor/windows/irc_tab.h"
+#include "editor/windows/tabs/irc_tab.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,10 +10,10 @@
 
 #include "editor/widgets/editable_combo.h"
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/colour_fields.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/colour_fields.h"
+#include "editor/windows/tabs/field_tables.h"
+#include "editor/windows/tabs/tab_page.h"
 
 namespace kestrane {
 namespace {

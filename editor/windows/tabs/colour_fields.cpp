@@ -1,4 +1,4 @@
-#include "editor/windows/colour_fields.h"
+#include "editor/windows/tabs/colour_fields.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -13,9 +13,9 @@
 #include "editor/store/leading_number.h"
 #include "editor/store/number_readings.h"
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/field_tables.h"
+#include "editor/windows/tabs/tab_page.h"
 #include "platform/base/ansi.h"
 
 namespace kestrane {

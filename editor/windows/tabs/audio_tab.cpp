@@ -1,4 +1,4 @@
-#include "editor/windows/audio_tab.h"
+#include "editor/windows/tabs/audio_tab.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -6,8 +6,8 @@
 #include <array>
 
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
-#include "editor/windows/video_fields.h"
+#include "editor/windows/tabs/tab_page.h"
+#include "editor/windows/tabs/video_fields.h"
 
 namespace kestrane {
 namespace {

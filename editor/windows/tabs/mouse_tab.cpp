@@ -1,4 +1,4 @@
-#include "editor/windows/mouse_tab.h"
+#include "editor/windows/tabs/mouse_tab.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,10 +11,10 @@
 #include <initializer_list>
 
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/arrow_field.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/arrow_field.h"
+#include "editor/windows/tabs/field_tables.h"
+#include "editor/windows/tabs/tab_page.h"
 
 namespace kestrane {
 namespace {

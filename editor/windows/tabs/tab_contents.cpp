@@ -1,20 +1,20 @@
-#include "editor/windows/tab_contents.h"
+#include "editor/windows/tabs/tab_contents.h"
 
 #include <array>
 
-#include "editor/windows/audio_tab.h"
-#include "editor/windows/colour_fields.h"
-#include "editor/windows/comm_tab.h"
-#include "editor/windows/irc_tab.h"
-#include "editor/windows/key_binding_tabs.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/mouse_tab.h"
-#include "editor/windows/player_tab.h"
-#include "editor/windows/raw_ini_tab.h"
-#include "editor/windows/render_tab.h"
-#include "editor/windows/video_tab.h"
-#include "editor/windows/weapon_priority_tab.h"
-#include "editor/windows/weapons_tab.h"
+#include "editor/windows/tabs/audio_tab.h"
+#include "editor/windows/tabs/colour_fields.h"
+#include "editor/windows/tabs/comm_tab.h"
+#include "editor/windows/tabs/irc_tab.h"
+#include "editor/windows/tabs/key_binding_tabs.h"
+#include "editor/windows/tabs/mouse_tab.h"
+#include "editor/windows/tabs/player_tab.h"
+#include "editor/windows/tabs/raw_ini_tab.h"
+#include "editor/windows/tabs/render_tab.h"
+#include "editor/windows/tabs/video_tab.h"
+#include "editor/windows/tabs/weapon_priority_tab.h"
+#include "editor/windows/tabs/weapons_tab.h"
 
 namespace kestrane {
 namespace {

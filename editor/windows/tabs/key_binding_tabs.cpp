@@ -1,4 +1,4 @@
-#include "editor/windows/key_binding_tabs.h"
+#include "editor/windows/tabs/key_binding_tabs.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +16,7 @@
 #include "editor/widgets/key_capture.h"
 #include "editor/windows/bind_box_array.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/tab_page.h"
 
 namespace kestrane {
 namespace {

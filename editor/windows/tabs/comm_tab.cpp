@@ -1,4 +1,4 @@
-#include "editor/windows/comm_tab.h"
+#include "editor/windows/tabs/comm_tab.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,11 +14,11 @@
 
 #include "editor/widgets/numeric_field.h"
 #include "editor/widgets/rich_text_box.h"
-#include "editor/windows/alias_and_login.h"
-#include "editor/windows/arrow_field.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/alias_and_login.h"
+#include "editor/windows/tabs/arrow_field.h"
+#include "editor/windows/tabs/field_tables.h"
+#include "editor/windows/tabs/tab_page.h"
 
 namespace kestrane {
 namespace {

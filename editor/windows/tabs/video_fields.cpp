@@ -1,4 +1,4 @@
-#include "editor/windows/video_fields.h"
+#include "editor/windows/tabs/video_fields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,9 +11,9 @@
 
 #include "editor/widgets/editable_combo.h"
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/field_tables.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/field_tables.h"
+#include "editor/windows/tabs/tab_page.h"
 
 namespace kestrane {
 namespace {

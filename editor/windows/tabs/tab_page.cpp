@@ -1,4 +1,4 @@
-#include "editor/windows/tab_page.h"
+#include "editor/windows/tabs/tab_page.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "editor/windows/render_tab.h"
+#include "editor/windows/tabs/render_tab.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,8 +7,8 @@
 #include <span>
 
 #include "editor/windows/main_window.h"
-#include "editor/windows/tab_page.h"
-#include "editor/windows/video_fields.h"
+#include "editor/windows/tabs/tab_page.h"
+#include "editor/windows/tabs/video_fields.h"
 
 namespace kestrane {
 namespace {
