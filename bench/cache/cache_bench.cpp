@@ -9,9 +9,9 @@
 
 #include "editor/store/cache_files.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/cache_window.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/startup.h"
+#include "editor/windows/tools/cache_window.h"
 #include "tests/support/temp_prefix.h"
 
 namespace {

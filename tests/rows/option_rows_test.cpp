@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/instant_action/gui/instant_action_window.h"
 #include "editor/instant_action/instant_state.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/splash_window.h"
+#include "editor/windows/tools/instant_action_window.h"
 #include "tests/rows/rows_window.h"
 
 namespace kestrane::test {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/windows/cache_window.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/tools/cache_window.h"
 #include "platform/base/ansi.h"
 #include "tests/windows/editor_fixture.h"
 

@@ -1,7 +1,7 @@
 // The Cache Manager as a player uses it: highlight a package, press Export, "Save to..." or
 // "Delete File", tick the delete switch, change the purge days; on the real cache.ini and on
 // a large one with odd lines.
-#include "editor/windows/cache_window.h"
+#include "editor/windows/tools/cache_window.h"
 
 #include <gtest/gtest.h>
 

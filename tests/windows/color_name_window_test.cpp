@@ -1,6 +1,6 @@
 // The Name Colorizer as a player uses it: typing into the large box, picking colours, and
 // handing the encoded name to the player name with Set Name.
-#include "editor/windows/color_name_window.h"
+#include "editor/windows/tools/color_name_window.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "editor/windows/color_name_window.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/tools/color_name_window.h"
 #include "platform/base/ansi.h"
 #include "tests/windows/editor_fixture.h"
 

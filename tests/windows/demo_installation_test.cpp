@@ -14,11 +14,11 @@
 #include <QWidget>
 
 #include "editor/instant_action/action_settings.h"
-#include "editor/instant_action/gui/instant_action_window.h"
 #include "editor/instant_action/option_rows.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/cache_window.h"
 #include "editor/windows/main_window.h"
+#include "editor/windows/tools/cache_window.h"
+#include "editor/windows/tools/instant_action_window.h"
 #include "platform/base/paths.h"
 #include "tests/support/round_trip.h"
 #include "tests/support/test_paths.h"

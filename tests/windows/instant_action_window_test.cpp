@@ -1,4 +1,4 @@
-#include "editor/instant_action/gui/instant_action_window.h"
+#include "editor/windows/tools/instant_action_window.h"
 
 #include <gtest/gtest.h>
 

@@ -13,13 +13,13 @@
 #include <algorithm>
 
 #include "editor/instant_action/game_types.h"
-#include "editor/instant_action/gui/instant_action_window.h"
 #include "editor/widgets/screen_fit.h"
-#include "editor/windows/about_window.h"
-#include "editor/windows/cache_window.h"
-#include "editor/windows/color_name_window.h"
 #include "editor/windows/main_window.h"
 #include "editor/windows/tabs/main_tabs.h"
+#include "editor/windows/tools/about_window.h"
+#include "editor/windows/tools/cache_window.h"
+#include "editor/windows/tools/color_name_window.h"
+#include "editor/windows/tools/instant_action_window.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 

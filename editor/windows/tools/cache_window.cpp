@@ -1,4 +1,4 @@
-#include "editor/windows/cache_window.h"
+#include "editor/windows/tools/cache_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

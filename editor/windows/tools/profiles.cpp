@@ -1,4 +1,4 @@
-#include "editor/windows/profiles.h"
+#include "editor/windows/tools/profiles.h"
 
 #include <array>
 #include <utility>

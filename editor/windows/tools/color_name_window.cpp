@@ -1,4 +1,4 @@
-#include "editor/windows/color_name_window.h"
+#include "editor/windows/tools/color_name_window.h"
 
 #include <QGridLayout>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "editor/windows/about_window.h"
+#include "editor/windows/tools/about_window.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

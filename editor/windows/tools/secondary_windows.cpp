@@ -1,11 +1,12 @@
-#include "editor/windows/secondary_windows.h"
+#include "editor/windows/tools/secondary_windows.h"
 
 namespace kestrane {
 
 SecondaryWindow::SecondaryWindow(QWidget* owner, std::string_view objectName,
                                  std::string_view caption)
     : QDialog(owner) {
-    setObjectName(QString::fromLatin1(objectName.data(), static_cast<qsizetype>(objectName.size())));
+    setObjectName(
+        QString::fromLatin1(objectName.data(), static_cast<qsizetype>(objectName.size())));
     setWindowTitle(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);

@@ -1,4 +1,4 @@
-#include "editor/windows/new_profile_dialog.h"
+#include "editor/windows/tools/new_profile_dialog.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@
 
 #include "editor/store/profile_names.h"
 #include "editor/windows/main_window.h"
-#include "editor/windows/profiles.h"
+#include "editor/windows/tools/profiles.h"
 #include "platform/base/ansi.h"
 #include "platform/message_box.h"
 

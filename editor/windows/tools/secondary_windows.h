@@ -12,7 +12,7 @@ namespace kestrane {
 class SecondaryWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     SecondaryWindow(QWidget* owner, std::string_view objectName, std::string_view caption);
 };
 
