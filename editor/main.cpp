@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "editor/windows/startup.h"
+#include "editor/windows/main/startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

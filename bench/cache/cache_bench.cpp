@@ -9,8 +9,8 @@
 
 #include "editor/store/cache_files.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
-#include "editor/windows/startup.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/startup.h"
 #include "editor/windows/tools/cache_window.h"
 #include "tests/support/temp_prefix.h"
 

@@ -15,9 +15,9 @@
 #include "editor/binding/settings_walks.h"
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
-#include "editor/windows/save_rule.h"
-#include "editor/windows/startup.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/save_rule.h"
+#include "editor/windows/main/startup.h"
 #include "platform/base/paths.h"
 #include "tests/support/temp_prefix.h"
 

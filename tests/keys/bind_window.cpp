@@ -7,7 +7,7 @@
 
 #include "editor/binding/key_searches.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/main_tabs.h"
 #include "platform/base/ansi.h"
 

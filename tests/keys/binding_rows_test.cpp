@@ -6,7 +6,7 @@
 #include "editor/store/ini_store.h"
 #include "editor/store/program_state.h"
 #include "editor/store/text_compare.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/keys/bind_window.h"
 #include "tests/support/test_paths.h"
 

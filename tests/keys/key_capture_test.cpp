@@ -8,7 +8,7 @@
 #include "editor/binding/bind_commands.h"
 #include "editor/binding/settings_walks.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/keys/bind_window.h"
 
 namespace kestrane {

@@ -7,7 +7,7 @@
 #include <QTabWidget>
 
 #include "editor/binding/bind_commands.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/keys/bind_window.h"
 
 namespace kestrane {

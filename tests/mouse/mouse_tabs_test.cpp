@@ -9,7 +9,7 @@
 #include <QToolButton>
 
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/field_tables.h"
 #include "tests/player/locale_guard.h"
 #include "tests/windows/editor_fixture.h"

@@ -7,7 +7,7 @@
 #include "editor/binding/settings_walks.h"
 #include "editor/store/program_state.h"
 #include "editor/widgets/picture_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {

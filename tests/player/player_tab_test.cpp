@@ -13,7 +13,7 @@
 #include "editor/store/program_state.h"
 #include "editor/widgets/picture_box.h"
 #include "editor/widgets/rich_text_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/player/locale_guard.h"
 #include "tests/windows/editor_fixture.h"
 

@@ -11,8 +11,8 @@
 
 #include "editor/instant_action/instant_state.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
-#include "editor/windows/splash_window.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/instant_action_window.h"
 #include "tests/rows/rows_window.h"
 

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QTabWidget>
 
-#include "editor/windows/control_registry.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/control_registry.h"
+#include "editor/windows/main/main_window.h"
 
 namespace kestrane::test {
 

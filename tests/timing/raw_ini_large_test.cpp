@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "editor/widgets/rich_text_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "editor/store/ini_store.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/field_tables.h"
 #include "tests/player/locale_guard.h"
 #include "tests/support/round_trip.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "editor/binding/name_tables.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane::test {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {

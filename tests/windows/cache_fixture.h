@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tools/cache_window.h"
 #include "platform/base/ansi.h"
 #include "tests/windows/editor_fixture.h"

@@ -16,7 +16,7 @@
 #include <QTest>
 
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "platform/base/ansi.h"
 #include "platform/dialogs.h"
 #include "tests/support/failing_writes.h"

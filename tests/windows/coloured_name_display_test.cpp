@@ -10,7 +10,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tools/color_name_window.h"
 #include "platform/base/ansi.h"
 #include "tests/windows/editor_fixture.h"

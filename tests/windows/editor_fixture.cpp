@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
-#include "editor/windows/splash_window.h"
-#include "editor/windows/startup.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/splash_window.h"
+#include "editor/windows/main/startup.h"
 
 namespace kestrane::test {
 

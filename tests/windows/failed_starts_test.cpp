@@ -13,8 +13,8 @@
 #include <functional>
 
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
-#include "editor/windows/splash_window.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/splash_window.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"

@@ -18,7 +18,7 @@
 #include "editor/instant_action/instant_state.h"
 #include "editor/store/program_state.h"
 #include "editor/widgets/rich_text_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {

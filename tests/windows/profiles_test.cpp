@@ -8,8 +8,8 @@
 
 #include "editor/store/ini_store.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
-#include "editor/windows/splash_window.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
 #include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"

@@ -15,7 +15,7 @@
 #include "editor/store/program_state.h"
 #include "editor/store/text_compare.h"
 #include "editor/widgets/rich_text_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "platform/dialogs.h"
 #include "tests/support/failing_writes.h"
 #include "tests/windows/editor_fixture.h"

@@ -17,7 +17,7 @@
 #include "editor/store/program_state.h"
 #include "editor/store/text_compare.h"
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "tests/support/round_trip.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"

@@ -14,7 +14,7 @@
 
 #include "editor/instant_action/game_types.h"
 #include "editor/widgets/screen_fit.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/main_tabs.h"
 #include "editor/windows/tools/about_window.h"
 #include "editor/windows/tools/cache_window.h"

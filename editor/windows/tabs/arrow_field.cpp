@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/field_tables.h"
 
 namespace kestrane {

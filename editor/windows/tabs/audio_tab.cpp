@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <array>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/tab_page.h"
 #include "editor/windows/tabs/video_fields.h"
 

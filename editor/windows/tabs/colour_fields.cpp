@@ -13,7 +13,7 @@
 #include "editor/store/leading_number.h"
 #include "editor/store/number_readings.h"
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/field_tables.h"
 #include "editor/windows/tabs/tab_page.h"
 #include "platform/base/ansi.h"

@@ -14,7 +14,7 @@
 
 #include "editor/widgets/numeric_field.h"
 #include "editor/widgets/rich_text_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/alias_and_login.h"
 #include "editor/windows/tabs/arrow_field.h"
 #include "editor/windows/tabs/field_tables.h"

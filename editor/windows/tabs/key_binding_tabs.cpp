@@ -14,8 +14,8 @@
 #include "editor/store/bind_boxes.h"
 #include "editor/widgets/bind_box.h"
 #include "editor/widgets/key_capture.h"
-#include "editor/windows/bind_box_array.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/bind_box_array.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/tab_page.h"
 
 namespace kestrane {

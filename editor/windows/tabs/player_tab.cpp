@@ -20,7 +20,7 @@
 #include "editor/widgets/name_colour_view.h"
 #include "editor/widgets/numeric_field.h"
 #include "editor/widgets/picture_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/alias_and_login.h"
 #include "editor/windows/tabs/field_tables.h"
 #include "editor/windows/tabs/tab_page.h"

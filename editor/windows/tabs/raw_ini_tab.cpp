@@ -12,7 +12,7 @@
 #include "editor/widgets/editable_combo.h"
 #include "editor/widgets/highlight_all.h"
 #include "editor/widgets/rich_text_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/raw_ini_headers.h"
 #include "platform/base/ansi.h"
 #include "platform/base/files.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <span>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/tab_page.h"
 #include "editor/windows/tabs/video_fields.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/audio_tab.h"
 #include "editor/windows/tabs/colour_fields.h"
 #include "editor/windows/tabs/comm_tab.h"

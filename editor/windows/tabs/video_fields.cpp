@@ -11,7 +11,7 @@
 
 #include "editor/widgets/editable_combo.h"
 #include "editor/widgets/numeric_field.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/field_tables.h"
 #include "editor/windows/tabs/tab_page.h"
 

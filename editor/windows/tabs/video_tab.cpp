@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/field_tables.h"
 #include "editor/windows/tabs/tab_page.h"
 #include "editor/windows/tabs/video_fields.h"

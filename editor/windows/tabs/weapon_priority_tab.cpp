@@ -12,7 +12,7 @@
 
 #include "editor/binding/rows_weapon_priority.h"
 #include "editor/widgets/picture_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/tab_page.h"
 #include "editor/windows/tabs/weapon_priority.h"
 #include "platform/base/ansi.h"

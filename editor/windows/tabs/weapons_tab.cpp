@@ -9,7 +9,7 @@
 
 #include "editor/store/crosshair_names.h"
 #include "editor/widgets/picture_box.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/comm_tab.h"
 #include "editor/windows/tabs/tab_page.h"
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 
 namespace kestrane {
 

@@ -16,7 +16,7 @@
 #include "editor/store/program_state.h"
 #include "editor/store/section_keys.h"
 #include "editor/widgets/screen_fit.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 #include "platform/dialogs.h"

@@ -9,8 +9,8 @@
 
 #include "editor/binding/settings_walks.h"
 #include "editor/widgets/name_colour_view.h"
-#include "editor/windows/main_window.h"
-#include "editor/windows/save_rule.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/save_rule.h"
 #include "platform/base/ansi.h"
 #include "platform/colour_dialog.h"
 #include "platform/message_box.h"

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "editor/store/profile_names.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tools/profiles.h"
 #include "platform/base/ansi.h"
 #include "platform/message_box.h"

@@ -1,4 +1,4 @@
-#include "editor/windows/startup.h"
+#include "editor/windows/main/startup.h"
 
 #include <QCoreApplication>
 #include <QTabWidget>
@@ -10,9 +10,9 @@
 #include "editor/store/program_state.h"
 #include "editor/store/stray_copies.h"
 #include "editor/store/text_compare.h"
-#include "editor/windows/main_window.h"
-#include "editor/windows/save_rule.h"
-#include "editor/windows/splash_window.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/save_rule.h"
+#include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
 #include "platform/base/ansi.h"
 #include "platform/base/files.h"

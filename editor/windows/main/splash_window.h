@@ -11,7 +11,7 @@ namespace kestrane {
 class frmSplash : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kShowAfterMs = 4000;
 
     explicit frmSplash(QWidget* parent = nullptr);
@@ -24,10 +24,10 @@ public:
     // The load step has succeeded: a show that came due meanwhile happens now.
     void LoadStepDone();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void Finish();
 
     QLabel* SpalshPic_;

@@ -11,7 +11,8 @@ namespace kestrane {
 class INI;
 
 inline constexpr const char* kProgramTitle = "Kestrane INI";
-inline constexpr const char* kGameRegistryKey = "SOFTWARE\\Unreal Technology\\Installed Apps\\UT2004";
+inline constexpr const char* kGameRegistryKey =
+    "SOFTWARE\\Unreal Technology\\Installed Apps\\UT2004";
 
 // The game folders from the registry value; the message to show when the value is missing or
 // the System folder lacks a game file (nothing has been written then).

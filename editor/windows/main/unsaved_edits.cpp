@@ -1,7 +1,7 @@
-#include "editor/windows/unsaved_edits.h"
+#include "editor/windows/main/unsaved_edits.h"
 
-#include "editor/windows/main_window.h"
-#include "editor/windows/save_rule.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/save_rule.h"
 #include "editor/windows/tabs/raw_ini_tab.h"
 #include "platform/message_box.h"
 

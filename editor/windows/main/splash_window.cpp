@@ -1,4 +1,4 @@
-#include "editor/windows/splash_window.h"
+#include "editor/windows/main/splash_window.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QScreen>
 
-#include "editor/windows/main_window.h"
-#include "editor/windows/startup.h"
+#include "editor/windows/main/main_window.h"
+#include "editor/windows/main/startup.h"
 #include "platform/base/paths.h"
 
 namespace kestrane {

@@ -1,9 +1,9 @@
-#include "editor/windows/bind_box_array.h"
+#include "editor/windows/main/bind_box_array.h"
 
 #include <QApplication>
 
 #include "editor/widgets/key_capture.h"
-#include "editor/windows/control_registry.h"
+#include "editor/windows/main/control_registry.h"
 
 namespace kestrane {
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/windows/control_registry.h"
+#include "editor/windows/main/control_registry.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "editor/windows/main_menu.h"
+#include "editor/windows/main/main_menu.h"
 
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 
 namespace kestrane {
 

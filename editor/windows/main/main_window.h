@@ -12,7 +12,7 @@
 
 #include "editor/binding/binding_row.h"
 #include "editor/store/ini_files.h"
-#include "editor/windows/control_registry.h"
+#include "editor/windows/main/control_registry.h"
 #include "editor/windows/tabs/main_tabs.h"
 
 class QTabWidget;

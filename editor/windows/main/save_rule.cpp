@@ -1,8 +1,8 @@
-#include "editor/windows/save_rule.h"
+#include "editor/windows/main/save_rule.h"
 
 #include "editor/binding/settings_walks.h"
 #include "editor/store/program_state.h"
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/raw_ini_tab.h"
 #include "platform/message_box.h"
 

@@ -9,7 +9,7 @@ namespace kestrane {
 class INI;
 
 struct MenuItemRow {
-    std::string_view menu;     // control name of the menu
+    std::string_view menu;  // control name of the menu
     std::string_view menuCaption;
     std::string_view control;  // control name of the item; empty for a separator
     std::string_view caption;

@@ -1,4 +1,4 @@
-#include "editor/windows/main_window.h"
+#include "editor/windows/main/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,10 +16,11 @@
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
 #include "editor/widgets/screen_fit.h"
-#include "editor/windows/bind_box_array.h"
-#include "editor/windows/main_menu.h"
-#include "editor/windows/save_rule.h"
-#include "editor/windows/startup.h"
+#include "editor/windows/main/bind_box_array.h"
+#include "editor/windows/main/main_menu.h"
+#include "editor/windows/main/save_rule.h"
+#include "editor/windows/main/startup.h"
+#include "editor/windows/main/unsaved_edits.h"
 #include "editor/windows/tabs/key_binding_tabs.h"
 #include "editor/windows/tabs/main_tabs.h"
 #include "editor/windows/tabs/raw_ini_tab.h"
@@ -31,7 +32,6 @@
 #include "editor/windows/tools/new_profile_dialog.h"
 #include "editor/windows/tools/profiles.h"
 #include "editor/windows/tools/secondary_windows.h"
-#include "editor/windows/unsaved_edits.h"
 #include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 #include "platform/base/process.h"
