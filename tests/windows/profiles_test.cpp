@@ -8,6 +8,7 @@
 
 #include "editor/store/ini_store.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/rich_text_box.h"
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
@@ -279,6 +280,29 @@ TEST_F(ProfilesTest, SaveAsNewProfileWritesTheGameAndTheProfileAlike) {
     Trigger("mnuNewProfile");
     EnterName("Fresh");
     EXPECT_EQ(ProgramFile("Profiles/Fresh/User.ini"), std::string(kTemplateUser) + "\r\n");
+}
+
+// A raw Save with a profile loaded reaches the game's file too: the next start copies the
+// game's files over the profile's, which would drop the typed line.
+TEST_F(ProfilesTest, ARawSaveWithAProfileLoadedOutlivesTheNextStart) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini,
+            "Music=OFF\r\nProfileName=Work\r\nCacheDelete=False\r\n");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(State().profileActive);
+    MainWindow().ShowTab("user_ini");
+    auto* box = MainWindow().Controls().Get<RichTextBox>({"RTB_User", 0});
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    box->SetSelStart(0);
+    QTest::keyClicks(box, "Typed=1");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::mouseClick(MainWindow().Controls().Get<QPushButton>({"cb_SaveUser", 0}), Qt::LeftButton);
+    EXPECT_TRUE(SystemFile("User.ini").starts_with("Typed=1\r\n"));
+    EXPECT_EQ(ProgramFile("Profiles/Work/User.ini"), SystemFile("User.ini"));
+
+    Restart();
+    EXPECT_TRUE(SystemFile("User.ini").starts_with("Typed=1\r\n"));
+    EXPECT_TRUE(ProgramFile("Profiles/Work/User.ini").starts_with("Typed=1\r\n"));
 }
 
 TEST_F(ProfilesTest, AnExistingProfileIsReplacedOnlyWhenTheAnswerIsYes) {

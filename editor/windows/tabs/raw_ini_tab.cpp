@@ -80,20 +80,33 @@ bool FileChangedBeneath(INI& window, int index) {
     return true;
 }
 
-// Writes the box's text to `path`, then reloads every tab from the INI folder.
-void SaveRawTo(INI& window, int index, const std::string& path) {
-    if (EqualsNoCase(path, IniFilePath(index)) && FileChangedBeneath(window, index)) return;
+// Writes the box's text to each of `paths` in turn, then reloads every tab from the INI folder.
+// A failed write is reported and ends the save; what was written before it stays written.
+void SaveRawTo(INI& window, int index, const std::vector<std::string>& paths) {
+    if (EqualsNoCase(paths.front(), IniFilePath(index)) && FileChangedBeneath(window, index)) {
+        return;
+    }
     if (!ConfirmReload(window, std::string("Save ") + RawFileName(index) + " anyway?", index)) {
         return;
     }
-    std::string reason;
-    if (!platform::WriteBytesAtomic(path, RawSaveBytes(Box(window, index).Text()), &reason)) {
-        platform::ShowMessage(FileError{path, reason}.Message("save"), platform::MsgButtons::Ok, {},
-                              &window);
-        return;
+    const std::string bytes = RawSaveBytes(Box(window, index).Text());
+    std::optional<FileError> failed;
+    size_t written = 0;
+    for (const std::string& path : paths) {
+        std::string reason;
+        if (!platform::WriteBytesAtomic(path, bytes, &reason)) {
+            failed = FileError{path, reason};
+            break;
+        }
+        ++written;
     }
-    if (auto error = window.ReloadTabs()) {
-        platform::ShowMessage(error->Message("read"), platform::MsgButtons::Ok, {}, &window);
+    if (written > 0) {
+        if (auto error = window.ReloadTabs()) {
+            platform::ShowMessage(error->Message("read"), platform::MsgButtons::Ok, {}, &window);
+        }
+    }
+    if (failed) {
+        platform::ShowMessage(failed->Message("save"), platform::MsgButtons::Ok, {}, &window);
     }
 }
 
@@ -182,7 +195,14 @@ void BuildRawIniTab(INI& window, QWidget* page, int index) {
 }
 
 void cb_SaveUser_Click(INI& window, int index) {
-    SaveRawTo(window, index, IniFilePath(index));
+    std::vector<std::string> paths{IniFilePath(index)};
+    // With a profile active the game's own file takes the text too, as File > Save gives it
+    // both: the next start copies the game's files over the profile's.
+    const ProgramState& state = State();
+    if (state.profileActive && !EqualsNoCase(state.iniFolder, state.gameSystemFolder)) {
+        paths.push_back(state.gameSystemFolder + RawFileName(index));
+    }
+    SaveRawTo(window, index, paths);
 }
 
 // Any file name, a new one too; a file that exists is replaced only when the player says so.
@@ -194,7 +214,7 @@ void cb_SaveUserText_Click(INI& window, int index) {
         !AskYesNo(window, path + " exists already.\r\n\r\nReplace it?")) {
         return;
     }
-    SaveRawTo(window, index, path);
+    SaveRawTo(window, index, {path});
 }
 
 void cbSearch_Click(INI& window, int index) {
