@@ -31,7 +31,6 @@
 #include "editor/windows/tools/instant_action_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
 #include "editor/windows/tools/profiles.h"
-#include "editor/windows/tools/secondary_windows.h"
 #include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 #include "platform/base/process.h"
