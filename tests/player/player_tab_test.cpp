@@ -186,6 +186,27 @@ TEST_F(PlayerTabTest, ThePortraitFollowsTheCharacterChosen) {
     EXPECT_TRUE(responder->Messages().empty());
 }
 
+// The stats boxes carry their own tips; a load that finds their keys leaves them, and one
+// that greys a box for a missing key shows the reason only while it is greyed.
+TEST_F(PlayerTabTest, StatsBoxesKeepTheirOwnTipsThroughLoads) {
+    Open();
+    const QString nameTip = "\"Stat Name\" Must be At Least 6 Characters Long";
+    const QString passTip = "\"Stat Pass\" Must be At Least 6 Characters Long";
+    EXPECT_EQ(Box("tbx_Stat_Name")->toolTip(), nameTip);
+    EXPECT_EQ(Box("tbx_Stat_Pass")->toolTip(), passTip);
+
+    prefix->Write("UT2004/System/User.ini", "[XGame.xPawn]\r\nStatsPassword=\r\n");
+    ASSERT_FALSE(MainWindow().ReloadTabs());
+    EXPECT_FALSE(Box("tbx_Stat_Name")->isEnabled());
+    EXPECT_NE(Box("tbx_Stat_Name")->toolTip(), nameTip);
+    EXPECT_EQ(Box("tbx_Stat_Pass")->toolTip(), passTip);
+
+    prefix->Write("UT2004/System/User.ini", kUserIni);
+    ASSERT_FALSE(MainWindow().ReloadTabs());
+    EXPECT_TRUE(Box("tbx_Stat_Name")->isEnabled());
+    EXPECT_EQ(Box("tbx_Stat_Name")->toolTip(), nameTip);
+}
+
 TEST_F(PlayerTabTest, StatsLoginsShorterThanSixCharactersAreRefused) {
     Open();
     QLineEdit* name = Box("tbx_Stat_Name");

@@ -231,8 +231,12 @@ void ControlRegistry::SetAvailable(ControlRef control, bool available, const std
 }
 
 void ControlRegistry::ShowAvailable(QWidget* w, bool available, const std::string& tip) {
+    // A control keeps the tip it was built with (the stats boxes' rule) whenever it is
+    // available; the missing-key tip stands in for it only while the control is greyed.
+    static constexpr const char* kOwnTip = "kestraneOwnTip";
+    if (!w->property(kOwnTip).isValid()) w->setProperty(kOwnTip, w->toolTip());
+    const QString shown = available ? w->property(kOwnTip).toString() : platform::FromAnsi(tip);
     // Most controls stay available load after load: nothing to tell them then.
-    const QString shown = available ? QString() : platform::FromAnsi(tip);
     if (w->toolTip() != shown) w->setToolTip(shown);
     if (w->testAttribute(Qt::WA_Disabled) == available) w->setEnabled(available);
 }
