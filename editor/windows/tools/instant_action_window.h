@@ -45,6 +45,7 @@ class frmInstantAction : public QDialog, private OptionBoxes {
     void Command1_Click();
     void b_AssAdd_Click(int index);
     void b_AssSub_Click(int index);
+    void Step(int index, double delta);
     void tbx_Ass_Change(int index);
     void Play_Click();
     void Command3_Click();
