@@ -50,7 +50,8 @@ std::string AbsentKeyTip(const IniStore& store, std::string_view key, std::strin
     tip += section.empty() ? std::string("the file") : std::string(section);
     tip += " has its ";
     tip += key;
-    tip += " line as \"" + store.Key(*row) + "=" + store.Value(*row) + "\", a form this field does ";
+    tip +=
+        " line as \"" + store.Key(*row) + "=" + store.Value(*row) + "\", a form this field does ";
     tip += "not take, so this setting is not saved from here. The ";
     tip += file == IniFile::User ? "User.INI" : "UT2004.INI";
     tip += " tab edits it.";
@@ -61,7 +62,8 @@ void MarkKeyPresence(BindingContext& ctx, ControlRef control, bool present, std:
                      std::string_view section, IniFile file) {
     // A field's stepper buttons follow their box (see NumericField).
     ctx.controls.SetAvailable(
-        control, present, present ? std::string() : AbsentKeyTip(ctx.Store(file), key, section, file));
+        control, present,
+        present ? std::string() : AbsentKeyTip(ctx.Store(file), key, section, file));
 }
 
 bool MarkRowPresence(BindingContext& ctx, const BindingRow& row) {

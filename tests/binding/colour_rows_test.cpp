@@ -41,7 +41,7 @@ class ColourRows : public ::testing::Test {
 
 TEST_F(ColourRows, UntouchedColoursAreWrittenBackAsRead) {
     EXPECT_EQ(Red(0), "255");
-    EXPECT_EQ(controls.Text({"txb_IRC_Blue", 1}), "3");  // by letter, not position
+    EXPECT_EQ(controls.Text({"txb_IRC_Blue", 1}), "3");      // by letter, not position
     EXPECT_EQ(controls.Text({"txb_IRC_Green", 2}), "13.5");  // the file's text
     for (const BindingRow& row : ColoursArea().rows) SaveRow(ctx, row);
     for (size_t r = 0; r < State().user.RowCount(); ++r) {

@@ -346,9 +346,10 @@ TEST_F(VideoRowsTest, AudioRowsShowTheirFormsAndKeepUntouchedValues) {
         int index;
         const char* text;
     };
-    for (const Shown& s : {Shown{22, "3"}, Shown{23, "64"}, Shown{24, "0.8"}, Shown{26, ""},
-                           Shown{28, "0.123456"}, Shown{29, "1"}, Shown{30, "0.400000 #quieter far away"},
-                           Shown{31, "0.0125"}, Shown{32, "100000"}, Shown{33, "-0.5"}}) {
+    for (const Shown& s :
+         {Shown{22, "3"}, Shown{23, "64"}, Shown{24, "0.8"}, Shown{26, ""}, Shown{28, "0.123456"},
+          Shown{29, "1"}, Shown{30, "0.400000 #quieter far away"}, Shown{31, "0.0125"},
+          Shown{32, "100000"}, Shown{33, "-0.5"}}) {
         SCOPED_TRACE(s.index);
         EXPECT_EQ(Text("tbx_video", s.index), s.text);
     }
@@ -362,6 +363,36 @@ TEST_F(VideoRowsTest, AudioRowsShowTheirFormsAndKeepUntouchedValues) {
     want.replace(want.find("MusicVolume=0.800000"), 20, "MusicVolume=0.5");
     want.replace(want.find("Use3DSound=False"), 16, "Use3DSound=True");
     EXPECT_EQ(Save(), want);
+}
+
+// A field whose key its section lacks is greyed and empty; one whose line is there in a form the
+// tab does not edit ("Gamma = 0.5") says so, and the line stays as it is.
+TEST_F(VideoRowsTest, GreyedFieldsShowNothingAndTheirTipSaysWhatTheFileHolds) {
+    const std::string file =
+        "[WinDrv.WindowsClient]\nGamma = 0.5\nBrightness=0.8\n"
+        "[ALAudio.ALAudioSubsystem]\nChannels=64\nMusicVolume = 0.5\n"
+        "[Other.Section]\nAmbientVolume=0.7\n";
+    Load(file);
+    for (int index = 24; index <= 33; ++index) {  // the ten Audio number fields
+        SCOPED_TRACE(index);
+        EXPECT_TRUE(controls.unavailable.contains({"tbx_video", index}));
+        EXPECT_EQ(Text("tbx_video", index), "");
+    }
+    const std::string ambient = controls.unavailable[{"tbx_video", 25}];
+    EXPECT_NE(ambient.find("has no AmbientVolume line"), std::string::npos) << ambient;
+    struct Other {
+        int index;
+        const char* line;
+    };
+    for (const Other& o : {Other{0, "\"Gamma = 0.5\""}, Other{24, "\"MusicVolume = 0.5\""}}) {
+        const std::string tip = controls.unavailable[{"tbx_video", o.index}];
+        EXPECT_EQ(Text("tbx_video", o.index), "");
+        EXPECT_NE(tip.find(o.line), std::string::npos) << tip;
+        EXPECT_NE(tip.find("UT2004.INI tab"), std::string::npos) << tip;
+        EXPECT_EQ(tip.find("has no"), std::string::npos) << tip;
+    }
+    EXPECT_EQ(Text("tbx_video", 1), "0.8");
+    EXPECT_EQ(Save(), file);
 }
 
 TEST_F(VideoRowsTest, UnderACommaLocaleFileValuesReadAndTypedNumbersSaveWithAPoint) {

@@ -314,6 +314,9 @@ void frmInstantAction::LoadMaplist(const std::string& gameType) {
         prefix = row->mapPrefix;
     }
     const std::vector<std::string> names = MapNames(files, prefix);
+    const std::vector<std::string> beyond =
+        MapNames(FilesBeyondAnsi(State().gameMapsFolder), prefix);
+    mapsBeyondAnsi_ = std::set<std::string>(beyond.begin(), beyond.end());
     listing_ = true;
     maps_->clear();
     QStringList items;
@@ -341,8 +344,14 @@ void frmInstantAction::ReadMutators() {
 
 InstantChoices frmInstantAction::Choices() const {
     const InstantActionState& s = InstantAction();
-    return InstantChoices{A(lblMap_->text()), s.InstantGameClass, A(boxes_[kBotsBox]->text()),
-                          s.InstantBotSkill,  s.InstantMutatorOn, s.InstantMutatorClass};
+    const std::string map = A(lblMap_->text());
+    return InstantChoices{map,
+                          s.InstantGameClass,
+                          A(boxes_[kBotsBox]->text()),
+                          s.InstantBotSkill,
+                          s.InstantMutatorOn,
+                          s.InstantMutatorClass,
+                          mapsBeyondAnsi_.contains(map)};
 }
 
 void frmInstantAction::CmdLineArgs() {
