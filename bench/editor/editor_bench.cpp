@@ -170,26 +170,68 @@ BENCHMARK_CAPTURE(Walks, FileSave, Walk::FileSave)->Arg(1)->Arg(10)->Unit(benchm
 void WeaponOrder(benchmark::State& state, std::vector<std::pair<int, const char*>> rows) {
     std::vector<PriorityRow> list;
     for (const auto& [weapon, text] : rows) {
-        list.push_back({std::string(WeaponSections[static_cast<size_t>(weapon)].display), true,
-                        text, false});
+        list.push_back(
+            {std::string(WeaponSections[static_cast<size_t>(weapon)].display), true, text, false});
     }
     list[1].moved = list[2].moved = true;
     for (auto _ : state) benchmark::DoNotOptimize(TextsKeepingOrder(list));
 }
 BENCHMARK_CAPTURE(WeaponOrder, reads_back,
-                  {{0, "17"}, {1, "16"}, {2, "15"}, {3, "14"}, {4, "13"}, {6, "12"}, {5, "11"},
-                   {7, "10"}, {8, "9"}, {9, "8"}, {10, "7"}, {11, "6"}, {12, "5"}, {13, "4"},
-                   {14, "3"}, {15, "2"}, {16, "1"}})
+                  {{0, "17"},
+                   {1, "16"},
+                   {2, "15"},
+                   {3, "14"},
+                   {4, "13"},
+                   {6, "12"},
+                   {5, "11"},
+                   {7, "10"},
+                   {8, "9"},
+                   {9, "8"},
+                   {10, "7"},
+                   {11, "6"},
+                   {12, "5"},
+                   {13, "4"},
+                   {14, "3"},
+                   {15, "2"},
+                   {16, "1"}})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WeaponOrder, real_tie_flak_up,
-                  {{0, "16"}, {1, "15"}, {2, "15"}, {6, "14"}, {5, "13"}, {3, "12"}, {4, "11"},
-                   {7, "10"}, {8, "9"}, {9, "8"}, {10, "7"}, {11, "6"}, {12, "5"}, {13, "4"},
-                   {14, "3"}, {15, "2"}, {16, "1"}})
+                  {{0, "16"},
+                   {1, "15"},
+                   {2, "15"},
+                   {6, "14"},
+                   {5, "13"},
+                   {3, "12"},
+                   {4, "11"},
+                   {7, "10"},
+                   {8, "9"},
+                   {9, "8"},
+                   {10, "7"},
+                   {11, "6"},
+                   {12, "5"},
+                   {13, "4"},
+                   {14, "3"},
+                   {15, "2"},
+                   {16, "1"}})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WeaponOrder, thirteen_tied,
-                  {{0, "9"}, {4, "9"}, {2, "5"}, {1, "5"}, {3, "5"}, {5, "5"}, {6, "5"},
-                   {7, "5"}, {8, "5"}, {9, "5"}, {10, "5"}, {11, "5"}, {12, "5"}, {13, "5"},
-                   {14, "5"}, {15, "5"}, {16, "1"}})
+                  {{0, "9"},
+                   {4, "9"},
+                   {2, "5"},
+                   {1, "5"},
+                   {3, "5"},
+                   {5, "5"},
+                   {6, "5"},
+                   {7, "5"},
+                   {8, "5"},
+                   {9, "5"},
+                   {10, "5"},
+                   {11, "5"},
+                   {12, "5"},
+                   {13, "5"},
+                   {14, "5"},
+                   {15, "5"},
+                   {16, "1"}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

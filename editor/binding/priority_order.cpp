@@ -28,7 +28,21 @@ std::vector<PriorityRow> WithTexts(std::vector<PriorityRow> rows,
     return rows;
 }
 
-bool ReadsBackInOrder(const std::vector<PriorityRow>& rows) {
+// The rows read back in their order, and a weapon the player moved stands apart from the rows
+// beside it: a tie would leave to the game the order the player chose.
+bool KeepsOrder(const std::vector<PriorityRow>& rows) {
+    std::vector<const PriorityRow*> lined;
+    for (const PriorityRow& row : rows) {
+        if (row.lined) lined.push_back(&row);
+    }
+    for (size_t i = 0; i < lined.size(); ++i) {
+        if (!lined[i]->moved) continue;
+        const double x = LeadingNumber(lined[i]->text);
+        if ((i > 0 && LeadingNumber(lined[i - 1]->text) == x) ||
+            (i + 1 < lined.size() && LeadingNumber(lined[i + 1]->text) == x)) {
+            return false;
+        }
+    }
     return OrderReadBack(rows) == LinedOrder(rows);
 }
 
@@ -124,7 +138,7 @@ std::vector<std::string> OrderReadBack(const std::vector<PriorityRow>& rows) {
 std::vector<std::string> TextsKeepingOrder(const std::vector<PriorityRow>& rows) {
     std::vector<std::string> texts;
     for (const PriorityRow& row : rows) texts.push_back(row.text);
-    if (ReadsBackInOrder(rows)) return texts;
+    if (KeepsOrder(rows)) return texts;
 
     std::vector<size_t> lined;
     std::vector<double> numbers;
@@ -137,7 +151,7 @@ std::vector<std::string> TextsKeepingOrder(const std::vector<PriorityRow>& rows)
     const auto tryChanges = [&](const std::vector<Change>& changes) {
         std::vector<std::string> tried = texts;
         for (const Change& c : changes) tried[lined[c.row]] = IntegerText(c.number);
-        return ReadsBackInOrder(WithTexts(rows, tried)) ? std::optional(tried) : std::nullopt;
+        return KeepsOrder(WithTexts(rows, tried)) ? std::optional(tried) : std::nullopt;
     };
     std::vector<size_t> order(lined.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;
@@ -164,7 +178,7 @@ std::vector<std::string> TextsKeepingOrder(const std::vector<PriorityRow>& rows)
     for (size_t i = 0; i < lined.size(); ++i) {
         if (falling[i] != numbers[i]) texts[lined[i]] = IntegerText(falling[i]);
     }
-    if (ReadsBackInOrder(WithTexts(rows, texts))) return texts;
+    if (KeepsOrder(WithTexts(rows, texts))) return texts;
     // Kept numbers the load reads otherwise than they stand (a fraction it rounds): count
     // down from the bottom instead.
     for (size_t i = 0; i < lined.size(); ++i) {

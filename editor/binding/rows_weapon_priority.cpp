@@ -61,9 +61,11 @@ void LoadPriorities(BindingContext& ctx) {
 void SavePriorities(BindingContext& ctx) {
     IniStore& user = ctx.state.user;
     std::vector<std::string> numbers;  // highest first
+    std::vector<std::string> loaded;   // the weapons they were read for
     for (int j = 0; j < kWeapons; ++j) {
         if (PriorityLine(user, ctx.state.weaponNames[j])) {
             numbers.push_back(ctx.state.weaponPriorityValues[j]);
+            loaded.push_back(ctx.state.weaponNames[j]);
         }
     }
     std::vector<PriorityRow> rows;
@@ -75,9 +77,9 @@ void SavePriorities(BindingContext& ctx) {
         const auto line = PriorityLine(user, row.weapon);
         if (line && next < numbers.size()) {
             row.lined = true;
+            row.moved = loaded[next] != row.weapon;
             const std::string& dealt = numbers[next++];
-            row.moved = !Untouched(ctx, box);
-            row.text = row.moved ? dealt : std::string(user.LoadedValue(*line));
+            row.text = Untouched(ctx, box) ? std::string(user.LoadedValue(*line)) : dealt;
         }
         rows.push_back(std::move(row));
         lines.push_back(rows.back().lined ? line : std::nullopt);
