@@ -14,11 +14,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <iostream>
 
 #include "editor/instant_action/instant_state.h"
 #include "editor/store/program_state.h"
 #include "editor/widgets/rich_text_box.h"
 #include "editor/windows/main/main_window.h"
+#include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {
@@ -180,6 +182,30 @@ TEST_F(InstantActionTest, AnOptionWhoseLineTheFileLacksIsGreyedWithATip) {
     EXPECT_TRUE(w->tbx_Ass(21)->toolTip().isEmpty());
     // A whole section missing greys its frame's options too.
     EXPECT_FALSE(w->tbx_Ass(9)->isEnabled());  // Assault's Time Limit
+}
+
+// On every real UT2004.ini, as stored and with the game's CR LF, started with no profile: a box
+// greyed for a line its file lacks shows nothing.
+TEST_F(InstantActionTest, RealFilesShowTheirGreyedBoxesEmpty) {
+    const std::vector<std::string> files = test::RealUt2004Inis();
+    if (files.empty()) GTEST_SKIP() << "no real files";
+    int greyed = 0;
+    for (const std::string& file : files) {
+        const std::string text = test::ReadHostFile(file);
+        for (const std::string& form : {text, test::ToCrLf(text)}) {
+            SCOPED_TRACE(file);
+            TearDown();
+            SetUp();
+            frmInstantAction* w = Open(form);
+            ASSERT_NE(w, nullptr);
+            for (int i = 0; i < kOptionNumberBoxes; ++i) {
+                if (i == kBotsBox || w->tbx_Ass(i)->isEnabled()) continue;
+                ++greyed;
+                EXPECT_EQ(w->tbx_Ass(i)->text(), "") << i;
+            }
+        }
+    }
+    std::cout << greyed << " greyed option boxes on " << 2 * files.size() << " files\n";
 }
 
 // Play saves what the options show; an option set back after that Play is written by the next.
