@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QProcess>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "editor/binding/settings_walks.h"
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
+#include "editor/store/weapon_priority_sort.h"
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/save_rule.h"
 #include "editor/windows/main/startup.h"
@@ -164,74 +166,33 @@ BENCHMARK_CAPTURE(Walks, SaveSettings_and_SaveINIFiles, Walk::SaveInto)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Walks, FileSave, Walk::FileSave)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
-// The priorities a save deals out for a moved weapon, top row first by table index: an order
-// that reads back as dealt, the real file's tie at 15 with Flak Cannon moved past Rocket
-// Launcher, and thirteen weapons tied, which takes every tried change and then the renumbering.
-void WeaponOrder(benchmark::State& state, std::vector<std::pair<int, const char*>> rows) {
-    std::vector<PriorityRow> list;
-    for (const auto& [weapon, text] : rows) {
-        list.push_back(
-            {std::string(WeaponSections[static_cast<size_t>(weapon)].display), true, text, false});
+// The priorities a save deals out once the weapon in row `moved` went up one row: the list
+// ranked by the file's priorities (weapon j of the table has priorities[j]), the two rows'
+// weapons exchanged, each row dealt the number read for it. An order that reads back as dealt,
+// the real file's tie at 15 with Flak Cannon moved past Rocket Launcher, and thirteen weapons
+// tied, which takes every tried change and then the renumbering.
+void WeaponOrder(benchmark::State& state, std::vector<int> priorities, size_t moved) {
+    std::array<std::string, 17> names;
+    std::array<std::string, 17> values;
+    for (size_t j = 0; j < names.size(); ++j) {
+        names[j] = std::string(WeaponSections[j].display);
+        values[j] = std::to_string(priorities[j]);
     }
-    list[1].moved = list[2].moved = true;
+    SortWeaponPriority(names, values, true);  // as the load ranks them
+    std::vector<PriorityRow> list;
+    for (size_t j = 0; j < names.size(); ++j) list.push_back({names[j], true, values[j], false});
+    std::swap(list[moved].weapon, list[moved - 1].weapon);
+    list[moved].moved = list[moved - 1].moved = true;
     for (auto _ : state) benchmark::DoNotOptimize(TextsKeepingOrder(list));
 }
 BENCHMARK_CAPTURE(WeaponOrder, reads_back,
-                  {{0, "17"},
-                   {1, "16"},
-                   {2, "15"},
-                   {3, "14"},
-                   {4, "13"},
-                   {6, "12"},
-                   {5, "11"},
-                   {7, "10"},
-                   {8, "9"},
-                   {9, "8"},
-                   {10, "7"},
-                   {11, "6"},
-                   {12, "5"},
-                   {13, "4"},
-                   {14, "3"},
-                   {15, "2"},
-                   {16, "1"}})
+                  {17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 6)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WeaponOrder, real_tie_flak_up,
-                  {{0, "16"},
-                   {1, "15"},
-                   {2, "15"},
-                   {6, "14"},
-                   {5, "13"},
-                   {3, "12"},
-                   {4, "11"},
-                   {7, "10"},
-                   {8, "9"},
-                   {9, "8"},
-                   {10, "7"},
-                   {11, "6"},
-                   {12, "5"},
-                   {13, "4"},
-                   {14, "3"},
-                   {15, "2"},
-                   {16, "1"}})
+                  {16, 15, 15, 12, 11, 14, 13, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 4)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(WeaponOrder, thirteen_tied,
-                  {{0, "9"},
-                   {4, "9"},
-                   {2, "5"},
-                   {1, "5"},
-                   {3, "5"},
-                   {5, "5"},
-                   {6, "5"},
-                   {7, "5"},
-                   {8, "5"},
-                   {9, "5"},
-                   {10, "5"},
-                   {11, "5"},
-                   {12, "5"},
-                   {13, "5"},
-                   {14, "5"},
-                   {15, "5"},
-                   {16, "1"}})
+BENCHMARK_CAPTURE(WeaponOrder, thirteen_tied, {9, 5, 5, 5, 9, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1},
+                  8)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
