@@ -8,13 +8,17 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QProcess>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "editor/binding/name_tables.h"
+#include "editor/binding/priority_order.h"
 #include "editor/binding/settings_walks.h"
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
+#include "editor/store/weapon_priority_sort.h"
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/save_rule.h"
 #include "editor/windows/main/startup.h"
@@ -161,6 +165,35 @@ BENCHMARK_CAPTURE(Walks, SaveSettings_and_SaveINIFiles, Walk::SaveInto)
     ->Arg(10)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Walks, FileSave, Walk::FileSave)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The priorities a save deals out once the weapon in row `moved` went up one row: the list
+// ranked by the file's priorities (weapon j of the table has priorities[j]), the two rows'
+// weapons exchanged, each row dealt the number read for it. An order that reads back as dealt,
+// the real file's tie at 15 with Flak Cannon moved past Rocket Launcher, and thirteen weapons
+// tied, which takes every tried change and then the renumbering.
+void WeaponOrder(benchmark::State& state, std::vector<int> priorities, size_t moved) {
+    std::array<std::string, 17> names;
+    std::array<std::string, 17> values;
+    for (size_t j = 0; j < names.size(); ++j) {
+        names[j] = std::string(WeaponSections[j].display);
+        values[j] = std::to_string(priorities[j]);
+    }
+    SortWeaponPriority(names, values, true);  // as the load ranks them
+    std::vector<PriorityRow> list;
+    for (size_t j = 0; j < names.size(); ++j) list.push_back({names[j], true, values[j], false});
+    std::swap(list[moved].weapon, list[moved - 1].weapon);
+    list[moved].moved = list[moved - 1].moved = true;
+    for (auto _ : state) benchmark::DoNotOptimize(TextsKeepingOrder(list));
+}
+BENCHMARK_CAPTURE(WeaponOrder, reads_back,
+                  {17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 6)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WeaponOrder, real_tie_flak_up,
+                  {16, 15, 15, 12, 11, 14, 13, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 4)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WeaponOrder, thirteen_tied, {9, 5, 5, 5, 9, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1},
+                  8)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

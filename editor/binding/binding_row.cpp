@@ -48,12 +48,19 @@ void LoadRow(BindingContext& ctx, const BindingRow& row) {
             ctx.controls.SetBackColor({kPreview, set}, 0);
             return;
         }
-        // By letter, so a text in another order still shows its own channels.
+        // By letter, so a text in another order still shows its own channels. A channel shows
+        // the file's own text ("12.5", "99999999999"); the preview paints what the game reads.
         ReadRGB(ctx.state.rgbParts, value);
         const auto& rgb = ctx.state.rgbParts;
-        ctx.controls.SetText({kRed, set}, std::to_string(rgb[0]));
-        ctx.controls.SetText({kGreen, set}, std::to_string(rgb[1]));
-        ctx.controls.SetText({kBlue, set}, std::to_string(rgb[2]));
+        const ColourSpans spans = FindColourChannels(value);
+        const std::array<std::string_view, 3> boxes = {kRed, kGreen, kBlue};
+        for (size_t c = 0; c < 3; ++c) {
+            const auto& span = spans[c];
+            ctx.controls.SetText({boxes[c], set},
+                                 span && span->end > span->begin
+                                     ? value.substr(span->begin, span->end - span->begin)
+                                     : std::to_string(rgb[c]));
+        }
         ctx.controls.SetBackColor({kPreview, set}, Paintable(rgb[0]) + 256 * Paintable(rgb[1]) +
                                                        65536 * Paintable(rgb[2]));
         return;

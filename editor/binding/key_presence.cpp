@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/binding/key_searches.h"
+#include "editor/store/text_compare.h"
 
 namespace kestrane {
 
@@ -15,11 +16,54 @@ std::string MissingKeyTip(std::string_view key, std::string_view section, IniFil
     return tip;
 }
 
+namespace {
+
+std::string_view Unblanked(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+std::optional<size_t> FindKeyInOtherForm(const IniStore& store, std::string_view key,
+                                         std::string_view section) {
+    bool inside = section.empty();
+    for (size_t row = 0; row < store.RowCount(); ++row) {
+        if (store.Kind(row) == RowKind::Header) {
+            if (!section.empty()) inside = EqualsNoCase(store.Key(row), section);
+            continue;
+        }
+        if (inside && store.Kind(row) == RowKind::KeyLine &&
+            EqualsNoCase(Unblanked(store.Key(row)), key)) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string AbsentKeyTip(const IniStore& store, std::string_view key, std::string_view section,
+                         IniFile file) {
+    const auto row = FindKeyInOtherForm(store, key, section);
+    if (!row) return MissingKeyTip(key, section, file);
+    std::string tip = "Not edited here: ";
+    tip += section.empty() ? std::string("the file") : std::string(section);
+    tip += " has its ";
+    tip += key;
+    tip +=
+        " line as \"" + store.Key(*row) + "=" + store.Value(*row) + "\", a form this field does ";
+    tip += "not take, so this setting is not saved from here. The ";
+    tip += file == IniFile::User ? "User.INI" : "UT2004.INI";
+    tip += " tab edits it.";
+    return tip;
+}
+
 void MarkKeyPresence(BindingContext& ctx, ControlRef control, bool present, std::string_view key,
                      std::string_view section, IniFile file) {
     // A field's stepper buttons follow their box (see NumericField).
-    ctx.controls.SetAvailable(control, present,
-                              present ? std::string() : MissingKeyTip(key, section, file));
+    ctx.controls.SetAvailable(
+        control, present,
+        present ? std::string() : AbsentKeyTip(ctx.Store(file), key, section, file));
 }
 
 bool MarkRowPresence(BindingContext& ctx, const BindingRow& row) {

@@ -2,6 +2,7 @@
 // taking an edit that is never kept.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,6 +14,17 @@ namespace kestrane {
 // "Not in UT2004.ini: [Section] has no Key line, so this setting is not saved."
 std::string MissingKeyTip(std::string_view key, std::string_view section,
                           IniFile file = IniFile::UT2004);
+
+// A line of the section (every occurrence of its header; the whole file for an empty section)
+// whose key is `key` apart from blanks and letter case ("Gamma = 0.5", "gamma=0.5"): the key
+// is there, in a form the exact search of the save does not take.
+std::optional<size_t> FindKeyInOtherForm(const IniStore& store, std::string_view key,
+                                         std::string_view section);
+
+// The tip of a control whose key the exact search does not find: what the file holds instead,
+// or MissingKeyTip when it holds no such line at all.
+std::string AbsentKeyTip(const IniStore& store, std::string_view key, std::string_view section,
+                         IniFile file = IniFile::UT2004);
 
 // The control available when `present`, else disabled with a tip naming the file, the section
 // and the key.

@@ -8,6 +8,7 @@
 #include "editor/binding/key_presence.h"
 #include "editor/binding/key_searches.h"
 #include "editor/binding/name_tables.h"
+#include "editor/binding/priority_order.h"
 #include "editor/binding/untouched.h"
 #include "editor/store/leading_number.h"
 #include "editor/store/weapon_priority_sort.h"
@@ -55,21 +56,37 @@ void LoadPriorities(BindingContext& ctx) {
 // The numbers belong to the rows: the weapon now in a row takes the number read for it. Only
 // weapons with a line of their own count: one without neither takes a number nor gives its
 // reading (0) to another weapon. A box still showing the weapon its file holds there keeps
-// that weapon's line as it is.
+// that weapon's line as it is. Where tied numbers would come back in another order, the
+// numbers are made to fall row by row, so the next load shows the order the player left.
 void SavePriorities(BindingContext& ctx) {
     IniStore& user = ctx.state.user;
     std::vector<std::string> numbers;  // highest first
+    std::vector<std::string> loaded;   // the weapons they were read for
     for (int j = 0; j < kWeapons; ++j) {
         if (PriorityLine(user, ctx.state.weaponNames[j])) {
             numbers.push_back(ctx.state.weaponPriorityValues[j]);
+            loaded.push_back(ctx.state.weaponNames[j]);
         }
     }
+    std::vector<PriorityRow> rows;
+    std::vector<std::optional<size_t>> lines;
     size_t next = 0;
-    for (int i = 16; i >= 0 && next < numbers.size(); --i) {
+    for (int i = 16; i >= 0; --i) {
         const ControlRef box{kBox, i};
-        const auto line = PriorityLine(user, ctx.controls.Text(box));
-        if (!line) continue;
-        StoreUnlessUntouched(ctx, user, *line, {box}, numbers[next++]);
+        PriorityRow row{ctx.controls.Text(box), false, {}};
+        const auto line = PriorityLine(user, row.weapon);
+        if (line && next < numbers.size()) {
+            row.lined = true;
+            row.moved = loaded[next] != row.weapon;
+            const std::string& dealt = numbers[next++];
+            row.text = Untouched(ctx, box) ? std::string(user.LoadedValue(*line)) : dealt;
+        }
+        rows.push_back(std::move(row));
+        lines.push_back(rows.back().lined ? line : std::nullopt);
+    }
+    const std::vector<std::string> texts = TextsKeepingOrder(rows);
+    for (size_t k = 0; k < rows.size(); ++k) {
+        if (lines[k]) user.SetValue(*lines[k], texts[k]);
     }
 }
 

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "editor/store/leading_number.h"
 #include "editor/store/number_readings.h"
 #include "editor/store/text_compare.h"
 #include "platform/base/regional.h"
@@ -106,31 +105,16 @@ std::string CutKeepingNumber(std::string_view value, int n) {
     return std::string(value.substr(0, std::max(want, keep)));
 }
 
-// The shortest text at 15 significant digits, or, for a number that needs more to read back
-// as itself, the shortest text that does.
-std::string ExactNumberText(double value) {
-    std::string text = ShortestNumberText(value);
-    double back = 0;
-    std::from_chars(text.data(), text.data() + text.size(), back);
-    if (!std::isfinite(value) || back == value) return text;
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    if (ec != std::errc()) return text;
-    text.assign(buf, end);
-    for (char& c : text) {
-        if (c == 'e') c = 'E';
-    }
-    return text;
-}
-
 }  // namespace
 
 std::string LoadText(Form form, std::string_view value, int n) {
     switch (form) {
+        // Only a plain number is cut, and never into another number; any other text ("&H10",
+        // "1,000", "nan") is shown whole, so no step builds on a part of it.
         case Form::TextLeft:
-            return CutKeepingNumber(value, n);
+            return IsPlainNumber(value) ? CutKeepingNumber(value, n) : std::string(value);
         case Form::Number4:
-            return ExactNumberText(LeadingNumber(value));
+            return ShownNumberText(value);
         default:
             return std::string(value);
     }

@@ -13,8 +13,8 @@ enum class Form {
     Flag10Zero,       // only "0" unchecks; saves "1" / "0"
     Flag10One,        // only "1" checks; saves "1" / "0"
     Text,             // the whole value
-    TextLeft,         // the first n characters, but never a digit of the number that is not 0
-    Number4,          // the leading number's shortest text that reads back as that number
+    TextLeft,         // a plain number's first n characters, but never a digit that is not 0
+    Number4,          // a plain number without the zeros that end its fraction
     Colour,           // "(B=..,G=..,R=..,A=..)" into the red, green and blue boxes of a set
     Binding,          // command -> its first and second key in two bind boxes
 };
@@ -26,7 +26,8 @@ int LoadCheck(Form form, std::string_view value);
 // Value text of a check box.
 std::string SaveCheck(Form form, int checked);
 
-// Text box text of a loaded value (Text, TextLeft, Number4).
+// Text box text of a loaded value (Text, TextLeft, Number4): a text that is not a plain number
+// is shown whole.
 std::string LoadText(Form form, std::string_view value, int n = 0);
 
 // The number's shortest decimal text, at most 15 significant digits ("0.75", "1E+20").

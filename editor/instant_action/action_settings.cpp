@@ -1,7 +1,6 @@
 #include "editor/instant_action/action_settings.h"
 
 #include "editor/instant_action/game_types.h"
-#include "editor/store/leading_number.h"
 #include "editor/store/number_readings.h"
 #include "editor/store/text_compare.h"
 
@@ -30,7 +29,7 @@ bool CheckedFromValue(const std::string& value) {
 }
 
 std::string ShownNumber(const std::string& value) {
-    return NumberText(LeadingNumber(value));
+    return ShownNumberText(value);
 }
 
 OptionValues ReadActionSettings(const IniStore& store) {
@@ -42,7 +41,8 @@ OptionValues ReadActionSettings(const IniStore& store) {
         if (row.kind == OptionKind::CheckBox) {
             values.checks[i] = CheckedFromValue(value);
         } else {
-            values.texts[i] = ShownNumber(value);
+            // A box without its line is greyed out and shows nothing.
+            values.texts[i] = line ? ShownNumber(value) : std::string();
         }
     }
     return values;

@@ -24,8 +24,9 @@ struct OptionValues {
 // each occurrence), key and header compared without regard to case, as the game reads them.
 std::optional<size_t> OptionLine(const IniStore& store, const OptionRow& row);
 
-// A check box is ticked by "True" in any letter case; a number box shows the leading number
-// of the value as the number text, whole: 0.600000 shows 0.6, 12345 shows 12345.
+// A check box is ticked by "True" in any letter case; a number box shows a plain number
+// without the zeros that end its fraction (0.600000 shows 0.6, 12345 shows 12345) and any
+// other text whole, as the file has it.
 bool CheckedFromValue(const std::string& value);
 std::string ShownNumber(const std::string& value);
 

@@ -18,6 +18,8 @@ std::string_view Breaks(char c) {
             return "a double quote";
         case ' ':
             return "a blank";
+        case '\\':
+            return "a \"\\\", which the game reads as a folder separator";
         default:
             break;
     }
@@ -51,6 +53,12 @@ std::optional<std::string> CommandLineProblem(const InstantChoices& c) {
         return std::string(
             "A map must be chosen before the game can start: the game's Maps folder holds no map "
             "of this game type. The game was not started.");
+    }
+    if (c.mapBeyondAnsi) {
+        return "The map \"" + c.map +
+               "\" cannot go into the game's command line: its file name holds a character the "
+               "game's text (Windows-1252) cannot hold, shown here as \"?\". Rename the map file "
+               "to play it.";
     }
     if (auto p = Problem("map", c.map)) return p;
     if (auto p = Problem("number of bots", c.bots)) return p;

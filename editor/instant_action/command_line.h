@@ -14,6 +14,8 @@ struct InstantChoices {
     std::int16_t skill = 0;
     bool mutatorOn = false;
     std::string mutatorClass;
+    // The map file's name holds a character the game's 8-bit text lacks: `map` has "?" there.
+    bool mapBeyondAnsi = false;
 };
 
 // <map>.ut2?Game=<class>?Numbots=<bots>?Difficulty=<skill>[?Mutator=<class>]

@@ -3,13 +3,16 @@
 #include <algorithm>
 
 #include "editor/store/text_compare.h"
-#include "editor/store/text_routines.h"
 #include "platform/base/folders.h"
 
 namespace kestrane {
 
 std::vector<std::string> AllFiles(const std::string& windowsFolder) {
     return platform::ListFiles(windowsFolder);
+}
+
+std::vector<std::string> FilesBeyondAnsi(const std::string& windowsFolder) {
+    return platform::ListFilesBeyondAnsi(windowsFolder);
 }
 
 std::vector<std::string> MapNames(const std::vector<std::string>& fileNames,
@@ -21,7 +24,7 @@ std::vector<std::string> MapNames(const std::vector<std::string>& fileNames,
             !EqualsNoCase(std::string_view(file).substr(0, prefix.size()), prefix)) {
             continue;
         }
-        names.push_back(SplitPath(file, kPathBaseName));
+        names.push_back(file.substr(0, file.find('.')));
     }
     std::vector<std::pair<std::string, size_t>> keyed;
     keyed.reserve(names.size());

@@ -131,4 +131,57 @@ std::string BoundText(double value) {
     return value == std::floor(value) ? IntegerText(value) : NumberText(value);
 }
 
+namespace {
+
+// Where the mantissa of a plain number ends (its exponent's "E" or the text's end), or nothing
+// when the text is not one.
+std::optional<size_t> PlainMantissaEnd(std::string_view text) {
+    size_t i = 0;
+    const size_t n = text.size();
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t digits = 0;
+    while (i < n && IsDigit(text[i])) ++i, ++digits;
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && IsDigit(text[i])) ++i, ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    const size_t mantissaEnd = i;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+        size_t expDigits = 0;
+        while (i < n && IsDigit(text[i])) ++i, ++expDigits;
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (i != n) return std::nullopt;
+    return mantissaEnd;
+}
+
+}  // namespace
+
+bool IsPlainNumber(std::string_view text) {
+    return PlainMantissaEnd(text).has_value();
+}
+
+std::string ShownNumberText(std::string_view value) {
+    const auto mantissaEnd = PlainMantissaEnd(value);
+    if (!mantissaEnd) return std::string(value);
+    const std::string_view mantissa = value.substr(0, *mantissaEnd);
+    const size_t point = mantissa.find('.');
+    if (point == std::string_view::npos) return std::string(value);
+    std::string_view fraction = mantissa.substr(point + 1);
+    while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
+    std::string out(mantissa.substr(0, point));
+    if (fraction.empty()) {
+        // ".000" is 0: the number keeps a digit.
+        if (out.empty() || out == "+" || out == "-") out += '0';
+    } else {
+        out += '.';
+        out += fraction;
+    }
+    out += value.substr(*mantissaEnd);
+    return out;
+}
+
 }  // namespace kestrane

@@ -33,4 +33,14 @@ std::string IntegerText(double value);
 // A bound as the fields write it: integer text when whole, number text otherwise.
 std::string BoundText(double value);
 
+// The text is one plain decimal number and nothing else: an optional sign, digits with at most
+// one "." and digits on at least one side of it, an optional exponent. No blanks, no grouping,
+// no "&H" or "0x" prefix, no "nan" or "inf".
+bool IsPlainNumber(std::string_view text);
+
+// A file value as a field shows it: a plain number without the zeros that end its fraction
+// ("0.500000" -> "0.5", "100.000000" -> "100", "1.50E3" -> "1.5E3"), so it still names the
+// file's own number whatever its size; any other text whole, as the file has it.
+std::string ShownNumberText(std::string_view value);
+
 }  // namespace kestrane

@@ -1,5 +1,7 @@
 #include "editor/widgets/field_rule.h"
 
+#include <cmath>
+
 #include "editor/store/number_readings.h"
 
 namespace kestrane {
@@ -70,7 +72,60 @@ class Field {
     int depth_ = 0;
 };
 
+bool IsBlankText(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string_view Unblanked(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// The bound a step from a number past a double's range stops at: for a number above every
+// double, the up button's cap or else the upper bound; below every double, the down button's
+// floor or else the lower bound.
+std::optional<double> BoundBeyond(double reading, const FieldRule& rule, const StepRule& step,
+                                  bool up) {
+    if (reading > 0) return up && step.cap ? step.cap : rule.upper;
+    return !up && step.floor ? step.floor : rule.lower;
+}
+
+// The number a step counts from, when it is one.
+double StepStart(std::string_view text) {
+    return FieldNumber(text);
+}
+
+// The text one press sets before any limit acts.
+std::string SteppedText(std::string_view text, const FieldRule& rule, const StepRule& step,
+                        bool up) {
+    const double reading = StepStart(text);
+    if (!std::isfinite(reading)) {
+        const auto bound = BoundBeyond(reading, rule, step, up);
+        return bound ? BoundText(*bound) : std::string(text);
+    }
+    return NumberText(up ? reading + step.step : reading - step.step);
+}
+
 }  // namespace
+
+std::string NoNumberToStepFrom(std::string_view text) {
+    return "\"" + std::string(text) +
+           "\" is not a plain number, so a step cannot count from it: the setting keeps its "
+           "text. Type a number to change it.";
+}
+
+std::optional<std::string> StepRefusal(std::string_view text, const FieldRule& rule,
+                                       const StepRule& step, bool up) {
+    if (IsBlankText(text)) return std::nullopt;
+    if (!IsPlainNumber(WithDecimalPoint(Unblanked(text)))) return NoNumberToStepFrom(text);
+    const double reading = StepStart(text);
+    if (std::isfinite(reading) || BoundBeyond(reading, rule, step, up)) return std::nullopt;
+    return "\"" + std::string(text) +
+           "\" is beyond the numbers a step can count from, and this field has no bound on that "
+           "side to stop at: the setting keeps its text. Type a number to change it.";
+}
 
 std::string TextAfterChange(std::string_view text, std::string_view saved, const FieldRule& rule) {
     Field field(text, saved, rule);
@@ -81,7 +136,7 @@ std::string TextAfterChange(std::string_view text, std::string_view saved, const
 std::string TextAfterStepUp(std::string_view text, std::string_view saved, const FieldRule& rule,
                             const StepRule& step) {
     Field field(text, saved, rule);
-    field.Set(NumberText(FieldNumber(text) + step.step));
+    field.Set(SteppedText(text, rule, step, true));
     if (step.cap) {
         const std::string& now = field.Text();
         const double reading = IsNumericText(now) ? LocaleNumber(now) : FieldNumber(now);
@@ -93,7 +148,7 @@ std::string TextAfterStepUp(std::string_view text, std::string_view saved, const
 std::string TextAfterStepDown(std::string_view text, std::string_view saved, const FieldRule& rule,
                               const StepRule& step) {
     Field field(text, saved, rule);
-    field.Set(NumberText(FieldNumber(text) - step.step));
+    field.Set(SteppedText(text, rule, step, false));
     if (step.floor && FieldNumber(field.Text()) <= *step.floor) {
         field.Set(BoundText(*step.floor));
     }

@@ -33,7 +33,17 @@ struct StepRule {
 // the remembered field text.
 std::string TextAfterChange(std::string_view text, std::string_view saved, const FieldRule& rule);
 
-// What one press of the up or down button leaves in a field holding `text`.
+// Why one press of the up (`up`) or down button cannot start from `text`, or nothing when it
+// can: a step builds only on a text that is one plain number, or empty (read as 0). A text
+// that is something else ("&H10", "1,000", "nan") is left alone rather than stepped from a part
+// of it; a number past a double's range ("1e400") can only stop at a bound on its side.
+std::optional<std::string> StepRefusal(std::string_view text, const FieldRule& rule,
+                                       const StepRule& step, bool up);
+// The refusal of a step from a text that is no number to count from.
+std::string NoNumberToStepFrom(std::string_view text);
+
+// What one press of the up or down button leaves in a field holding `text`. From a number past
+// a double's range the press stops at the bound on its side (the button's own limit first).
 std::string TextAfterStepUp(std::string_view text, std::string_view saved, const FieldRule& rule,
                             const StepRule& step);
 std::string TextAfterStepDown(std::string_view text, std::string_view saved, const FieldRule& rule,

@@ -7,6 +7,7 @@
 
 #include "editor/store/program_state.h"
 #include "platform/base/ansi.h"
+#include "platform/message_box.h"
 
 namespace kestrane {
 
@@ -44,11 +45,22 @@ void NumericField::Change() {
 }
 
 void NumericField::StepUp() {
-    Show(TextAfterStepUp(platform::ToAnsi(box_->text()), State().savedFieldText, rule_, steps_));
+    const std::string text = platform::ToAnsi(box_->text());
+    if (Refused(StepRefusal(text, rule_, steps_, true))) return;
+    Show(TextAfterStepUp(text, State().savedFieldText, rule_, steps_));
 }
 
 void NumericField::StepDown() {
-    Show(TextAfterStepDown(platform::ToAnsi(box_->text()), State().savedFieldText, rule_, steps_));
+    const std::string text = platform::ToAnsi(box_->text());
+    if (Refused(StepRefusal(text, rule_, steps_, false))) return;
+    Show(TextAfterStepDown(text, State().savedFieldText, rule_, steps_));
+}
+
+// A step that cannot count from the box's text leaves it alone, and the player is told why.
+bool NumericField::Refused(const std::optional<std::string>& why) {
+    if (!why) return false;
+    platform::ShowMessage(*why, platform::MsgButtons::Ok, {}, box_->window());
+    return true;
 }
 
 void NumericField::Show(const std::string& text) {

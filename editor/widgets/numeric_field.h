@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <array>
+#include <optional>
+#include <string>
 
 #include "editor/widgets/field_rule.h"
 
@@ -37,6 +39,7 @@ class NumericField : public QObject {
 
   private:
     void Show(const std::string& text);
+    bool Refused(const std::optional<std::string>& why);
 
     QLineEdit* box_;
     FieldRule rule_;

@@ -74,14 +74,17 @@ bool DeleteTree(const QString& folder) {
     return QDir().rmdir(folder) && ok;
 }
 
-std::vector<std::string> List(const std::string& windowsFolder, QDir::Filters kind) {
+std::vector<std::string> List(const std::string& windowsFolder, QDir::Filters kind,
+                              bool onlyBeyondAnsi = false) {
     std::vector<std::string> names;
     const QString host = Host(windowsFolder);
     if (host.isEmpty() || !QFileInfo(host).isDir()) return names;
     const QStringList entries = QDir(host).entryList(
         kind | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     names.reserve(static_cast<size_t>(entries.size()));
-    for (const QString& entry : entries) names.push_back(ToAnsi(entry));
+    for (const QString& entry : entries) {
+        if (!onlyBeyondAnsi || !FitsAnsi(entry)) names.push_back(ToAnsi(entry));
+    }
     return names;
 }
 
@@ -110,6 +113,10 @@ bool DeleteFolderTree(const std::string& windowsPath) {
 
 std::vector<std::string> ListFiles(const std::string& windowsFolder) {
     return List(windowsFolder, QDir::Files);
+}
+
+std::vector<std::string> ListFilesBeyondAnsi(const std::string& windowsFolder) {
+    return List(windowsFolder, QDir::Files, true);
 }
 
 std::vector<std::string> ListSubfolders(const std::string& windowsFolder) {

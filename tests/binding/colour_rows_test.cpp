@@ -41,11 +41,41 @@ class ColourRows : public ::testing::Test {
 
 TEST_F(ColourRows, UntouchedColoursAreWrittenBackAsRead) {
     EXPECT_EQ(Red(0), "255");
-    EXPECT_EQ(controls.Text({"txb_IRC_Blue", 1}), "3");  // by letter, not position
-    EXPECT_EQ(controls.Text({"txb_IRC_Green", 2}), "14");
+    EXPECT_EQ(controls.Text({"txb_IRC_Blue", 1}), "3");      // by letter, not position
+    EXPECT_EQ(controls.Text({"txb_IRC_Green", 2}), "13.5");  // the file's text
     for (const BindingRow& row : ColoursArea().rows) SaveRow(ctx, row);
     for (size_t r = 0; r < State().user.RowCount(); ++r) {
         EXPECT_EQ(State().user.Value(r), State().user.LoadedValue(r)) << State().user.Key(r);
+    }
+}
+
+// A channel shows the file's own text, however far out of range; the preview paints what the
+// game reads of it, and a save with no edit keeps the line.
+TEST(ColourChannels, ShowTheFilesTextAndPaintWhatTheGameReads) {
+    const struct {
+        const char* value;
+        std::array<const char*, 3> shown;  // red, green, blue
+        std::uint32_t paint;
+    } cases[] = {
+        {"(B=0,G=0,R=99999999999,A=255)", {"99999999999", "0", "0"}, 255},
+        {"(B=0,G=0,R=12.5,A=255)", {"12.5", "0", "0"}, 12},
+        {"(B=7,G=abc,R=1,A=255)", {"1", "abc", "7"}, 1 + 65536 * 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        ResetState();
+        State().user.Load(std::string("[XGame.xPlayer]\r\nIRCTextColor=") + c.value + "\r\n");
+        test::FakeControls controls;
+        BindingContext ctx{State(), controls};
+        ForgetShown(ctx);
+        for (const BindingRow& row : ColoursArea().rows) LoadRow(ctx, row);
+        RecordShown(ctx);
+        EXPECT_EQ(controls.Text({"txb_IRC_Red", 0}), c.shown[0]);
+        EXPECT_EQ(controls.Text({"txb_IRC_Green", 0}), c.shown[1]);
+        EXPECT_EQ(controls.Text({"txb_IRC_Blue", 0}), c.shown[2]);
+        EXPECT_EQ((controls.colors[{"tbx_IRCColor", 0}]), c.paint);
+        for (const BindingRow& row : ColoursArea().rows) SaveRow(ctx, row);
+        EXPECT_EQ(GetVal(State().user, "IRCTextColor"), c.value);
     }
 }
 

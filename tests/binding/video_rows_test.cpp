@@ -179,20 +179,35 @@ TEST(ValueForms, TheDisplayDropsTrailingZerosOnly) {
         {Form::Number4, 0, "0.0125", "0.0125"},
         {Form::Number4, 0, "-0.5", "-0.5"},
         {Form::Number4, 0, "1.000000", "1"},
-        {Form::Number4, 0, "0.400000 #x", "0.4"},
-        {Form::Number4, 0, "1e20", "1E+20"},
+        {Form::Number4, 0, "0.400000 #x", "0.400000 #x"},
+        {Form::Number4, 0, "1e20", "1e20"},
+        {Form::Number4, 0, "1e400", "1e400"},
+        {Form::Number4, 0, "nan", "nan"},
+        {Form::Number4, 0, "inf", "inf"},
+        {Form::Number4, 0, "&H10", "&H10"},
+        {Form::Number4, 0, " 0.5", " 0.5"},
+        {Form::Number4, 0, "100.000000", "100"},
         {Form::TextLeft, 3, "0.830000", "0.83"},
         {Form::TextLeft, 5, "35.000000", "35.00"},
         {Form::TextLeft, 3, "1234.5", "1234.5"},
         {Form::TextLeft, 3, "-12.5", "-12.5"},
-        {Form::TextLeft, 3, "abc1", "abc"},
+        {Form::TextLeft, 3, "abc1", "abc1"},
+        {Form::TextLeft, 3, "&H10", "&H10"},
+        {Form::TextLeft, 3, "0x10", "0x10"},
+        {Form::TextLeft, 1, "&H10", "&H10"},
+        {Form::TextLeft, 3, "1,000", "1,000"},
+        {Form::TextLeft, 3, "nan", "nan"},
+        {Form::TextLeft, 3, "inf", "inf"},
+        {Form::TextLeft, 4, "1e400", "1e400"},
+        {Form::TextLeft, 3, " 0.5", " 0.5"},
+        {Form::TextLeft, 5, "100.000000", "100.0"},
         {Form::TextLeft, 3, "0", "0"},
         {Form::TextLeft, 1, "0.579633", "0.579633"},
         {Form::TextLeft, 3, "185.296631", "185.296631"},
         {Form::TextLeft, 3, "1.150000", "1.15"},
         {Form::TextLeft, 3, "0.666700", "0.6667"},
         {Form::TextLeft, 3, ".579633", ".579633"},
-        {Form::TextLeft, 3, "0.5 #x", "0.5"},
+        {Form::TextLeft, 3, "0.5 #x", "0.5 #x"},
         {Form::TextLeft, 4, "2.5E-05", "2.5E-05"},
         {Form::TextLeft, 1, "0.800000", "0.8"},
     };
@@ -331,9 +346,10 @@ TEST_F(VideoRowsTest, AudioRowsShowTheirFormsAndKeepUntouchedValues) {
         int index;
         const char* text;
     };
-    for (const Shown& s : {Shown{22, "3"}, Shown{23, "64"}, Shown{24, "0.8"}, Shown{26, "0"},
-                           Shown{28, "0.123456"}, Shown{29, "1"}, Shown{30, "0.4"},
-                           Shown{31, "0.0125"}, Shown{32, "100000"}, Shown{33, "-0.5"}}) {
+    for (const Shown& s :
+         {Shown{22, "3"}, Shown{23, "64"}, Shown{24, "0.8"}, Shown{26, ""}, Shown{28, "0.123456"},
+          Shown{29, "1"}, Shown{30, "0.400000 #quieter far away"}, Shown{31, "0.0125"},
+          Shown{32, "100000"}, Shown{33, "-0.5"}}) {
         SCOPED_TRACE(s.index);
         EXPECT_EQ(Text("tbx_video", s.index), s.text);
     }
@@ -347,6 +363,36 @@ TEST_F(VideoRowsTest, AudioRowsShowTheirFormsAndKeepUntouchedValues) {
     want.replace(want.find("MusicVolume=0.800000"), 20, "MusicVolume=0.5");
     want.replace(want.find("Use3DSound=False"), 16, "Use3DSound=True");
     EXPECT_EQ(Save(), want);
+}
+
+// A field whose key its section lacks is greyed and empty; one whose line is there in a form the
+// tab does not edit ("Gamma = 0.5") says so, and the line stays as it is.
+TEST_F(VideoRowsTest, GreyedFieldsShowNothingAndTheirTipSaysWhatTheFileHolds) {
+    const std::string file =
+        "[WinDrv.WindowsClient]\nGamma = 0.5\nBrightness=0.8\n"
+        "[ALAudio.ALAudioSubsystem]\nChannels=64\nMusicVolume = 0.5\n"
+        "[Other.Section]\nAmbientVolume=0.7\n";
+    Load(file);
+    for (int index = 24; index <= 33; ++index) {  // the ten Audio number fields
+        SCOPED_TRACE(index);
+        EXPECT_TRUE(controls.unavailable.contains({"tbx_video", index}));
+        EXPECT_EQ(Text("tbx_video", index), "");
+    }
+    const std::string ambient = controls.unavailable[{"tbx_video", 25}];
+    EXPECT_NE(ambient.find("has no AmbientVolume line"), std::string::npos) << ambient;
+    struct Other {
+        int index;
+        const char* line;
+    };
+    for (const Other& o : {Other{0, "\"Gamma = 0.5\""}, Other{24, "\"MusicVolume = 0.5\""}}) {
+        const std::string tip = controls.unavailable[{"tbx_video", o.index}];
+        EXPECT_EQ(Text("tbx_video", o.index), "");
+        EXPECT_NE(tip.find(o.line), std::string::npos) << tip;
+        EXPECT_NE(tip.find("UT2004.INI tab"), std::string::npos) << tip;
+        EXPECT_EQ(tip.find("has no"), std::string::npos) << tip;
+    }
+    EXPECT_EQ(Text("tbx_video", 1), "0.8");
+    EXPECT_EQ(Save(), file);
 }
 
 TEST_F(VideoRowsTest, UnderACommaLocaleFileValuesReadAndTypedNumbersSaveWithAPoint) {

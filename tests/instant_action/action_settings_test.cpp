@@ -96,7 +96,7 @@ TEST(ActionSettings, RowsReadAndStoreOnlyInsideTheirOwnSection) {
     const OptionValues loaded = ReadActionSettings(store);
     EXPECT_EQ(loaded.texts[17], "8");   // CTF Max Team Size
     EXPECT_EQ(loaded.texts[19], "20");  // DeathMatch Time Limit
-    EXPECT_EQ(loaded.texts[21], "0");   // DeathMatch Score Limit: not Team DeathMatch's
+    EXPECT_EQ(loaded.texts[21], "");    // DeathMatch Score Limit: not Team DeathMatch's
     EXPECT_EQ(loaded.texts[29], "60");  // Team DeathMatch Score Limit
     EXPECT_EQ(loaded.texts[37], "7");   // from the second Double Domination header
 
@@ -120,11 +120,24 @@ TEST(ActionSettings, ValuesAsTheControlsShowThem) {
     for (const char* off : {"1", "yes", "True.", "", " True"})
         EXPECT_FALSE(CheckedFromValue(off)) << off;
 
-    // The number as the file holds it: trailing zeros go, no other digit does.
+    // The number as the file holds it: trailing zeros go, no other digit does; a text that is
+    // no plain number stays whole.
     const std::pair<const char*, const char*> shown[] = {
-        {"0.600000", "0.6"}, {"20", "20"},        {"0.333333", "0.333333"}, {"99.99", "99.99"},
-        {"", "0"},           {"abc", "0"},        {"12345", "12345"},       {"-2", "-2"},
-        {"3.0", "3"},        {"600.99", "600.99"}};
+        {"0.600000", "0.6"},
+        {"20", "20"},
+        {"0.333333", "0.333333"},
+        {"99.99", "99.99"},
+        {"", ""},
+        {"abc", "abc"},
+        {"12345", "12345"},
+        {"-2", "-2"},
+        {"3.0", "3"},
+        {"600.99", "600.99"},
+        {"123456789012345678901234567890", "123456789012345678901234567890"},
+        {"1e400", "1e400"},
+        {"&H10", "&H10"},
+        {"7x", "7x"},
+        {" 5", " 5"}};
     for (const auto& [value, text] : shown) EXPECT_EQ(ShownNumber(value), text) << value;
 }
 

@@ -98,6 +98,54 @@ TEST(ViewFieldRule, StepsStopAtTheFieldsBounds) {
     EXPECT_EQ(TextAfterChange("90.0", "", fov.rule), "90.0");
 }
 
+// A step counts only from a text that is one plain number (or empty): any other text is left
+// alone with a reason, and a number past a double's range stops at the bound on its side.
+TEST(FieldRule, StepsFromTextsThatAreNoPlainNumber) {
+    const LocaleGuard locale('.', ',');
+    const FieldRow& gamma = kVideoFields[0];     // 0 to 2.5, down stops at 0
+    const FieldRow& fov = kViewFields[1].field;  // 0 to 180
+    const FieldRow& eax = kVideoFields[22];      // no bounds, down stops at 0
+    const FieldRow& hudScale = kCommFields[5];   // 0 to 9, up stops at 1
+    const FieldRow& opacity = kCommFields[4];
+    const struct {
+        const FieldRow* field;
+        const char* text;
+        bool up;
+        const char* left;  // nullptr: refused, the text stays
+    } cases[] = {
+        {&gamma, "&H10", true, nullptr},    {&gamma, "0x10", true, nullptr},
+        {&gamma, "nan", false, nullptr},    {&gamma, "inf", true, nullptr},
+        {&gamma, "abc", true, nullptr},     {&gamma, "1.5x", true, nullptr},
+        {&opacity, "1,000", true, nullptr}, {&gamma, "1e400", true, "2.5"},
+        {&gamma, "1e400", false, "2.5"},    {&gamma, "-1e400", true, "0"},
+        {&gamma, "-1e400", false, "0"},     {&fov, "1e400", true, "180"},
+        {&fov, "1e400", false, "180"},      {&eax, "1e400", true, nullptr},
+        {&eax, "1e400", false, nullptr},    {&eax, "-1e400", false, "0"},
+        {&hudScale, "1e400", true, "1"},    {&hudScale, "1e400", false, "9"},
+        {&gamma, "", true, "0.1"},          {&gamma, " 0.5 ", true, "0.6"},
+        {&gamma, "1E-400", true, "0.1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + (c.up ? " up" : " down"));
+        const FieldRow& f = *c.field;
+        const auto refusal = StepRefusal(c.text, f.rule, f.steps, c.up);
+        if (!c.left) {
+            ASSERT_TRUE(refusal.has_value());
+            EXPECT_NE(refusal->find(std::string("\"") + c.text + "\""), std::string::npos)
+                << *refusal;
+            continue;
+        }
+        EXPECT_FALSE(refusal.has_value()) << *refusal;
+        EXPECT_EQ(c.up ? TextAfterStepUp(c.text, "", f.rule, f.steps)
+                       : TextAfterStepDown(c.text, "", f.rule, f.steps),
+                  c.left);
+    }
+    // Under a comma locale its decimal separator reads as the point.
+    const LocaleGuard comma(',', '.');
+    EXPECT_FALSE(StepRefusal("0,5", gamma.rule, gamma.steps, true));
+    EXPECT_EQ(TextAfterStepUp("0,5", "", gamma.rule, gamma.steps), "0.6");
+}
+
 // The rule's other forms, as the mouse fields use them: the upper bound first, then the zero
 // rule, which also acts on a text put back.
 TEST(FieldRule, UpperFirstAndZeroRule) {

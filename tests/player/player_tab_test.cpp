@@ -115,6 +115,44 @@ TEST_F(PlayerTabTest, SteppersStepAndStopAtTheBounds) {
     EXPECT_EQ(fov->text(), "180");
 }
 
+// Values that are no plain number are shown whole, and a step never counts from a part of
+// them: it leaves the text and says why. A number past a double's range steps to the bound.
+TEST_F(PlayerTabTest, StepsFromTextsThatAreNoPlainNumber) {
+    const std::string user =
+        "[XGame.xPawn]\r\nDesiredFOV=1e400\r\nDefaultFOV=nan\r\n[XGame.xPlayer]\r\n"
+        "HudScale=&H10\r\nHudOpacity=1,000\r\nAnnouncerVolume=0x10\r\nbQuietMenu=False\r\n";
+    Open(user);
+    const struct {
+        const char* box;
+        int index;
+        const char* shows;
+        const char* button;
+    } refused[] = {{"tbx_Comm", 5, "&H10", "b_Add"},
+                   {"tbx_Comm", 4, "1,000", "b_Sub"},
+                   {"tbx_Comm", 1, "0x10", "b_Add"},
+                   {"tbx_FOV2", -1, "nan", nullptr}};
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.shows);
+        QLineEdit* box = Box(r.box, r.index);
+        EXPECT_EQ(box->text().toStdString(), r.shows);
+        const size_t before = responder->Messages().size();
+        QTest::mouseClick(r.button ? Button(r.button, r.index) : Button("b_P_Add", 2),
+                          Qt::LeftButton);
+        EXPECT_EQ(box->text().toStdString(), r.shows);
+        ASSERT_EQ(responder->Messages().size(), before + 1);
+        EXPECT_NE(responder->Messages().back().text.find(std::string("\"") + r.shows + "\""),
+                  std::string::npos);
+    }
+    QLineEdit* fov = Box("tbx_FOV");
+    EXPECT_EQ(fov->text(), "1e400");
+    QTest::mouseClick(Button("b_P_Sub", 1), Qt::LeftButton);
+    EXPECT_EQ(fov->text(), "180");
+    Trigger("frmFileSave");
+    std::string want = user;
+    want.replace(want.find("DesiredFOV=1e400"), 16, "DesiredFOV=180");
+    EXPECT_EQ(SystemFile("User.ini"), want);
+}
+
 TEST_F(PlayerTabTest, ACommaLocaleReadsItsSeparatorAndWritesAPoint) {
     const test::LocaleGuard locale(',', '.');
     Open();

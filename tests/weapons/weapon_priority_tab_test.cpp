@@ -39,7 +39,37 @@ class PriorityTest : public WeaponsWindowTest {
         Trigger("frmFileSave");
         return SystemFile("User.ini");
     }
+    // The names top row first.
+    std::vector<std::string> Shown() {
+        std::vector<std::string> names;
+        for (int i = 16; i >= 0; --i) names.push_back(Box(i)->text().toStdString());
+        return names;
+    }
+    // Saves, ends the editor and starts it again on the files it wrote: the list then shows
+    // what the files hold. Returns how many weapons' Priority lines the save changed; every
+    // other line must stay.
+    int SaveAndRestart(const std::string& before) {
+        const std::string saved = Saved();
+        int changed = 0;
+        for (const WeaponSection& w : WeaponSections) {
+            if (ValueIn(saved, w.section, "Priority") != ValueIn(before, w.section, "Priority")) {
+                ++changed;
+            }
+        }
+        TearDown();
+        SetUp();
+        Open(saved);
+        return changed;
+    }
 };
+
+// Weapon j of the table has the priority the real User.ini of a player gives it: Ion Painter
+// and ONS-Painter tied at 15.
+std::string RealPriorities() {
+    static const char* values[17] = {"16", "15", "15", "12", "11", "14", "13", "10", "9",
+                                     "8",  "7",  "6",  "5",  "4",  "3",  "2",  "1"};
+    return WeaponsUserIni([](int j) { return WeaponLines{.priority = values[j]}; });
+}
 
 // Weapon j of the table has priority 17 - j: the table order from the top.
 std::string Descending() {
@@ -65,7 +95,7 @@ TEST_F(PriorityTest, HighestAtTheTopAndAnUnmovedListSavesAsRead) {
     EXPECT_EQ(Saved(), user);
 }
 
-TEST_F(PriorityTest, EqualPrioritiesKeepTheSortsOrderAndSwappingThemChangesNothing) {
+TEST_F(PriorityTest, EqualPrioritiesKeepTheSortsOrderAndAnExchangeOfThemIsKept) {
     static const char* values[17] = {"9", "5", "5", "5", "9", "5", "5", "5", "5",
                                      "5", "5", "5", "5", "5", "5", "5", "1"};
     const std::string user =
@@ -82,7 +112,44 @@ TEST_F(PriorityTest, EqualPrioritiesKeepTheSortsOrderAndSwappingThemChangesNothi
     Select(8);  // two weapons of priority 5 change places
     Move(true);
     EXPECT_EQ(Box(9)->text().toStdString(), names[8]);
-    EXPECT_EQ(Saved(), user);
+    // The exchange is kept: after a restart the list shows it.
+    const std::vector<std::string> shown = Shown();
+    SaveAndRestart(user);
+    EXPECT_EQ(Shown(), shown);
+}
+
+// Tied priorities as a real file holds them: each move, saved and read back after a restart,
+// shows the order the player left, and weapons the move did not pass keep their lines.
+TEST_F(PriorityTest, TiedPrioritiesComeBackInTheOrderShownAfterARestart) {
+    const struct {
+        const char* weapon;
+        bool up;
+        int times;
+    } moves[] = {{"Flak Cannon", true, 1},
+                 {"ONS-Painter", true, 2},
+                 {"Ion Painter", true, 1},
+                 {"Redeemer", false, 2},
+                 {"Translauncher", true, 16}};
+    for (const auto& m : moves) {
+        SCOPED_TRACE(m.weapon);
+        TearDown();
+        SetUp();
+        const std::string user = RealPriorities();
+        Open(user);
+        const std::vector<std::string> before = Shown();
+        ASSERT_EQ(before[0], "Redeemer");
+        int box = 0;
+        while (box < 17 && Box(box)->text().toStdString() != m.weapon) ++box;
+        ASSERT_LT(box, 17);
+        Select(box);
+        Move(m.up, m.times);
+        const std::vector<std::string> shown = Shown();
+        ASSERT_NE(shown, before);
+        const int changed = SaveAndRestart(user);
+        EXPECT_EQ(Shown(), shown);
+        // The weapons passed trade numbers; a tie in the way costs at most two more lines.
+        EXPECT_LE(changed, m.times + 1 + 2);
+    }
 }
 
 TEST_F(PriorityTest, OneMoveUpChangesTheTwoLinesOfTheMovedBoxes) {

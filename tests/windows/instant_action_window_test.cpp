@@ -14,11 +14,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <iostream>
 
 #include "editor/instant_action/instant_state.h"
 #include "editor/store/program_state.h"
 #include "editor/widgets/rich_text_box.h"
 #include "editor/windows/main/main_window.h"
+#include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {
@@ -156,9 +158,15 @@ TEST_F(InstantActionTest, PlayKeepsUntouchedOptionsAndTheStoredInitialWave) {
 TEST_F(InstantActionTest, AnOptionWhoseLineTheFileLacksIsGreyedWithATip) {
     frmInstantAction* w = Open(
         "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
-        "[XGame.xDeathMatch]\r\nGoalScore=25\r\n");
+        "[XGame.xDeathMatch]\r\nGoalScore=25\r\nMaxLives = 3\r\n");
     ASSERT_NE(w, nullptr);
     Choose(w->cbx_GameType(), "DeathMatch");
+    EXPECT_EQ(w->tbx_Ass(19)->text(), "");  // greyed: shows nothing
+    EXPECT_EQ(w->tbx_Ass(20)->text(), "");
+    EXPECT_EQ(w->tbx_Ass(20)->toolTip(),
+              "Not edited here: [XGame.xDeathMatch] has its MaxLives line as \"MaxLives = 3\", a "
+              "form this field does not take, so this setting is not saved from here. The "
+              "UT2004.INI tab edits it.");
     for (QWidget* control :
          {static_cast<QWidget*>(w->tbx_Ass(19)), static_cast<QWidget*>(w->b_AssAdd(19)),
           static_cast<QWidget*>(w->b_AssSub(19)), static_cast<QWidget*>(w->cbxAss(19))}) {
@@ -174,6 +182,30 @@ TEST_F(InstantActionTest, AnOptionWhoseLineTheFileLacksIsGreyedWithATip) {
     EXPECT_TRUE(w->tbx_Ass(21)->toolTip().isEmpty());
     // A whole section missing greys its frame's options too.
     EXPECT_FALSE(w->tbx_Ass(9)->isEnabled());  // Assault's Time Limit
+}
+
+// On every real UT2004.ini, as stored and with the game's CR LF, started with no profile: a box
+// greyed for a line its file lacks shows nothing.
+TEST_F(InstantActionTest, RealFilesShowTheirGreyedBoxesEmpty) {
+    const std::vector<std::string> files = test::RealUt2004Inis();
+    if (files.empty()) GTEST_SKIP() << "no real files";
+    int greyed = 0;
+    for (const std::string& file : files) {
+        const std::string text = test::ReadHostFile(file);
+        for (const std::string& form : {text, test::ToCrLf(text)}) {
+            SCOPED_TRACE(file);
+            TearDown();
+            SetUp();
+            frmInstantAction* w = Open(form);
+            ASSERT_NE(w, nullptr);
+            for (int i = 0; i < kOptionNumberBoxes; ++i) {
+                if (i == kBotsBox || w->tbx_Ass(i)->isEnabled()) continue;
+                ++greyed;
+                EXPECT_EQ(w->tbx_Ass(i)->text(), "") << i;
+            }
+        }
+    }
+    std::cout << greyed << " greyed option boxes on " << 2 * files.size() << " files\n";
 }
 
 // Play saves what the options show; an option set back after that Play is written by the next.
@@ -207,13 +239,23 @@ TEST_F(InstantActionTest, UntouchedValuesShowWholeAndStayAndTheRulesActOnEdits) 
         "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n"
         "[SkaarjPack.Invasion]\r\nInitialWave=3\r\nFinalWave=20\r\nGoalScore=12345\r\n"
         "MaxLives=-5\r\nFriendlyFireScale=0.333333\r\nTimeLimit=99.99\r\n"
-        "[BonusPack.xLastManStandingGame]\r\nCampThreshold=600.99\r\nMaxLives=30\r\n";
+        "[BonusPack.xLastManStandingGame]\r\nCampThreshold=600.99\r\nMaxLives=30\r\n"
+        "[UT2k4Assault.ASGameInfo]\r\nPracticeTimeLimit=123456789012345678901234567890\r\n"
+        "GoalScore=&H10\r\nTimeLimit=1e400\r\n";
     frmInstantAction* w = Open(ini);
     ASSERT_NE(w, nullptr);
-    const std::pair<int, const char*> shown[] = {{49, "3"},      {50, "20"},       {54, "12345"},
-                                                 {55, "-5"},     {51, "0.333333"}, {56, "99.99"},
-                                                 {64, "600.99"}, {59, "30"}};
+    const std::pair<int, const char*> shown[] = {
+        {49, "3"},      {50, "20"},       {54, "12345"},
+        {55, "-5"},     {51, "0.333333"}, {56, "99.99"},
+        {64, "600.99"}, {59, "30"},       {2, "123456789012345678901234567890"},
+        {7, "&H10"},    {9, "1e400"}};
     for (const auto& [box, text] : shown) EXPECT_EQ(w->tbx_Ass(box)->text(), text) << box;
+    // A step has no number to count from in "&H10": the box keeps it, and says why.
+    QTest::mouseClick(w->b_AssAdd(7), Qt::LeftButton);
+    EXPECT_EQ(w->tbx_Ass(7)->text(), "&H10");
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_NE(responder->Messages()[0].text.find("\"&H10\" is not a plain number"),
+              std::string::npos);
 
     QTest::mouseClick(w->b_AssAdd(50), Qt::LeftButton);  // 21: the final wave stops at 16
     EXPECT_EQ(w->tbx_Ass(50)->text(), "16");
@@ -263,6 +305,44 @@ TEST_F(InstantActionTest, AMapNameTheGameCannotTakeIsRefused) {
     EXPECT_TRUE(launches.empty());
     EXPECT_FALSE(MainWindow().Unloaded());
     EXPECT_TRUE(w->isVisible());
+}
+
+// A map file name the game cannot take is listed whole and Play names the real cause: a
+// character Windows-1252 lacks, a backslash inside the host file name (never cut to "slash").
+TEST_F(InstantActionTest, MapFileNamesBeyondTheGamesTextAreListedWholeAndRefusedWithTheirCause) {
+    frmInstantAction* w =
+        Open(test::kSmallUt2004Ini, {"DM-\xCE\xA9mega.ut2", "DM-back\\slash.ut2", "DM-Rankin.ut2"});
+    ASSERT_NE(w, nullptr);
+    Choose(w->cbx_GameType(), "DeathMatch");
+    QListWidget* maps = w->ListBox_Maps();
+    ASSERT_EQ(maps->count(), 3);
+    const struct {
+        const char* listed;
+        const char* message;
+    } cases[] = {
+        {"DM-?mega",
+         "The map \"DM-?mega\" cannot go into the game's command line: its file name holds a "
+         "character the game's text (Windows-1252) cannot hold, shown here as \"?\". Rename the "
+         "map file to play it."},
+        {"DM-back\\slash",
+         "The map \"DM-back\\slash\" cannot go into the game's command line: it holds a \"\\\", "
+         "which the game reads as a folder separator."},
+    };
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(cases[row].listed);
+        EXPECT_EQ(maps->item(row)->text().toStdString(), cases[row].listed);
+        Click(maps, row);
+        EXPECT_EQ(w->lblMap()->text().toStdString(), cases[row].listed);
+        const size_t before = responder->Messages().size();
+        QTest::mouseClick(w->Play(), Qt::LeftButton);
+        ASSERT_EQ(responder->Messages().size(), before + 1);
+        EXPECT_EQ(responder->Messages().back().text, cases[row].message);
+    }
+    EXPECT_TRUE(launches.empty());
+    Click(maps, 2);
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].arguments.rfind("DM-Rankin.ut2?", 0), 0u) << launches[0].arguments;
 }
 
 // No map of the chosen type: Play would start the game on ".ut2". It says so and starts

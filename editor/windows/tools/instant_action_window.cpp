@@ -17,6 +17,7 @@
 #include "editor/instant_action/map_list.h"
 #include "editor/instant_action/mutator_records.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/field_rule.h"
 #include "editor/widgets/rich_text_box.h"
 #include "editor/widgets/screen_fit.h"
 #include "editor/windows/main/main_window.h"
@@ -270,8 +271,8 @@ void frmInstantAction::LoadActionSettings() {
         const bool present = OptionLine(store, row).has_value();
         const QString tip =
             present ? QString()
-                    : Q(MissingKeyTip(row.key,
-                                      OptionFrameTable()[static_cast<size_t>(row.frame)].section));
+                    : Q(AbsentKeyTip(store, row.key,
+                                     OptionFrameTable()[static_cast<size_t>(row.frame)].section));
         std::vector<QWidget*> controls;
         if (row.kind == OptionKind::CheckBox) {
             checks_[i]->setChecked(read.checks[i]);
@@ -313,6 +314,9 @@ void frmInstantAction::LoadMaplist(const std::string& gameType) {
         prefix = row->mapPrefix;
     }
     const std::vector<std::string> names = MapNames(files, prefix);
+    const std::vector<std::string> beyond =
+        MapNames(FilesBeyondAnsi(State().gameMapsFolder), prefix);
+    mapsBeyondAnsi_ = std::set<std::string>(beyond.begin(), beyond.end());
     listing_ = true;
     maps_->clear();
     QStringList items;
@@ -340,8 +344,14 @@ void frmInstantAction::ReadMutators() {
 
 InstantChoices frmInstantAction::Choices() const {
     const InstantActionState& s = InstantAction();
-    return InstantChoices{A(lblMap_->text()), s.InstantGameClass, A(boxes_[kBotsBox]->text()),
-                          s.InstantBotSkill,  s.InstantMutatorOn, s.InstantMutatorClass};
+    const std::string map = A(lblMap_->text());
+    return InstantChoices{map,
+                          s.InstantGameClass,
+                          A(boxes_[kBotsBox]->text()),
+                          s.InstantBotSkill,
+                          s.InstantMutatorOn,
+                          s.InstantMutatorClass,
+                          mapsBeyondAnsi_.contains(map)};
 }
 
 void frmInstantAction::CmdLineArgs() {
@@ -388,11 +398,21 @@ void frmInstantAction::Command1_Click() {
 }
 
 void frmInstantAction::b_AssAdd_Click(int index) {
-    if (const auto text = SteppedText(Text(index), 1)) SetText(index, *text);
+    Step(index, 1);
 }
 
 void frmInstantAction::b_AssSub_Click(int index) {
-    if (const auto text = SteppedText(Text(index), -1)) SetText(index, *text);
+    Step(index, -1);
+}
+
+// A box whose text is no number keeps it, and the player is told why.
+void frmInstantAction::Step(int index, double delta) {
+    const std::string now = Text(index);
+    if (const auto text = SteppedText(now, delta)) {
+        SetText(index, *text);
+    } else {
+        platform::ShowMessage(NoNumberToStepFrom(now), platform::MsgButtons::Ok, {}, this);
+    }
 }
 
 void frmInstantAction::tbx_Ass_Change(int index) {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <set>
 #include <string>
 
 #include "editor/instant_action/action_settings.h"
@@ -45,6 +46,7 @@ class frmInstantAction : public QDialog, private OptionBoxes {
     void Command1_Click();
     void b_AssAdd_Click(int index);
     void b_AssSub_Click(int index);
+    void Step(int index, double delta);
     void tbx_Ass_Change(int index);
     void Play_Click();
     void Command3_Click();
@@ -97,7 +99,8 @@ class frmInstantAction : public QDialog, private OptionBoxes {
     QPushButton* play_ = nullptr;
     QPushButton* cancel_ = nullptr;
 
-    OptionValues loaded_;   // what LoadActionSettings left in the option controls
+    OptionValues loaded_;                   // what LoadActionSettings left in the option controls
+    std::set<std::string> mapsBeyondAnsi_;  // listed maps whose file name 8-bit text cannot hold
     bool listing_ = false;  // the lists are being rebuilt: their selection changes are no clicks
     bool filling_ = false;  // the option boxes are taking the file's values
 };
