@@ -62,5 +62,7 @@ bool IsOwnTempFileName(std::string_view name);
 // Deletes the files so named that a killed run left in the folder, and in its subfolders down
 // to `depth` levels (links are not followed). The number deleted.
 int RemoveStrayTempFiles(const std::string& windowsFolder, int depth = 0);
+// The same in one host folder (as the temporary folder record names it), without subfolders.
+int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder);
 
 }  // namespace platform

@@ -1,12 +1,18 @@
 // The editor on a disk that fails its writes, after a run that was killed mid-write, and on
 // files it must leave alone: nothing is cut, every failure is told by file and reason.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "editor/store/program_state.h"
 #include "editor/windows/main/main_window.h"
+#include "editor/windows/main/splash_window.h"
+#include "editor/windows/main/startup.h"
+#include "platform/base/file_writer.h"
 #include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
@@ -101,6 +107,37 @@ TEST_F(FailingDiskTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
     EXPECT_EQ(Entries("Kestrane/Profiles/Me"), (Names{"UT2004.ini", "User.ini"}));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(prefix->ProgramFolder() + "/" +
                                                       "Kestrane.ini.kestrane-tmp-Mn78Bv")));
+}
+
+// Later starts look in the game's folders only where a copy was made since the last start:
+// a Maps folder of many thousands of files is not listed at every start. A copy an export
+// killed mid-way left in Maps still goes, and nothing else does.
+TEST_F(FailingDiskTest, AStartRemovesTheCopyAKilledExportLeftAndLooksNowhereElse) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    ASSERT_TRUE(Start());
+    prefix->Write("UT2004/Maps/DM-Deck.ut2", "map");
+    prefix->Write("UT2004/Maps/DM-Deck.ut2.Ab12Cd", "the player's own");
+    // Planted by hand where this program made no copy: not looked for.
+    prefix->Write("UT2004/Textures/Old.utx.kestrane-tmp-Qw34Er", "not ours to look for");
+    // An export into Maps killed before its rename, as a separate process.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        platform::FileWriter writer;
+        const bool opened = writer.OpenWindowsPath("C:\\UT2004\\Maps\\DM-New.ut2");
+        ::_exit(opened && writer.Write("half a map") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_EQ(Entries("UT2004/Maps").size(), 3u);
+
+    CloseSplash();
+    DestroyMainWindow();
+    ResetState();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Entries("UT2004/Maps"), (Names{"DM-Deck.ut2", "DM-Deck.ut2.Ab12Cd"}));
+    EXPECT_EQ(Entries("UT2004/Textures"), Names{"Old.utx.kestrane-tmp-Qw34Er"});
 }
 
 // A UT2004.ini the game may read as UTF-16, or one with NUL bytes, is not 8-bit text: a start
