@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPixmap>
 #include <QTabWidget>
 
 #include "editor/instant_action/game_sections.h"
@@ -11,6 +13,7 @@
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
+#include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {
@@ -37,6 +40,21 @@ TEST_F(EditorTest, StartWithoutProfileWritesNothingAndAsksForOne) {
     EXPECT_NE(NewProfileDialog(), nullptr);
     EXPECT_TRUE(State().newProfileFromCurrent);
     EXPECT_FALSE(State().noProfileName);
+}
+
+// The picture the build lays beside the editor is the one the splash loads (a renamed file
+// would leave the splash showing only its caption).
+TEST_F(EditorTest, TheSplashShowsThePictureShippedBesideTheEditor) {
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(prefix->ProgramFolder() + "/Images")));
+    for (const QString& name : QDir(QString::fromStdString(test::BuiltProgramFolder() + "/Images"))
+                                   .entryList(QDir::Files)) {
+        ASSERT_TRUE(
+            QFile::copy(QString::fromStdString(test::BuiltProgramFolder() + "/Images/") + name,
+                        QString::fromStdString(prefix->ProgramFolder() + "/Images/") + name));
+    }
+    const QPixmap shown = Splash().SpalshPic()->pixmap();
+    EXPECT_EQ(shown.size(), QSize(800, 600));
+    EXPECT_TRUE(Splash().SpalshPic()->text().isEmpty());
 }
 
 TEST_F(EditorTest, StartWithProfileMirrorsTheGameFilesIntoTheProfile) {
@@ -199,6 +217,8 @@ TEST_F(EditorTest, PlayAndUpdateAskToSave) {
         ASSERT_EQ(responder->Messages().size(), 1u);
         EXPECT_NE(responder->Messages()[0].text.find("\r\n\r\nDo You Want To Save?"),
                   std::string::npos);
+        EXPECT_EQ(responder->Messages()[0].buttons, platform::MsgButtons::YesNoCancel);
+        EXPECT_EQ(responder->Messages()[0].icon, platform::MsgIcon::Question);
         EXPECT_EQ(SystemFile("User.ini") != test::kSmallUserIni, c.saves);
         EXPECT_EQ(MainWindow().Unloaded(), c.leaves);
         ASSERT_EQ(launches.size(), c.leaves ? 1u : 0u);
