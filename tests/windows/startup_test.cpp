@@ -2,11 +2,18 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
+#include <QTextCursor>
 
 #include "editor/instant_action/game_sections.h"
 #include "editor/store/program_state.h"
@@ -249,6 +256,43 @@ TEST_F(EditorTest, ExitWritesNothing) {
     EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
     EXPECT_TRUE(launches.empty());
     EXPECT_EQ(MainWindow().MenuItem("mnuFileExit")->shortcut(), QKeySequence("Ctrl+X"));
+}
+
+// Ctrl+X is Exit's shortcut, and the cut of the box that has the focus: there it cuts the
+// selected text, and the editor stays.
+TEST_F(EditorTest, CtrlXInATextBoxOrARawBoxCutsTheSelectionAndDoesNotLeave) {
+    StartShown();
+    auto* name = MainWindow().findChild<QLineEdit*>("tbx_Name");
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    name->setSelection(0, 3);  // "Pla" of "Player"
+    QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), "yer");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Pla");
+    EXPECT_FALSE(MainWindow().Unloaded());
+
+    MainWindow().ShowTab("user_ini");
+    auto* raw = MainWindow().findChild<QPlainTextEdit*>("RTB_User0");
+    ASSERT_NE(raw, nullptr);
+    raw->setFocus();
+    QTextCursor cursor = raw->textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(14, QTextCursor::KeepAnchor);  // "[Engine.Input]"
+    raw->setTextCursor(cursor);
+    QTest::keyClick(raw, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(raw->toPlainText().startsWith("\nAliases[0]="))
+        << raw->toPlainText().left(40).toStdString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "[Engine.Input]");
+    EXPECT_FALSE(MainWindow().Unloaded());
+    EXPECT_TRUE(MainWindow().isVisible());
+    EXPECT_TRUE(responder->Messages().empty());
+    EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+
+    // Where nothing is cut, the same keys are Exit: it asks about the text typed in the box.
+    MainWindow().SSTab1()->tabBar()->setFocus();
+    QTest::keyClick(MainWindow().SSTab1()->tabBar(), Qt::Key_X, Qt::ControlModifier);
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_NE(responder->Messages()[0].text.find("Close Kestrane INI anyway?"), std::string::npos);
 }
 
 TEST_F(EditorTest, MusicSwitchRewritesKestraneIni) {
