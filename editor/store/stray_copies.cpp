@@ -12,7 +12,8 @@ namespace kestrane {
 void RemoveStrayCopies(const std::string& programFolder, const std::string& gameFolder) {
     // Profiles\<name>\ lies two levels below the program folder.
     platform::RemoveStrayTempFiles(programFolder, 2);
-    platform::KeepTempFolderRecord(platform::ToHostPath(programFolder + "\\" + kTempFolderRecord));
+    platform::KeepTempFolderRecord(platform::ToHostPath(programFolder + "\\" + kTempFolderRecord),
+                                   platform::ToHostPath(programFolder));
     if (gameFolder.empty()) return;
     // The game's folders can hold tens of thousands of files: only those the record names are
     // looked in. Without a record yet (a run before it was kept), each is looked in once.

@@ -76,6 +76,10 @@ void SetWriteFaultForTest(WriteFault fault) {
     Fault() = std::move(fault);
 }
 
+int InjectedWriteFault(WriteStep step) {
+    return InjectedError(step, 0);
+}
+
 FileWriter::~FileWriter() {
     Cancel();
 }

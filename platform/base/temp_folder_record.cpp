@@ -11,6 +11,7 @@ namespace {
 
 struct Record {
     std::string file;
+    std::string swept;            // ends in "/"
     std::set<std::string> noted;  // by this run: each folder goes in once
 };
 
@@ -21,13 +22,18 @@ Record& TheRecord() {
 
 }  // namespace
 
-void KeepTempFolderRecord(const std::string& hostRecordFile) {
-    TheRecord() = Record{hostRecordFile, {}};
+void KeepTempFolderRecord(const std::string& hostRecordFile, const std::string& hostSweptFolder) {
+    std::string swept = hostSweptFolder;
+    if (swept.empty() || swept.back() != '/') swept += '/';
+    TheRecord() = Record{hostRecordFile, std::move(swept), {}};
 }
 
 void NoteTempFolder(const std::string& hostFolder) {
     Record& record = TheRecord();
-    if (record.file.empty() || !record.noted.insert(hostFolder).second) return;
+    if (record.file.empty() || (hostFolder + "/").starts_with(record.swept) ||
+        !record.noted.insert(hostFolder).second) {
+        return;
+    }
     const int fd = ::open(record.file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return;
     const std::string line = hostFolder + "\n";

@@ -10,8 +10,9 @@
 
 namespace platform {
 
-// Keeps the record in this host file from now on (empty: keeps none).
-void KeepTempFolderRecord(const std::string& hostRecordFile);
+// Keeps the record in this host file from now on (empty: keeps none). Folders inside
+// `hostSweptFolder`, which every start lists anyway, are not recorded.
+void KeepTempFolderRecord(const std::string& hostRecordFile, const std::string& hostSweptFolder);
 // Adds the host folder to the record before a copy is made in it. A record that cannot be
 // written costs only the chance to find the copy later.
 void NoteTempFolder(const std::string& hostFolder);
