@@ -1,5 +1,7 @@
 #include "editor/store/ini_files.h"
 
+#include <algorithm>
+
 #include "platform/base/files.h"
 
 namespace kestrane {
@@ -29,12 +31,11 @@ std::string NotLineTextReason(std::string_view bytes) {
     // Lines ended by a CR alone read as one line: sections the editor adds would go after
     // text it cannot see. A stray CR inside a line of a CR LF or LF file is kept as it is.
     size_t loneCr = 0;
-    size_t lf = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') ++lf;
-        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) ++loneCr;
+    for (size_t at = bytes.find('\r'); at != std::string_view::npos;
+         at = bytes.find('\r', at + 1)) {
+        if (at + 1 == bytes.size() || bytes[at + 1] != '\n') ++loneCr;
     }
-    if (loneCr > lf) {
+    if (loneCr > 0 && loneCr > static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'))) {
         return "its lines end in a CR alone, without an LF, so the editor would read it as one "
                "line; it was left as it is";
     }
