@@ -1,16 +1,38 @@
 #include "platform/music_player.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QMediaDevices>
-#include <QMediaPlayer>
+#include <QCoreApplication>
+#include <QLibrary>
 #include <QString>
-#include <QUrl>
 
 #include "platform/base/files.h"
 #include "platform/base/paths.h"
+#include "platform/music_backend.h"
 
 namespace platform {
+namespace {
+
+// The back end's module beside the program, else where the build put it (for the tests).
+OpenMusicBackend LoadBackend() {
+    static OpenMusicBackend open = [] {
+        for (const QString& path :
+             {QCoreApplication::applicationDirPath() + "/libkestrane_music.so",
+              QString(KESTRANE_MUSIC_MODULE)}) {
+            QLibrary module(path);
+            if (auto entry =
+                    reinterpret_cast<OpenMusicBackend>(module.resolve(kOpenMusicBackendSymbol))) {
+                return entry;
+            }
+        }
+        return OpenMusicBackend{};
+    }();
+    return open;
+}
+
+}  // namespace
+
+bool MusicBackendLoads() {
+    return LoadBackend() != nullptr;
+}
 
 MusicPlayer::MusicPlayer() = default;
 MusicPlayer::~MusicPlayer() {
@@ -18,9 +40,7 @@ MusicPlayer::~MusicPlayer() {
 }
 
 void MusicPlayer::Close() {
-    if (player_) player_->stop();
-    player_.reset();
-    output_.reset();
+    backend_.reset();
     mode_ = Mode::Closed;
 }
 
@@ -30,20 +50,19 @@ void MusicPlayer::SetCommand(const std::string& command) {
     if (is("Open")) {
         Close();
         mode_ = Mode::Open;
-        // No file or no sound device: stay open and silent.
-        if (!FileExists(fileName_) || QMediaDevices::audioOutputs().isEmpty()) return;
-        output_ = std::make_unique<QAudioOutput>();
-        player_ = std::make_unique<QMediaPlayer>();
-        player_->setAudioOutput(output_.get());
-        player_->setSource(QUrl::fromLocalFile(QString::fromStdString(ToHostPath(fileName_))));
+        // No file, no back end or no sound device: stay open and silent.
+        if (!FileExists(fileName_)) return;
+        if (const OpenMusicBackend open = LoadBackend()) {
+            backend_.reset(open(ToHostPath(fileName_).c_str()));
+        }
     } else if (is("Play")) {
         if (mode_ == Mode::Closed) return;
         mode_ = Mode::Playing;
-        if (player_) player_->play();
+        if (backend_) backend_->Play();
     } else if (is("Stop")) {
         if (mode_ == Mode::Closed) return;
         mode_ = Mode::Stopped;
-        if (player_) player_->pause();
+        if (backend_) backend_->Pause();
     } else if (is("Close")) {
         Close();
     }

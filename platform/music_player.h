@@ -5,10 +5,12 @@
 #include <memory>
 #include <string>
 
-class QAudioOutput;
-class QMediaPlayer;
-
 namespace platform {
+
+class MusicBackend;
+
+// Whether the media back end's module loads (beside the program, or where the build put it).
+bool MusicBackendLoads();
 
 class MusicPlayer {
   public:
@@ -37,9 +39,8 @@ class MusicPlayer {
     std::string deviceType_;
     std::string fileName_;
     Mode mode_ = Mode::Closed;
-    // Made on "Open" of an existing file only: the media back end starts no sooner.
-    std::unique_ptr<QAudioOutput> output_;
-    std::unique_ptr<QMediaPlayer> player_;
+    // Made on "Open" of an existing file only: the media back end is loaded no sooner.
+    std::unique_ptr<MusicBackend> backend_;
 };
 
 }  // namespace platform

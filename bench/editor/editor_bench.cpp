@@ -1,16 +1,9 @@
-// The editor's start-up (to the end of the main window's load step, the splash timer left
-// out) beside a bare Qt window's, each as a fresh process, and the load and
-// save walks on the real files inside one process.
+// The load and save walks on the real files inside one editor process (the start-up as a
+// player waits for it is bench/startup).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QMainWindow>
-#include <QProcess>
-#include <array>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "editor/binding/name_tables.h"
@@ -43,88 +36,22 @@ std::string RealFile(const char* rel) {
     return f.open(QIODevice::ReadOnly) ? CrLf(f.readAll()) : std::string();
 }
 
-// A game installation with the largest real files and a profile, as a player's would be.
-// A typical player's pair of files, and the largest (an 8,129-line User.ini).
-constexpr const char* kTypical[] = {"thomasns__UT2004SteamDeckConfigs/User.ini",
-                                    "thomasns__UT2004SteamDeckConfigs/UT2004.ini"};
+// A game installation with the largest real files (an 8,129-line User.ini) and a profile, as
+// a player's would be.
 constexpr const char* kLargest[] = {"dantrevino__ut2k4/System/User.ini",
                                     "dantrevino__ut2k4/System/UT2004.ini"};
 
-std::unique_ptr<test::TempPrefix> MakeInstallation(int copies,
-                                                   const char* const* files = kLargest) {
+std::unique_ptr<test::TempPrefix> MakeInstallation(int copies) {
     auto prefix = std::make_unique<test::TempPrefix>();
     std::string user;
-    const std::string one = RealFile(files[0]);
+    const std::string one = RealFile(kLargest[0]);
     for (int i = 0; i < copies; ++i) user += one;
     prefix->Write("UT2004/System/User.ini", user);
-    prefix->Write("UT2004/System/UT2004.ini", RealFile(files[1]));
+    prefix->Write("UT2004/System/UT2004.ini", RealFile(kLargest[1]));
     prefix->Write("Kestrane/Kestrane.ini",
                   "Music=OFF\r\nProfileName=Bench\r\nCacheDelete=False\r\n");
     return prefix;
 }
-
-// Child processes. The editor runs its own start (Kestrane.ini, the splash on screen, the main
-// window made and its load step) and stops where the splash timer would take over; the bare
-// window is made and shown.
-int RunChild(int argc, char** argv, const char* mode) {
-    QElapsedTimer phases;
-    phases.start();
-    const bool tell = qEnvironmentVariableIsSet("KESTRANE_BENCH_PHASES");
-    auto mark = [&](const char* what) {
-        if (tell) std::fprintf(stderr, "%-12s %6.1f ms\n", what, phases.nsecsElapsed() / 1e6);
-    };
-    QApplication app(argc, argv);
-    mark("application");
-    platform::SetProgramFolderForTest(
-        qEnvironmentVariable("KESTRANE_BENCH_PROGRAM_FOLDER").toStdString());
-    if (std::strcmp(mode, "editor") == 0) {
-        if (!Main()) return 2;
-        mark("load step");
-    } else {
-        auto* window = new QMainWindow;
-        window->resize(800, 600);
-        window->show();
-        QCoreApplication::processEvents();
-        mark("shown");
-    }
-    // The parent stops its clock here, before the process winds down.
-    std::fputs("up\n", stdout);
-    std::fflush(stdout);
-    return 0;
-}
-
-void StartUp(benchmark::State& state, const char* mode, const char* const* files) {
-    if (RealFile(files[0]).empty()) {
-        state.SkipWithError("real fixtures absent");
-        return;
-    }
-    auto prefix = MakeInstallation(1, files);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("KESTRANE_BENCH_PROGRAM_FOLDER", QString::fromStdString(prefix->ProgramFolder()));
-    for (auto _ : state) {
-        QProcess child;
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QElapsedTimer timer;
-        timer.start();
-        child.start(QCoreApplication::applicationFilePath(), {"--child", mode});
-        while (!child.canReadLine() && child.waitForReadyRead(60000)) {
-        }
-        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
-        child.waitForFinished(60000);
-        if (child.exitCode() != 0) state.SkipWithError("child failed");
-    }
-}
-BENCHMARK_CAPTURE(StartUp, bare_window, "bare", kTypical)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartUp, editor_typical_files, "editor", kTypical)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartUp, editor_largest_files, "editor", kLargest)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
 
 // Load and save walks inside one editor, on the real files and on a User.ini ten times as long.
 // FileSave is File > Save as a player makes it: a name edited each time, both folders
@@ -198,7 +125,6 @@ BENCHMARK_CAPTURE(WeaponOrder, thirteen_tied, {9, 5, 5, 5, 9, 5, 5, 5, 5, 5, 5, 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) return RunChild(argc, argv, argv[2]);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -1,5 +1,7 @@
 #include "editor/store/ini_files.h"
 
+#include <algorithm>
+
 #include "platform/base/files.h"
 
 namespace kestrane {
@@ -18,7 +20,7 @@ std::optional<std::string> ReadFile(const std::string& fileName, FileError* erro
     return bytes;
 }
 
-std::string NotEightBitTextReason(std::string_view bytes) {
+std::string NotLineTextReason(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         return "it is UTF-16 text (it begins with a UTF-16 byte-order mark), not the 8-bit text "
                "the editor reads and writes; it was left as it is";
@@ -26,13 +28,24 @@ std::string NotEightBitTextReason(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos) {
         return "it holds NUL bytes, so it is not 8-bit text; it was left as it is";
     }
+    // Lines ended by a CR alone read as one line: sections the editor adds would go after
+    // text it cannot see. A stray CR inside a line of a CR LF or LF file is kept as it is.
+    size_t loneCr = 0;
+    for (size_t at = bytes.find('\r'); at != std::string_view::npos;
+         at = bytes.find('\r', at + 1)) {
+        if (at + 1 == bytes.size() || bytes[at + 1] != '\n') ++loneCr;
+    }
+    if (loneCr > 0 && loneCr > static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'))) {
+        return "its lines end in a CR alone, without an LF, so the editor would read it as one "
+               "line; it was left as it is";
+    }
     return {};
 }
 
 std::optional<std::string> ReadTextFile(const std::string& fileName, FileError* error) {
     auto bytes = ReadFile(fileName, error);
     if (!bytes) return bytes;
-    if (std::string why = NotEightBitTextReason(*bytes); !why.empty()) {
+    if (std::string why = NotLineTextReason(*bytes); !why.empty()) {
         if (error) *error = {fileName, std::move(why)};
         return std::nullopt;
     }

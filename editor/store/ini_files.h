@@ -22,9 +22,9 @@ struct FileError {
 std::optional<std::string> ReadFile(const std::string& fileName, FileError* error = nullptr);
 
 // Why the bytes are not 8-bit text that the store can keep line for line (a UTF-16 byte-order
-// mark, NUL bytes); empty for text, an empty file included.
-std::string NotEightBitTextReason(std::string_view bytes);
-// ReadFile of a game file, refusing one that is not 8-bit text: it is then never rewritten.
+// mark, NUL bytes, lines ended by a CR alone); empty for text, an empty file included.
+std::string NotLineTextReason(std::string_view bytes);
+// ReadFile of a game file, refusing one that is not such text: it is then never rewritten.
 std::optional<std::string> ReadTextFile(const std::string& fileName, FileError* error = nullptr);
 
 // ReadFile, split, parse. False (store untouched) when the file cannot be read.

@@ -1,16 +1,17 @@
 #include "platform/base/file_writer.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 #include "platform/base/paths.h"
+#include "platform/base/temp_folder_record.h"
 
 namespace platform {
 namespace {
@@ -75,6 +76,10 @@ void SetWriteFaultForTest(WriteFault fault) {
     Fault() = std::move(fault);
 }
 
+int InjectedWriteFault(WriteStep step) {
+    return InjectedError(step, 0);
+}
+
 FileWriter::~FileWriter() {
     Cancel();
 }
@@ -135,6 +140,7 @@ bool FileWriter::Open(const std::string& hostTarget) {
     if (const int e = InjectedError(WriteStep::Create, 0)) return Fail(e);
     std::string temp = folder + "/" + NameOf(target).substr(0, kTempNameStem) +
                        std::string(kTempMark) + std::string(kTempRandomChars, 'X');
+    NoteTempFolder(folder);
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return Fail(errno);
     fd_ = fd;
@@ -231,21 +237,34 @@ bool IsOwnTempFileName(std::string_view name) {
 
 namespace {
 
-int RemoveStrayIn(const QString& folder, int depth) {
+// Reads names only: a folder of 50,000 maps costs one listing, not 50,000 looks at each file's
+// details. Only a name of the writer's pattern, or a subfolder to go into, is looked at further.
+int RemoveStrayIn(const std::string& folder, int depth) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return 0;
     int removed = 0;
-    const QDir dir(folder);
-    for (const QFileInfo& file :
-         dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
-        if (IsOwnTempFileName(QFile::encodeName(file.fileName()).toStdString()) &&
-            QFile::remove(file.filePath())) {
-            ++removed;
+    std::vector<std::string> subfolders;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..") continue;
+        const bool own = IsOwnTempFileName(name);
+        unsigned char type = entry->d_type;
+        if (!own && (depth <= 0 || (type != DT_DIR && type != DT_UNKNOWN))) continue;
+        const std::string path = folder + "/" + std::string(name);
+        // Some file systems do not say what an entry is; links are never followed.
+        if (type == DT_UNKNOWN) {
+            struct stat st {};
+            if (::lstat(path.c_str(), &st) != 0) continue;
+            type = S_ISREG(st.st_mode) ? DT_REG : S_ISDIR(st.st_mode) ? DT_DIR : DT_LNK;
+        }
+        if (own && type == DT_REG) {
+            if (::unlink(path.c_str()) == 0) ++removed;
+        } else if (type == DT_DIR && depth > 0) {
+            subfolders.push_back(path);
         }
     }
-    if (depth <= 0) return removed;
-    for (const QFileInfo& sub :
-         dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot)) {
-        removed += RemoveStrayIn(sub.filePath(), depth - 1);
-    }
+    ::closedir(dir);
+    for (const std::string& sub : subfolders) removed += RemoveStrayIn(sub, depth - 1);
     return removed;
 }
 
@@ -254,9 +273,11 @@ int RemoveStrayIn(const QString& folder, int depth) {
 int RemoveStrayTempFiles(const std::string& windowsFolder, int depth) {
     const std::string host = ToHostPath(windowsFolder);
     if (host.empty()) return 0;
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(host));
-    if (!QFileInfo(folder).isDir()) return 0;
-    return RemoveStrayIn(folder, depth);
+    return RemoveStrayIn(host, depth);
+}
+
+int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder) {
+    return RemoveStrayIn(hostFolder, 0);
 }
 
 }  // namespace platform

@@ -13,7 +13,8 @@
 
 namespace platform {
 
-enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder };
+// The steps of a write; MakeFolder is the making of a folder (MakeDirectory).
+enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder, MakeFolder };
 
 class FileWriter {
   public:
@@ -56,11 +57,15 @@ class FileWriter {
 // step; a failing write first puts half its bytes out, as a disk that fills up does.
 using WriteFault = std::function<int(WriteStep step, int64_t written)>;
 void SetWriteFaultForTest(WriteFault fault);
+// The errno the seam gives the step (0: none), for the other file services that use it.
+int InjectedWriteFault(WriteStep step);
 
 // "<name>.kestrane-tmp-XXXXXX": the temporary files of FileWriter and nothing else.
 bool IsOwnTempFileName(std::string_view name);
 // Deletes the files so named that a killed run left in the folder, and in its subfolders down
 // to `depth` levels (links are not followed). The number deleted.
 int RemoveStrayTempFiles(const std::string& windowsFolder, int depth = 0);
+// The same in one host folder (as the temporary folder record names it), without subfolders.
+int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <system_error>
 
 #include "platform/base/ansi.h"
 #include "platform/base/file_writer.h"
@@ -90,12 +91,22 @@ std::vector<std::string> List(const std::string& windowsFolder, QDir::Filters ki
 
 }  // namespace
 
-int32_t MakeDirectory(const std::string& windowsPath) {
+int32_t MakeDirectory(const std::string& windowsPath, std::string* reason) {
+    auto fail = [reason](int32_t code, std::string why) {
+        if (reason) *reason = std::move(why);
+        return code;
+    };
     const QString host = Host(windowsPath);
-    if (host.isEmpty()) return kErrorPathNotFound;
-    if (!ValidWindowsName(QFileInfo(host).fileName())) return kErrorInvalidName;
-    if (::mkdir(QFile::encodeName(host).constData(), 0777) == 0) return 0;
-    return ErrorOf(errno);
+    if (host.isEmpty()) return fail(kErrorPathNotFound, "the drive of the path is unknown");
+    if (!ValidWindowsName(QFileInfo(host).fileName())) {
+        return fail(kErrorInvalidName, "the name holds a character a folder name cannot hold");
+    }
+    int error = InjectedWriteFault(WriteStep::MakeFolder);
+    if (error == 0) {
+        if (::mkdir(QFile::encodeName(host).constData(), 0777) == 0) return 0;
+        error = errno;
+    }
+    return fail(ErrorOf(error), std::generic_category().message(error));
 }
 
 bool DeleteFolderTree(const std::string& windowsPath) {

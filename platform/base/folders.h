@@ -17,8 +17,9 @@ inline constexpr int32_t kErrorFilenameTooLong = 206;
 
 // Creates the last folder of the path; its parent must exist. 0 on success, else the error
 // code: 183 when the name exists already (the folder is left as it is), 3 when a folder on
-// the way is missing, 5 when access is denied, 123 for a name Windows cannot hold.
-int32_t MakeDirectory(const std::string& windowsPath);
+// the way is missing, 5 when access is denied, 123 for a name Windows cannot hold; `reason`
+// then says why in the system's words ("Input/output error").
+int32_t MakeDirectory(const std::string& windowsPath, std::string* reason = nullptr);
 
 // Deletes the folder with everything in it, read-only contents included; one trailing "\" is
 // dropped. True when the folder existed and is gone afterwards. False for a missing path or a

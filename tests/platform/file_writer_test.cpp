@@ -165,6 +165,10 @@ TEST(RemoveStrayTempFiles, RemovesOnlyTheWritersOwnTemporaryFiles) {
     ASSERT_TRUE(QFile::link(QString::fromStdString(folder + "/User.ini"),
                             QString::fromStdString(folder + "/Link.kestrane-tmp-Ab12Cd")));
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder + "/Folder.kestrane-tmp-Ab12Cd")));
+    // A link to a folder elsewhere is not gone into.
+    prefix.Write("Elsewhere/User.ini.kestrane-tmp-Ab12Cd", "not ours to look at");
+    ASSERT_TRUE(QFile::link(QString::fromStdString(prefix.DriveC() + "/Elsewhere"),
+                            QString::fromStdString(folder + "/Profiles/Linked")));
 
     EXPECT_EQ(platform::RemoveStrayTempFiles("C:\\Kestrane", 2), 2);
     for (const char* name : gone)
@@ -173,6 +177,7 @@ TEST(RemoveStrayTempFiles, RemovesOnlyTheWritersOwnTemporaryFiles) {
     EXPECT_TRUE(
         QFileInfo(QString::fromStdString(folder + "/Link.kestrane-tmp-Ab12Cd")).isSymLink());
     EXPECT_TRUE(QFileInfo(QString::fromStdString(folder + "/Folder.kestrane-tmp-Ab12Cd")).isDir());
+    EXPECT_EQ(prefix.Read("Elsewhere/User.ini.kestrane-tmp-Ab12Cd"), "not ours to look at");
 }
 
 }  // namespace

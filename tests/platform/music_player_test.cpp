@@ -41,6 +41,12 @@ TEST(MusicPlayer, MissingOrBrokenFilesStaySilent) {
     }
 }
 
+// The back end is a module of its own: a build or a program folder without it would leave
+// every player silent with no word.
+TEST(MusicPlayer, TheBackEndModuleLoads) {
+    EXPECT_TRUE(platform::MusicBackendLoads());
+}
+
 TEST(MusicPlayer, CommandsWithoutAnOpenDeviceDoNothing) {
     platform::MusicPlayer player;
     player.SetCommand("Play");

@@ -1,12 +1,18 @@
 // The editor on a disk that fails its writes, after a run that was killed mid-write, and on
 // files it must leave alone: nothing is cut, every failure is told by file and reason.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "editor/store/program_state.h"
 #include "editor/windows/main/main_window.h"
+#include "editor/windows/main/splash_window.h"
+#include "editor/windows/main/startup.h"
+#include "platform/base/file_writer.h"
 #include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
@@ -103,46 +109,95 @@ TEST_F(FailingDiskTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
                                                       "Kestrane.ini.kestrane-tmp-Mn78Bv")));
 }
 
-// A UT2004.ini the game may read as UTF-16, or one with NUL bytes, is not 8-bit text: a start
-// with a profile would append 8-bit sections to it. It is told by name and left byte for byte.
-TEST_F(FailingDiskTest, AGameFileThatIsNotEightBitTextIsToldAndLeftAlone) {
+// Later starts look in the game's folders only where a copy was made since the last start:
+// a Maps folder of many thousands of files is not listed at every start. A copy an export
+// killed mid-way left in Maps still goes, and nothing else does.
+TEST_F(FailingDiskTest, AStartRemovesTheCopyAKilledExportLeftAndLooksNowhereElse) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    ASSERT_TRUE(Start());
+    prefix->Write("UT2004/Maps/DM-Deck.ut2", "map");
+    prefix->Write("UT2004/Maps/DM-Deck.ut2.Ab12Cd", "the player's own");
+    // Planted by hand where this program made no copy: not looked for.
+    prefix->Write("UT2004/Textures/Old.utx.kestrane-tmp-Qw34Er", "not ours to look for");
+    // An export into Maps killed before its rename, as a separate process.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        platform::FileWriter writer;
+        const bool opened = writer.OpenWindowsPath("C:\\UT2004\\Maps\\DM-New.ut2");
+        ::_exit(opened && writer.Write("half a map") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_EQ(Entries("UT2004/Maps").size(), 3u);
+
+    CloseSplash();
+    DestroyMainWindow();
+    ResetState();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Entries("UT2004/Maps"), (Names{"DM-Deck.ut2", "DM-Deck.ut2.Ab12Cd"}));
+    EXPECT_EQ(Entries("UT2004/Textures"), Names{"Old.utx.kestrane-tmp-Qw34Er"});
+}
+
+// A UT2004.ini the game may read as UTF-16, one with NUL bytes, or a file whose lines end in
+// a CR alone (read as one line) is not text the editor can keep line for line: a start with
+// a profile would append sections to it. It is told by name and left byte for byte.
+TEST_F(FailingDiskTest, AGameFileTheEditorCannotReadAsLinesIsToldAndLeftAlone) {
     std::string utf16 = "\xFF\xFE";
     for (char ch : std::string(test::kSmallUt2004Ini)) {
         utf16 += ch;
         utf16 += '\0';
     }
+    const std::string crOnly =
+        "[Engine.Engine]\rRenderDevice=D3DDrv.D3DRenderDevice\r\r"
+        "[DefaultPlayer]\rName=Player\r";
+    const char* kCrOnly =
+        "its lines end in a CR alone, without an LF, so the editor would read it as one line; it "
+        "was left as it is";
     struct Case {
         const char* what;
+        const char* file;
         std::string bytes;
-        const char* says;  // after "Could not read C:\UT2004\System\UT2004.ini: "
+        const char* says;  // after "Could not read C:\UT2004\System\<file>: "
     };
     const Case cases[] = {
-        {"UTF-16", utf16,
+        {"UTF-16", "UT2004.ini", utf16,
          "it is UTF-16 text (it begins with a UTF-16 byte-order mark), not the 8-bit text the "
          "editor reads and writes; it was left as it is"},
-        {"random bytes", std::string("\x8f\x00\x13\xfe\x00\x41", 6),
+        {"random bytes", "UT2004.ini", std::string("\x8f\x00\x13\xfe\x00\x41", 6),
          "it holds NUL bytes, so it is not 8-bit text; it was left as it is"},
+        {"CR line ends", "UT2004.ini", crOnly, kCrOnly},
+        {"CR line ends in User.ini", "User.ini", crOnly, kCrOnly},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TearDown();
         SetUp();
-        Install(test::kSmallUserIni, c.bytes, "Music=OFF\r\nProfileName=Me\r\n");
+        const bool user = std::string(c.file) == "User.ini";
+        Install(user ? c.bytes : test::kSmallUserIni, user ? test::kSmallUt2004Ini : c.bytes,
+                "Music=OFF\r\nProfileName=Me\r\n");
         EXPECT_FALSE(Start());
-        EXPECT_EQ(Messages(),
-                  Names{std::string("Could not read C:\\UT2004\\System\\UT2004.ini: ") + c.says});
-        EXPECT_EQ(SystemFile("UT2004.ini"), c.bytes);
-        EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+        EXPECT_EQ(Messages(), Names{std::string("Could not read C:\\UT2004\\System\\") + c.file +
+                                    ": " + c.says});
+        EXPECT_EQ(SystemFile(c.file), c.bytes);
+        EXPECT_EQ(SystemFile(user ? "UT2004.ini" : "User.ini"),
+                  user ? test::kSmallUt2004Ini : test::kSmallUserIni);
         EXPECT_EQ(Entries("Kestrane/Profiles/Me"), Names{});
     }
 
-    // An empty file is text: it takes the game sections.
-    TearDown();
-    SetUp();
-    Install(test::kSmallUserIni, "", "Music=OFF\r\nProfileName=Me\r\n");
-    ASSERT_TRUE(Start());
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_NE(SystemFile("UT2004.ini").find("[UT2k4Assault.ASGameInfo]"), std::string::npos);
+    // An empty file is text: it takes the game sections. So does a CR LF file with a stray CR
+    // inside a value, which stays in its line.
+    for (const std::string& ut :
+         {std::string(), std::string(test::kSmallUt2004Ini) + "Odd=a\rb\r\n"}) {
+        TearDown();
+        SetUp();
+        Install(test::kSmallUserIni, ut, "Music=OFF\r\nProfileName=Me\r\n");
+        ASSERT_TRUE(Start());
+        EXPECT_TRUE(Messages().empty());
+        EXPECT_TRUE(SystemFile("UT2004.ini").starts_with(ut));
+        EXPECT_NE(SystemFile("UT2004.ini").find("[UT2k4Assault.ASGameInfo]"), std::string::npos);
+    }
 }
 
 TEST_F(FailingDiskTest, AKestraneIniLinkThatLoopsIsToldAndLeftAlone) {

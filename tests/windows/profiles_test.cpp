@@ -257,6 +257,35 @@ TEST_F(ProfilesTest, ATemplateCopyThatFailsMakesNoProfileAndSaysWhy) {
     }
 }
 
+// A profile's folder that cannot be made is told with the system's reason, whichever way the
+// profile is made: at a start whose stored profile lost its folder, from the template, and
+// from the current settings.
+TEST_F(ProfilesTest, AFolderThatCannotBeMadeIsToldWithTheSystemsReason) {
+    const std::string reason = ": Input/output error.";
+    {
+        Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Gone\r\n");
+        test::FailingWrites failing(platform::WriteStep::MakeFolder, EIO);
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(LastMessage(), "Could not make the folder C:\\Kestrane\\Profiles\\" + reason +
+                                     " The profile's copies were not written.");
+    }
+    for (const bool fromCurrent : {false, true}) {
+        SCOPED_TRACE(fromCurrent ? "from the current settings" : "from the template");
+        Fresh("Music=OFF\r\nProfileName=Me\r\n");
+        prefix->Write("Kestrane/Profiles/Default/User.ini", kTemplateUser);
+        prefix->Write("Kestrane/Profiles/Default/UT2004.ini", kTemplateUt);
+        const auto before = Snapshot();
+        Trigger(fromCurrent ? "mnuSaveNewProfile" : "mnuNewProfile");
+        test::FailingWrites failing(platform::WriteStep::MakeFolder, EIO);
+        EnterName("Work");
+        EXPECT_EQ(LastMessage(),
+                  "Could not make the folder C:\\Kestrane\\Profiles\\Work\\" + reason);
+        EXPECT_EQ(Snapshot(), before);
+        EXPECT_EQ(MainWindow().windowTitle(), "Kestrane INI - Profile Loaded: Me");
+        QTest::keyClick(Dialog().tbxNewProfile(), Qt::Key_Escape);
+    }
+}
+
 TEST_F(ProfilesTest, SaveAsNewProfileWritesTheGameAndTheProfileAlike) {
     Install();
     ASSERT_TRUE(Start());

@@ -2,15 +2,25 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
+#include <QTextCursor>
 
 #include "editor/instant_action/game_sections.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
+#include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {
@@ -37,6 +47,21 @@ TEST_F(EditorTest, StartWithoutProfileWritesNothingAndAsksForOne) {
     EXPECT_NE(NewProfileDialog(), nullptr);
     EXPECT_TRUE(State().newProfileFromCurrent);
     EXPECT_FALSE(State().noProfileName);
+}
+
+// The picture the build lays beside the editor is the one the splash loads (a renamed file
+// would leave the splash showing only its caption).
+TEST_F(EditorTest, TheSplashShowsThePictureShippedBesideTheEditor) {
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(prefix->ProgramFolder() + "/Images")));
+    for (const QString& name : QDir(QString::fromStdString(test::BuiltProgramFolder() + "/Images"))
+                                   .entryList(QDir::Files)) {
+        ASSERT_TRUE(
+            QFile::copy(QString::fromStdString(test::BuiltProgramFolder() + "/Images/") + name,
+                        QString::fromStdString(prefix->ProgramFolder() + "/Images/") + name));
+    }
+    const QPixmap shown = Splash().SpalshPic()->pixmap();
+    EXPECT_EQ(shown.size(), QSize(800, 600));
+    EXPECT_TRUE(Splash().SpalshPic()->text().isEmpty());
 }
 
 TEST_F(EditorTest, StartWithProfileMirrorsTheGameFilesIntoTheProfile) {
@@ -199,6 +224,8 @@ TEST_F(EditorTest, PlayAndUpdateAskToSave) {
         ASSERT_EQ(responder->Messages().size(), 1u);
         EXPECT_NE(responder->Messages()[0].text.find("\r\n\r\nDo You Want To Save?"),
                   std::string::npos);
+        EXPECT_EQ(responder->Messages()[0].buttons, platform::MsgButtons::YesNoCancel);
+        EXPECT_EQ(responder->Messages()[0].icon, platform::MsgIcon::Question);
         EXPECT_EQ(SystemFile("User.ini") != test::kSmallUserIni, c.saves);
         EXPECT_EQ(MainWindow().Unloaded(), c.leaves);
         ASSERT_EQ(launches.size(), c.leaves ? 1u : 0u);
@@ -229,6 +256,43 @@ TEST_F(EditorTest, ExitWritesNothing) {
     EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
     EXPECT_TRUE(launches.empty());
     EXPECT_EQ(MainWindow().MenuItem("mnuFileExit")->shortcut(), QKeySequence("Ctrl+X"));
+}
+
+// Ctrl+X is Exit's shortcut, and the cut of the box that has the focus: there it cuts the
+// selected text, and the editor stays.
+TEST_F(EditorTest, CtrlXInATextBoxOrARawBoxCutsTheSelectionAndDoesNotLeave) {
+    StartShown();
+    auto* name = MainWindow().findChild<QLineEdit*>("tbx_Name");
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    name->setSelection(0, 3);  // "Pla" of "Player"
+    QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), "yer");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Pla");
+    EXPECT_FALSE(MainWindow().Unloaded());
+
+    MainWindow().ShowTab("user_ini");
+    auto* raw = MainWindow().findChild<QPlainTextEdit*>("RTB_User0");
+    ASSERT_NE(raw, nullptr);
+    raw->setFocus();
+    QTextCursor cursor = raw->textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(14, QTextCursor::KeepAnchor);  // "[Engine.Input]"
+    raw->setTextCursor(cursor);
+    QTest::keyClick(raw, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(raw->toPlainText().startsWith("\nAliases[0]="))
+        << raw->toPlainText().left(40).toStdString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "[Engine.Input]");
+    EXPECT_FALSE(MainWindow().Unloaded());
+    EXPECT_TRUE(MainWindow().isVisible());
+    EXPECT_TRUE(responder->Messages().empty());
+    EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+
+    // Where nothing is cut, the same keys are Exit: it asks about the text typed in the box.
+    MainWindow().SSTab1()->tabBar()->setFocus();
+    QTest::keyClick(MainWindow().SSTab1()->tabBar(), Qt::Key_X, Qt::ControlModifier);
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_NE(responder->Messages()[0].text.find("Close Kestrane INI anyway?"), std::string::npos);
 }
 
 TEST_F(EditorTest, MusicSwitchRewritesKestraneIni) {

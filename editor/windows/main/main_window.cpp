@@ -239,7 +239,8 @@ void INI::LeaveFor(const std::string& question, const std::string& program) {
     // The question below is this way out's own: here only typed raw text is asked about.
     if (!ConfirmRawTextLost(*this, "Close Kestrane INI anyway?")) return;
     const auto answer = platform::ShowMessage(question + "\r\n\r\nDo You Want To Save?",
-                                              platform::MsgButtons::YesNoCancel, {}, this);
+                                              platform::MsgButtons::YesNoCancel, {}, this,
+                                              platform::MsgIcon::Question);
     if (answer == platform::MsgAnswer::Cancel) return;
     // A save that fails keeps the editor open with its edits.
     if (answer == platform::MsgAnswer::Yes &&

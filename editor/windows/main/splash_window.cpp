@@ -24,8 +24,9 @@ frmSplash::frmSplash(QWidget* parent)
     SpalshPic_->setGeometry(0, 0, 800, 600);
     SpalshPic_->setAlignment(Qt::AlignCenter);
     SpalshPic_->setStyleSheet("background: #10131c; color: #e8e8f0; font-size: 40px;");
+    // An uncompressed 8-bit picture: it is on screen without a decoding step at each start.
     const QString picture = QString::fromStdString(
-        platform::ToHostPath(platform::ProgramFolder() + "\\Images\\Splash.png"));
+        platform::ToHostPath(platform::ProgramFolder() + "\\Images\\Splash.bmp"));
     QPixmap pixmap(picture);
     if (pixmap.isNull()) {
         SpalshPic_->setText("Kestrane INI");

@@ -18,6 +18,7 @@ class frmSplash : public QWidget {
     // Makes the picture visible (loading the window starts its timer) and shows it.
     void ShowSplash();
     QTimer& tmrShow() { return tmrShow_; }
+    const QLabel* SpalshPic() const { return SpalshPic_; }
 
     void tmrShow_Timer();
     void Form_KeyPress();

@@ -14,6 +14,7 @@
 #include "editor/windows/main/save_rule.h"
 #include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
+#include "editor/windows/tools/profiles.h"
 #include "platform/base/ansi.h"
 #include "platform/base/files.h"
 #include "platform/base/folders.h"
@@ -140,8 +141,11 @@ bool MainFormLoad(INI& window) {
     s.iniFolder = ProfileFolder(profile);
     // A profile whose folder went missing gets it back before its copies are written.
     if (!platform::FolderExists(s.iniFolder)) {
-        platform::MakeDirectory(platform::ProgramFolder() + "\\Profiles");
-        platform::MakeDirectory(s.iniFolder);
+        if (const std::string problem = MakeProfileFolder(s.iniFolder); !problem.empty()) {
+            platform::ShowMessage(problem + " The profile's copies were not written.",
+                                  platform::MsgButtons::Ok, {}, &window);
+            return true;
+        }
     }
     if (WriteSettings(window, s.iniFolder, *texts)) window.RecordSaved(*texts);
     return true;

@@ -1,6 +1,5 @@
 #include "editor/windows/tools/profiles.h"
 
-#include <array>
 #include <utility>
 
 #include "editor/binding/settings_walks.h"
@@ -25,22 +24,6 @@
 namespace kestrane {
 namespace {
 
-constexpr std::array<std::pair<int32_t, const char*>, 6> kFolderErrors{{
-    {platform::kErrorPathNotFound, "a folder on the way is missing"},
-    {platform::kErrorAccessDenied, "access is denied"},
-    {platform::kErrorDiskFull, "the disk is full"},
-    {platform::kErrorInvalidName, "the name cannot be a folder name"},
-    {platform::kErrorAlreadyExists, "a file of that name exists"},
-    {platform::kErrorFilenameTooLong, "the name is too long for the file system"},
-}};
-
-std::string FolderErrorText(int32_t code) {
-    for (const auto& [known, text] : kFolderErrors) {
-        if (known == code) return text;
-    }
-    return "error " + std::to_string(code);
-}
-
 void Tell(const std::string& text, QWidget* owner,
           platform::MsgIcon icon = platform::MsgIcon::None) {
     platform::ShowMessage(text, platform::MsgButtons::Ok, {}, owner, icon);
@@ -49,15 +32,6 @@ void Tell(const std::string& text, QWidget* owner,
 std::string WithoutFinalBackslash(std::string path) {
     if (!path.empty() && path.back() == '\\') path.pop_back();
     return path;
-}
-
-// Makes the profile's folder (and "\Profiles" when it went missing); "" on success, else the
-// message.
-std::string MakeProfileFolder(const std::string& folder) {
-    if (!platform::FolderExists(ProfilesFolder())) platform::MakeDirectory(ProfilesFolder());
-    const int32_t code = platform::MakeDirectory(WithoutFinalBackslash(folder));
-    if (code == 0) return {};
-    return "Could not make the folder " + folder + ": " + FolderErrorText(code) + ".";
 }
 
 // A folder this run made for a profile that was then not written goes again.
@@ -76,6 +50,16 @@ bool WriteTemplateCopy(const std::string& file, const std::string& text, QWidget
 
 std::string ProfilesFolder() {
     return platform::ProgramFolder() + "\\Profiles";
+}
+
+std::string MakeProfileFolder(const std::string& folder) {
+    std::string reason;
+    if (!platform::FolderExists(ProfilesFolder()) &&
+        platform::MakeDirectory(ProfilesFolder(), &reason) != 0) {
+        return "Could not make the folder " + ProfilesFolder() + "\\: " + reason + ".";
+    }
+    if (platform::MakeDirectory(WithoutFinalBackslash(folder), &reason) == 0) return {};
+    return "Could not make the folder " + folder + ": " + reason + ".";
 }
 
 void MarkProfileLoaded(INI& window, const std::string& name) {

@@ -14,6 +14,10 @@ class INI;
 // The program folder's "\Profiles" (no final "\").
 std::string ProfilesFolder();
 
+// Makes the profile's folder (ends in "\"), and "\Profiles" when it went missing; "" on
+// success, else the message naming the folder and the system's reason.
+std::string MakeProfileFolder(const std::string& folder);
+
 // Caption, ProfileName in Kestrane.ini and ProfileActive for the profile `name` whose folder
 // IniFolder already names.
 void MarkProfileLoaded(INI& window, const std::string& name);
