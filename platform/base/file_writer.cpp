@@ -71,6 +71,10 @@ bool FolderSyncUnsupported(int error) {
 
 }  // namespace
 
+int InjectedWriteError(WriteStep step) {
+    return InjectedError(step, 0);
+}
+
 void SetWriteFaultForTest(WriteFault fault) {
     Fault() = std::move(fault);
 }

@@ -13,7 +13,10 @@
 
 namespace platform {
 
-enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder };
+// Remove: the deletion of a file (RemoveFile), which the test seam below can fail too.
+enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder, Remove };
+// The test seam's errno for a step outside FileWriter; 0 when no fault is set.
+int InjectedWriteError(WriteStep step);
 
 class FileWriter {
   public:

@@ -1,14 +1,17 @@
 #include "platform/base/folders.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <system_error>
 
 #include "platform/base/ansi.h"
 #include "platform/base/file_writer.h"
+#include "platform/base/files.h"
 #include "platform/base/paths.h"
 
 namespace platform {
@@ -116,10 +119,22 @@ std::vector<std::string> ListSubfolders(const std::string& windowsFolder) {
     return List(windowsFolder, QDir::Dirs);
 }
 
-bool RemoveFile(const std::string& windowsPath) {
+bool RemoveFile(const std::string& windowsPath, std::string* reason) {
+    auto fail = [reason](const std::string& why) {
+        if (reason) *reason = why;
+        return false;
+    };
     const QString host = Host(windowsPath);
-    if (host.isEmpty() || !QFileInfo(host).isFile()) return false;
-    return QFile::remove(host) && !QFileInfo::exists(host);
+    if (host.isEmpty()) return fail("the drive of the path is unknown");
+    const std::string why = NotAFileReason(windowsPath);
+    if (!why.empty()) return fail(why);
+    if (const int injected = InjectedWriteError(WriteStep::Remove)) {
+        return fail(std::generic_category().message(injected));
+    }
+    if (::unlink(QFile::encodeName(host).constData()) != 0) {
+        return fail(std::generic_category().message(errno));
+    }
+    return true;
 }
 
 bool CopyFile(const std::string& fromWindowsPath, const std::string& toWindowsPath,
