@@ -125,3 +125,8 @@ while read -r sum rel; do
 done < <(sums_below "$fresh")
 [ ${#copy[@]} -eq 0 ] || (cd "$fresh" && cp --parents -t "$game" "${copy[@]}")
 mv "$sums.new" "$sums"
+# The folders the Cache Manager exports each package type to, even when they hold nothing.
+# Made last: an older demo is known by its System folder above.
+for name in System Maps Cache Textures Music Sounds StaticMeshes Animations KarmaData; do
+  mkdir -p "$game/$name"
+done

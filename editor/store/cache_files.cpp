@@ -1,5 +1,6 @@
 #include "editor/store/cache_files.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "editor/store/cache_file_types.h"
@@ -50,8 +51,10 @@ std::optional<std::string> ExportTarget(const std::string& gameFolder, std::stri
 
 CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace,
                         std::string* reason) {
-    if (platform::CopyFile(source, target, !replace, reason)) return CopyOutcome::Copied;
+    // Asked before the copy: a failed copy may leave its file in place (a folder that could
+    // not be synced), which is no target the player had.
     if (!replace && platform::FileExists(target)) return CopyOutcome::TargetExists;
+    if (platform::CopyFile(source, target, !replace, reason)) return CopyOutcome::Copied;
     return CopyOutcome::Failed;
 }
 
@@ -67,9 +70,34 @@ std::string CopyFailureText(const std::string& source, const std::string& target
 }
 
 bool DeletePayload(const std::string& payload, std::string* message) {
-    if (!platform::FileExists(payload) || platform::RemoveFile(payload)) return true;
-    if (message) *message = "Could not delete " + payload + ": it stays in the cache.";
+    std::string reason;
+    if (!platform::FileExists(payload) || platform::RemoveFile(payload, &reason)) return true;
+    if (message) {
+        *message = "Could not delete " + payload + ": " + reason +
+                   ". The file and its entry stay in the cache.";
+    }
     return false;
+}
+
+std::string SharedPackageQuestion(const std::string& payload, std::string_view chosen,
+                                  const std::vector<std::string>& others) {
+    constexpr size_t kNamed = 5;
+    std::string names;
+    const size_t named = std::min(others.size(), kNamed);
+    for (size_t i = 0; i < named; ++i) {
+        if (i > 0) names += i + 1 == named && others.size() == named ? " and " : ", ";
+        names += others[i];
+    }
+    if (others.size() > named) {
+        names += " and " + std::to_string(others.size() - named) + " more entries";
+    }
+    const bool one = others.size() == 1;
+    const std::string chosenText(chosen);
+    return payload + " is the package of " + chosenText + ", and " + names +
+           (one ? " names" : " name") + " it too.\n\nDelete the file, and " +
+           (one ? "the entry of " + names : "those entries") +
+           " with it?\nYes: the file and every entry naming it go.\nNo: only the entry of " +
+           chosenText + " goes; the file stays.\nCancel: nothing changes.";
 }
 
 bool WriteCacheIni(const std::string& cacheFolder, const CacheIni& cache, FileError* error) {

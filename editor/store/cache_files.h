@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/store/cache_ini.h"
 #include "editor/store/ini_files.h"
@@ -24,16 +25,25 @@ std::optional<std::string> PayloadPath(const std::string& cacheFolder, std::stri
 std::optional<std::string> ExportTarget(const std::string& gameFolder, std::string_view fileName);
 
 enum class CopyOutcome { Copied, TargetExists, Failed };
-// With `replace` false an existing target is left alone and reported as such. Copied only
-// when the copy was written and synced whole; else `reason` holds the system's reason.
+// With `replace` false a target that exists before the copy is left alone and reported as
+// such. Copied only when the copy was written and synced whole, its folder too; else `reason`
+// holds the writer's or the system's reason (a copy in place whose folder could not be synced
+// is a failure that says so, never an existing target).
 CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace,
                         std::string* reason = nullptr);
 // "Could not copy A to B: the cached file does not exist.", "...: No space left on device. ..."
 std::string CopyFailureText(const std::string& source, const std::string& target,
                             const std::string& reason = {});
 
-// Deletes the payload if it exists. False (with the message) when it exists and stays.
+// Deletes the payload if it exists. False (with the message and the system's reason) when it
+// exists and stays.
 bool DeletePayload(const std::string& payload, std::string* message);
+
+// The question before deleting a payload that other entries name too: the file, the entry
+// chosen and the others (the first few by name). Yes deletes the file and every entry naming
+// it, No only the chosen entry, Cancel nothing.
+std::string SharedPackageQuestion(const std::string& payload, std::string_view chosen,
+                                  const std::vector<std::string>& others);
 
 // Rewrites cache.ini in `cacheFolder` from the store, whole or not at all.
 bool WriteCacheIni(const std::string& cacheFolder, const CacheIni& cache, FileError* error);

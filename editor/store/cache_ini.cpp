@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "editor/store/text_compare.h"
+#include "platform/base/ansi.h"
+
 namespace kestrane {
 namespace {
 
@@ -14,8 +17,11 @@ CacheLine ParseLine(std::string_view text, std::string_view end) {
         return line;
     }
     const size_t eq = text.find('=');
-    // A value longer than any file name can be names no package.
-    if (eq == std::string_view::npos || text.size() - eq - 1 > kLongestFileName) {
+    // A value longer than any file name can be names no package; "é" takes two bytes of a
+    // host name, so the length counts there.
+    const std::string_view value = eq == std::string_view::npos ? "" : text.substr(eq + 1);
+    if (eq == std::string_view::npos || value.size() > kLongestFileName ||
+        platform::HostNameBytes(value) > kLongestFileName) {
         line.kind = CacheLineKind::Odd;
         return line;
     }
@@ -74,9 +80,24 @@ std::optional<size_t> CacheIni::FindEntry(std::string_view fileName) const {
     return std::nullopt;
 }
 
+bool CacheIni::IsListedEntry(size_t row) const {
+    return row < lines_.size() && !lines_[row].removed && !lines_[row].Value().empty();
+}
+
+std::vector<size_t> CacheIni::SharingPayload(size_t row) const {
+    std::vector<size_t> others;
+    if (!IsListedEntry(row)) return others;
+    const std::string_view guid = lines_[row].Key();
+    for (size_t other : entries_) {
+        if (other != row && EqualsNoCase(lines_[other].Key(), guid)) others.push_back(other);
+    }
+    return others;
+}
+
 void CacheIni::Remove(size_t row) {
+    if (!IsListedEntry(row)) return;
     lines_[row].removed = true;
-    entries_.erase(std::find(entries_.begin(), entries_.end(), row));
+    entries_.erase(std::lower_bound(entries_.begin(), entries_.end(), row));
 }
 
 }  // namespace kestrane

@@ -12,13 +12,14 @@
 
 namespace kestrane {
 
-// The longest file name the file systems allow, in bytes.
+// The longest file name the file systems allow, in bytes of the host's name (UTF-8).
 inline constexpr size_t kLongestFileName = 255;
 
 enum class CacheLineKind : std::uint8_t {
     Blank,   // empty line
     Header,  // first "]" is the last character
-    Entry,   // key (GUID) before the first "=", value (file name, at most 255 bytes) after it
+    Entry,   // key (GUID) before the first "=", value (file name, at most 255 bytes on the host
+             // disk) after it
     Odd,     // neither: kept, never listed or counted
 };
 
@@ -47,6 +48,11 @@ class CacheIni {
     const std::vector<size_t>& Entries() const { return entries_; }
     // The first entry (lowest row) whose file name equals `fileName` exactly.
     std::optional<size_t> FindEntry(std::string_view fileName) const;
+    // Whether the row is an entry with a file name that has not been removed.
+    bool IsListedEntry(size_t row) const;
+    // The other entries whose GUID names the same payload file as the entry at `row` (the
+    // host matches file names without regard to case, so the GUIDs compare so too).
+    std::vector<size_t> SharingPayload(size_t row) const;
     // Drops the entry's line from the rewrite.
     void Remove(size_t row);
 

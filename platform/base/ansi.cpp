@@ -45,6 +45,20 @@ std::string ToAnsi(const QString& text) {
     return out;
 }
 
+size_t HostNameBytes(std::string_view bytes) {
+    size_t total = 0;
+    for (unsigned char c : bytes) {
+        if (c < 0x80) {
+            total += 1;
+        } else if (c > 0x9F) {
+            total += 2;
+        } else {
+            total += kHigh[c - 0x80] < 0x800 ? 2 : 3;
+        }
+    }
+    return total;
+}
+
 bool FitsAnsi(const QString& text) {
     return FromAnsi(ToAnsi(text)) == text;
 }

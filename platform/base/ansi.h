@@ -13,5 +13,7 @@ QString FromAnsi(std::string_view bytes);
 std::string ToAnsi(const QString& text);
 // Every character of the text has a Windows-1252 byte ("é" has, "Ω" has not).
 bool FitsAnsi(const QString& text);
+// The bytes the text takes as a host file name (UTF-8): "é" is one byte here and two there.
+size_t HostNameBytes(std::string_view bytes);
 
 }  // namespace platform

@@ -13,8 +13,9 @@
 
 namespace platform {
 
-// The steps of a write; MakeFolder is the making of a folder (MakeDirectory).
-enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder, MakeFolder };
+// The steps of a write; MakeFolder is the making of a folder (MakeDirectory) and Remove the
+// deletion of a file (RemoveFile), which the test seam below can fail too.
+enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder, MakeFolder, Remove };
 
 class FileWriter {
   public:

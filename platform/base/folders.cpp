@@ -1,6 +1,7 @@
 #include "platform/base/folders.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 
 #include "platform/base/ansi.h"
 #include "platform/base/file_writer.h"
+#include "platform/base/files.h"
 #include "platform/base/paths.h"
 
 namespace platform {
@@ -134,10 +136,22 @@ std::vector<std::string> ListSubfolders(const std::string& windowsFolder) {
     return List(windowsFolder, QDir::Dirs);
 }
 
-bool RemoveFile(const std::string& windowsPath) {
+bool RemoveFile(const std::string& windowsPath, std::string* reason) {
+    auto fail = [reason](const std::string& why) {
+        if (reason) *reason = why;
+        return false;
+    };
     const QString host = Host(windowsPath);
-    if (host.isEmpty() || !QFileInfo(host).isFile()) return false;
-    return QFile::remove(host) && !QFileInfo::exists(host);
+    if (host.isEmpty()) return fail("the drive of the path is unknown");
+    const std::string why = NotAFileReason(windowsPath);
+    if (!why.empty()) return fail(why);
+    if (const int injected = InjectedWriteFault(WriteStep::Remove)) {
+        return fail(std::generic_category().message(injected));
+    }
+    if (::unlink(QFile::encodeName(host).constData()) != 0) {
+        return fail(std::generic_category().message(errno));
+    }
+    return true;
 }
 
 bool CopyFile(const std::string& fromWindowsPath, const std::string& toWindowsPath,

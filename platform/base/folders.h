@@ -35,8 +35,9 @@ std::vector<std::string> ListSubfolders(const std::string& windowsFolder);
 // with "?" in its place).
 std::vector<std::string> ListFilesBeyondAnsi(const std::string& windowsFolder);
 
-// Deletes one file, read-only or not. True when it existed and is gone.
-bool RemoveFile(const std::string& windowsPath);
+// Deletes one file, read-only or not. True when it existed and is gone; else `reason`, when
+// given, says why.
+bool RemoveFile(const std::string& windowsPath, std::string* reason = nullptr);
 
 // Copies a file whole, as CopyFileA does: with failIfExists an existing target makes the copy
 // fail, without it the target is replaced (unless it is read-only). The target appears only

@@ -46,6 +46,56 @@ TEST(CacheIni, ClassifiesLinesAndKeepsTheirEnds) {
     EXPECT_EQ(c.Entries(), (std::vector<size_t>{1, 6, 7}));
 }
 
+// A file name is at most 255 bytes as the host writes it (UTF-8): "é" takes two bytes there,
+// "€" three.
+TEST(CacheIni, FileNamesCountTheirLengthOnTheHostDisk) {
+    struct Case {
+        std::string name;
+        bool entry;
+    };
+    const Case cases[] = {
+        {std::string(255, 'a'), true},
+        {std::string(256, 'a'), false},
+        {std::string(125, '\xE9') + ".utx", true},   // 254 bytes
+        {std::string(126, '\xE9') + ".utx", false},  // 256
+        {std::string(200, '\xE9') + ".utx", false},  // 204 in cache.ini, 404 on the disk
+        {std::string(84, '\x80') + ".u", true},      // 254
+        {std::string(85, '\x80') + ".u", false},     // 257
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.size());
+        const CacheIni cache = Loaded("[Cache]\r\nA-1=" + c.name + "\r\n");
+        EXPECT_EQ(cache.Line(1).kind, c.entry ? CacheLineKind::Entry : CacheLineKind::Odd);
+        EXPECT_EQ(cache.Entries().size(), c.entry ? 1u : 0u);
+        EXPECT_EQ(cache.Text(), "[Cache]\r\nA-1=" + c.name + "\r\n");
+    }
+}
+
+TEST(CacheIni, EntriesSharingAPayloadMatchTheirGuidsAsTheHostMatchesNames) {
+    CacheIni cache = Loaded(
+        "[Cache]\r\nG-1=One.utx\r\nH-1=Other.u\r\ng-1=Two.utx\r\nG-1=\r\n"
+        "G-1=Three.UT2\r\n");
+    EXPECT_EQ(cache.SharingPayload(3), (std::vector<size_t>{1, 5}));
+    EXPECT_EQ(cache.SharingPayload(2), (std::vector<size_t>{}));
+    cache.Remove(1);
+    EXPECT_EQ(cache.SharingPayload(3), (std::vector<size_t>{5}));
+    EXPECT_EQ(cache.SharingPayload(1), (std::vector<size_t>{}));  // removed: names nothing
+}
+
+TEST(CacheFiles, SharedPackageQuestionNamesTheOtherEntries) {
+    const std::string tail =
+        "\nYes: the file and every entry naming it go.\nNo: only the entry of "
+        "T.u goes; the file stays.\nCancel: nothing changes.";
+    EXPECT_EQ(SharedPackageQuestion("C:\\C\\G.uxx", "T.u", {"A.u", "B.u"}),
+              "C:\\C\\G.uxx is the package of T.u, and A.u and B.u name it too.\n\nDelete the "
+              "file, and those entries with it?" +
+                  tail);
+    EXPECT_EQ(SharedPackageQuestion("C:\\C\\G.uxx", "T.u", {"1", "2", "3", "4", "5", "6", "7"}),
+              "C:\\C\\G.uxx is the package of T.u, and 1, 2, 3, 4, 5 and 2 more entries name it "
+              "too.\n\nDelete the file, and those entries with it?" +
+                  tail);
+}
+
 TEST(CacheIni, RewriteDropsOnlyTheRemovedLine) {
     struct Case {
         const char* name;

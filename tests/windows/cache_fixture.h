@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTest>
@@ -30,7 +32,14 @@ class CacheWindowTest : public EditorTest {
         Install(kSmallUserIni, ut, kestrane);
         if (!cacheIni.empty()) prefix->Write("UT2004/Cache/cache.ini", cacheIni);
         EXPECT_TRUE(Start());
-        return Show();
+        frmCache_Edit& w = Show();
+        ListEverything(w);
+        return w;
+    }
+    // Turns of the event loop until the lists hold every entry; false when they never do.
+    static bool ListEverything(frmCache_Edit& w) {
+        for (int turn = 0; w.Filling() && turn < 100000; ++turn) QApplication::processEvents();
+        return !w.Filling();
     }
     frmCache_Edit& Show() {
         Trigger("mnuCacheEdit");
@@ -40,12 +49,13 @@ class CacheWindowTest : public EditorTest {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         return *window;
     }
-    // Clicks the item, as a player highlights it.
-    void Highlight(frmCache_Edit& w, int list, const std::string& name) {
+    // Clicks the item, as a player highlights it: the lower one when a name stands twice,
+    // unless `upper`.
+    void Highlight(frmCache_Edit& w, int list, const std::string& name, bool upper = false) {
         CacheListBox* box = w.CacheList(list);
         const auto found = box->findItems(platform::FromAnsi(name), Qt::MatchExactly);
         ASSERT_FALSE(found.isEmpty()) << name;
-        QListWidgetItem* item = found.back();  // the lower one when a name stands twice
+        QListWidgetItem* item = upper ? found.front() : found.back();
         box->scrollToItem(item);
         // Near the item's left end: a long name makes it wider than the list.
         const QRect rect = box->visualItemRect(item);
@@ -69,6 +79,9 @@ class CacheWindowTest : public EditorTest {
     }
     void Payload(const std::string& guid, const std::string& bytes = "package") {
         prefix->Write("UT2004/Cache/" + guid + ".uxx", bytes);
+    }
+    void Folder(const std::string& rel) const {
+        QDir().mkpath(QString::fromStdString(prefix->DriveC() + "/" + rel));
     }
     bool Exists(const std::string& rel) const {
         return QFileInfo::exists(QString::fromStdString(prefix->DriveC() + "/" + rel));

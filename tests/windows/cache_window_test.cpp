@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <numeric>
 
 #include "editor/store/program_state.h"
 #include "editor/windows/main/main_window.h"
@@ -204,22 +204,224 @@ TEST_F(CacheWindowTest, SaveToCopiesWhereThePlayerChose) {
 
 TEST_F(CacheWindowTest, HighlightCountsOnlyWhileItsListHasTheFocus) {
     Payload("A-1");
-    Payload("B-1");
-    Payload("C-1");
-    frmCache_Edit& w = Open("[Cache]\r\nA-1=Same.u\r\nB-1=Other.ut2\r\nC-1=Same.u\r\n");
+    frmCache_Edit& w = Open("[Cache]\r\nA-1=Same.u\r\nB-1=Other.ut2\r\n");
     Highlight(w, 0, "Same.u");
     w.CacheList(3)->setFocus(Qt::MouseFocusReason);  // another list, nothing chosen in it
     QApplication::processEvents();
     Press(w, "b_CacheDelete");
-    EXPECT_EQ(w.CacheList(0)->count(), 2);
-
-    // Two equal names: the lower item is highlighted, the first line of cache.ini goes.
-    Highlight(w, 0, "Same.u");
-    Press(w, "b_CacheDelete");
-    EXPECT_FALSE(Exists("UT2004/Cache/A-1.uxx"));
-    EXPECT_TRUE(Exists("UT2004/Cache/C-1.uxx"));
-    EXPECT_EQ(CacheIniOnDisk(), "[Cache]\r\nB-1=Other.ut2\r\nC-1=Same.u\r\n");
     EXPECT_EQ(w.CacheList(0)->count(), 1);
+    EXPECT_TRUE(Exists("UT2004/Cache/A-1.uxx"));
+}
+
+// One name in two versions (downloads from two servers): each button acts on the line the
+// player highlighted, with its own GUID, whichever of the two it is.
+TEST_F(CacheWindowTest, EveryButtonActsOnTheHighlightedLineOfTwoWithOneName) {
+    const std::string ini = "[Cache]\r\nA-1=Dup.utx\r\nB-1=Other.ut2\r\nC-1=Dup.utx\r\n";
+    Payload("A-1", "upper");
+    Payload("B-1");
+    Payload("C-1", "lower");
+    Folder("UT2004/Textures");
+    frmCache_Edit& w = Open(ini);
+    Highlight(w, 2, "Dup.utx");  // the lower one
+    Press(w, "b_Export");
+    EXPECT_EQ(prefix->Read("UT2004/Textures/Dup.utx"), "lower");
+
+    Folder("Out");
+    responder->AnswerFileDialog("C:\\Out\\Dup.utx");
+    Highlight(w, 2, "Dup.utx", /*upper=*/true);
+    Press(w, "b_Export_To");
+    EXPECT_EQ(prefix->Read("Out/Dup.utx"), "upper");
+
+    Highlight(w, 2, "Dup.utx");
+    Press(w, "b_CacheDelete");
+    EXPECT_FALSE(Exists("UT2004/Cache/C-1.uxx"));
+    EXPECT_EQ(prefix->Read("UT2004/Cache/A-1.uxx"), "upper");
+    EXPECT_EQ(CacheIniOnDisk(), "[Cache]\r\nA-1=Dup.utx\r\nB-1=Other.ut2\r\n");
+    ASSERT_EQ(w.CacheList(2)->count(), 1);
+    EXPECT_EQ(w.RowOf(2, 0), 1u);  // the upper line stays listed
+
+    // With the delete switch ticked, an export removes the line it copied from.
+    Press(w, "cbx_DeleteCacheFile");
+    Highlight(w, 1, "Other.ut2");
+    Press(w, "b_Export");
+    EXPECT_EQ(CacheIniOnDisk(), "[Cache]\r\nA-1=Dup.utx\r\n");
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " 1 File In Cache");
+    EXPECT_TRUE(responder->Messages().empty());
+}
+
+// One GUID under two names: the package two entries share goes only when the player, told
+// which other entry names it, says so; the GUIDs match as the host matches the file names.
+TEST_F(CacheWindowTest, APackageAnotherEntryNamesGoesOnlyWhenThePlayerSaysSo) {
+    const std::string ini = "[Cache]\r\nG-1=One.utx\r\nX-1=Keep.u\r\ng-1=Two.utx\r\n";
+    struct Case {
+        platform::MsgAnswer answer;
+        const char* cacheIni;  // after the delete
+        bool packageStays;
+        std::vector<int> listed;
+    };
+    const Case cases[] = {
+        {platform::MsgAnswer::No,
+         "[Cache]\r\nG-1=One.utx\r\nX-1=Keep.u\r\n",
+         true,
+         {1, 0, 1, 0, 0, 0, 0, 0}},
+        {platform::MsgAnswer::Yes, "[Cache]\r\nX-1=Keep.u\r\n", false, {1, 0, 0, 0, 0, 0, 0, 0}},
+        {platform::MsgAnswer::Cancel, ini.c_str(), true, {1, 0, 2, 0, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        TearDown();
+        SetUp();
+        Payload("G-1", "shared");
+        frmCache_Edit& w = Open(ini);
+        responder->AnswerMessage(c.answer);
+        Highlight(w, 2, "Two.utx");
+        Press(w, "b_CacheDelete");
+        ASSERT_EQ(responder->Messages().size(), 1u);
+        const platform::ShownMessage& asked = responder->Messages()[0];
+        EXPECT_EQ(asked.text,
+                  "C:\\UT2004\\Cache\\g-1.uxx is the package of Two.utx, and One.utx names it "
+                  "too.\n\nDelete the file, and the entry of One.utx with it?\nYes: the file and "
+                  "every entry naming it go.\nNo: only the entry of Two.utx goes; the file "
+                  "stays.\nCancel: nothing changes.");
+        EXPECT_EQ(asked.buttons, platform::MsgButtons::YesNoCancel);
+        EXPECT_EQ(asked.icon, platform::MsgIcon::Question);
+        EXPECT_EQ(CacheIniOnDisk(), c.cacheIni);
+        EXPECT_EQ(Exists("UT2004/Cache/G-1.uxx"), c.packageStays);
+        EXPECT_EQ(ListSizes(w), c.listed);
+    }
+}
+
+// The system's own account of a failed write or delete: a copy whose folder could not be
+// synced is in place but not safe, so no overwrite question and the package stays; a cached
+// file that cannot be deleted keeps its entry.
+TEST_F(CacheWindowTest, AFailedFolderSyncOrDeleteSaysWhatHappened) {
+    const std::string ini = "[Cache]\r\nA-1=Map.ut2\r\n";
+    Payload("A-1", "map");
+    frmCache_Edit& w = Open(ini, kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=True\r\n");
+    {
+        test::FailingWrites failing(platform::WriteStep::SyncFolder, EIO);
+        Highlight(w, 1, "Map.ut2");
+        Press(w, "b_Export");
+    }
+    EXPECT_EQ(
+        Messages(),
+        (std::vector<std::string>{
+            "Could not copy C:\\UT2004\\Cache\\A-1.uxx to C:\\UT2004\\Maps\\Map.ut2: "
+            "Input/output error (the new file is in place, but its folder could not be synced "
+            "to disk). The cached file stays in the cache."}));
+    EXPECT_EQ(prefix->Read("UT2004/Maps/Map.ut2"), "map");
+    EXPECT_TRUE(Exists("UT2004/Cache/A-1.uxx"));
+    EXPECT_EQ(CacheIniOnDisk(), ini);
+
+    {
+        test::FailingWrites failing(platform::WriteStep::Remove, EACCES);
+        Highlight(w, 1, "Map.ut2");
+        Press(w, "b_CacheDelete");
+    }
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1],
+              "Could not delete C:\\UT2004\\Cache\\A-1.uxx: Permission denied. The file and its "
+              "entry stay in the cache.");
+    EXPECT_TRUE(Exists("UT2004/Cache/A-1.uxx"));
+    EXPECT_EQ(CacheIniOnDisk(), ini);
+    EXPECT_EQ(w.CacheList(1)->count(), 1);
+}
+
+// A name counts by the bytes it takes on the host disk: 200 "é" and ".utx" are 204 bytes in
+// cache.ini and 404 in a file name. A name no file can have names no package: its line is
+// kept as it stands and is neither listed nor counted.
+TEST_F(CacheWindowTest, NamesLongerThanAFileNameAreKeptButNotListed) {
+    const std::string longest = std::string(251, 'y') + ".ut2";         // 255 bytes
+    const std::string accented = std::string(125, '\xE9') + ".utx";     // 254 on the disk
+    const std::string tooAccented = std::string(200, '\xE9') + ".utx";  // 404 on the disk
+    const std::string ini = "[Cache]\r\nA-1=Map.ut2\r\nB-1=" + std::string(16 << 20, 'x') +
+                            ".ut2\r\nC-1=" + longest + "\r\nD-1=z" + longest +
+                            "\r\nE-1=" + accented + "\r\nF-1=" + tooAccented + "\r\n";
+    Payload("A-1");
+    Payload("E-1", "accented");
+    Folder("UT2004/Textures");
+    frmCache_Edit& w = Open(ini);
+    EXPECT_EQ(ListSizes(w), (std::vector<int>{0, 2, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(w.CacheList(1)->item(1)->text().toStdString(), longest);
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " 3 Files In Cache");
+    Highlight(w, 2, accented);
+    Press(w, "b_Export");
+    EXPECT_EQ(prefix->Read("UT2004/Textures/" + platform::FromAnsi(accented).toStdString()),
+              "accented");
+    Highlight(w, 1, "Map.ut2");
+    Press(w, "b_CacheDelete");
+    EXPECT_TRUE(CacheIniOnDisk() == WithoutLine(ini, "A-1=Map.ut2\r\n"));
+    EXPECT_TRUE(responder->Messages().empty());
+}
+
+// A large cache is listed a slice a turn: the window takes clicks and typing while its lists
+// fill, a package the player removes meanwhile (or one whose line is still to come) is never
+// listed, and in the end every entry stands in its list in file order.
+TEST_F(CacheWindowTest, ALargeCacheTakesInputWhileItsListsFill) {
+    constexpr size_t kSlice = frmCache_Edit::kFillSlice;
+    const size_t total = 10 * kSlice + 3;
+    std::string ini = "[Cache]\r\nS-1=Top.u\r\n";
+    std::vector<int> want(8, 0);
+    want[0] = 1;
+    const char* types[] = {"u", "ut2", "utx", "ogg", "uax", "usx", "ukx", "ka", "int", "UT2"};
+    const int lists[] = {0, 1, 2, 3, 4, 5, 6, 7, 0, -1};
+    for (size_t i = 0; i < total - 2; ++i) {
+        ini += "G" + std::to_string(i) + "=Pkg" + std::to_string(i) + "." + types[i % 10] + "\r\n";
+        if (lists[i % 10] >= 0) ++want[static_cast<size_t>(lists[i % 10])];
+    }
+    ini += "s-1=Bottom.u\r\n";  // the same package as Top.u
+    Payload("S-1");
+    Payload("G1");
+    frmCache_Edit::SetFillBudgetForTest(0);  // one slice a turn, however fast the machine
+    Install(test::kSmallUserIni, kUt2004);
+    prefix->Write("UT2004/Cache/cache.ini", ini);
+    ASSERT_TRUE(Start());
+    frmCache_Edit& w = Show();
+    auto listedNow = [&] {
+        const std::vector<int> sizes = ListSizes(w);
+        return static_cast<size_t>(std::accumulate(sizes.begin(), sizes.end(), 0));
+    };
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " " + std::to_string(total) + " Files In Cache");
+    // Each turn of the event loop lays one slice.
+    ASSERT_TRUE(w.Filling());
+    const size_t before = listedNow();
+    QApplication::processEvents();
+    EXPECT_EQ(listedNow(), before + kSlice);
+
+    // Input while filling: highlight, delete, type.
+    ASSERT_TRUE(w.Filling());
+    responder->AnswerMessage(platform::MsgAnswer::Yes);
+    Highlight(w, 0, "Top.u");
+    Press(w, "b_CacheDelete");
+    Highlight(w, 1, "Pkg1.ut2");
+    Press(w, "b_CacheDelete");
+    auto* days = w.findChild<QLineEdit*>("tbx_PurgeCache");
+    days->selectAll();
+    QTest::keyClicks(days, "9");
+    EXPECT_EQ(days->text(), "9");
+    EXPECT_TRUE(w.Filling());
+    EXPECT_EQ(responder->Messages().size(), 1u);  // the shared package's question
+    EXPECT_FALSE(Exists("UT2004/Cache/S-1.uxx"));
+    EXPECT_FALSE(Exists("UT2004/Cache/G1.uxx"));
+
+    ASSERT_TRUE(ListEverything(w));
+    frmCache_Edit::SetFillBudgetForTest(20);
+    want[0] -= 1;  // Top.u; Bottom.u went with it
+    want[1] -= 1;  // Pkg1.ut2
+    EXPECT_EQ(ListSizes(w), want);
+    EXPECT_TRUE(w.CacheList(0)->findItems("Bottom.u", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(w.CacheList(1)->item(0)->text(), "Pkg11.ut2");
+    EXPECT_EQ(w.CacheList(1)->item(1)->text(), "Pkg21.ut2");
+    for (int list = 0; list < 8; ++list) {
+        for (int item = 0; item < w.CacheList(list)->count(); ++item) {
+            ASSERT_EQ(platform::FromAnsi(w.Cache().Line(w.RowOf(list, item)).Value()),
+                      w.CacheList(list)->item(item)->text());
+        }
+    }
+    EXPECT_EQ(Label(w, "lbl_NumInCache"), " " + std::to_string(total - 3) + " Files In Cache");
+    EXPECT_TRUE(CacheIniOnDisk() ==
+                WithoutLine(WithoutLine(WithoutLine(ini, "S-1=Top.u\r\n"), "G1=Pkg1.ut2\r\n"),
+                            "s-1=Bottom.u\r\n"));
 }
 
 TEST_F(CacheWindowTest, NamesFromCacheIniNeverReachOutsideTheirFolders) {

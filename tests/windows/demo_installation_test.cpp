@@ -58,6 +58,11 @@ class DemoInstallation : public EditorTest {
         EditorTest::SetUp();
         ASSERT_EQ(*failure_, "");
         const QString from = DemoGameFolder();
+        QDirIterator folders(from, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (folders.hasNext()) {
+            QDir().mkpath(QString::fromStdString(prefix->GameFolder()) + "/" +
+                          QDir(from).relativeFilePath(folders.next()));
+        }
         QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString file = it.next();
@@ -141,6 +146,23 @@ TEST_F(DemoInstallation, TheCacheManagerListsAPackageOfEveryType) {
         EXPECT_TRUE(QFileInfo::exists(
             QString::fromStdString(prefix->GameFolder() + "/Cache/" + line.substr(0, eq) + ".uxx")))
             << line;
+    }
+    // Export of each package reaches its type's folder.
+    for (int list = 0; list < 8; ++list) {
+        for (int item = 0; item < w->CacheList(list)->count(); ++item) {
+            w->CacheList(list)->setCurrentRow(item);
+            w->CacheList_LostFocus(list);
+            w->b_Export_Click();
+        }
+    }
+    EXPECT_TRUE(responder->Messages().empty());
+    for (const char* rel : {"System/KestraneDemoWeapons.u", "System/KestraneDemoWeapons.int",
+                            "Maps/DM-CachedArena.ut2", "Textures/KestraneDemoSkins.utx",
+                            "Music/KestraneDemoTheme.ogg", "Sounds/KestraneDemoSounds.uax",
+                            "StaticMeshes/KestraneDemoProps.usx", "Animations/KestraneDemoCrew.ukx",
+                            "KarmaData/KestraneDemoRagdolls.ka"}) {
+        EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(prefix->GameFolder() + "/" + rel)))
+            << rel;
     }
 }
 

@@ -2,13 +2,16 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/store/cache_file_types.h"
 #include "editor/store/cache_files.h"
@@ -18,6 +21,7 @@
 #include "editor/widgets/screen_fit.h"
 #include "editor/windows/main/main_window.h"
 #include "platform/base/ansi.h"
+#include "platform/base/files.h"
 #include "platform/base/paths.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
@@ -26,6 +30,8 @@ namespace kestrane {
 namespace {
 
 constexpr const char* kPurgeSection = "[Core.System]";
+// Work done between two turns of the event loop, as the raw boxes do.
+int fillBudgetMs = 20;
 
 QString Q(std::string_view text) {
     return platform::FromAnsi(text);
@@ -49,7 +55,23 @@ frmCache_Edit::frmCache_Edit(INI& owner) : QWidget(&owner, Qt::Window), owner_(o
     setObjectName("frmCache_Edit");
     setWindowTitle("Kestrane INI - Cache Files");
     setAttribute(Qt::WA_DeleteOnClose);
+    fillTimer_ = new QTimer(this);
+    fillTimer_->setSingleShot(true);
+    fillTimer_->setInterval(0);
+    connect(fillTimer_, &QTimer::timeout, this, &frmCache_Edit::FillStep);
     Build();
+}
+
+void frmCache_Edit::SetFillBudgetForTest(int milliseconds) {
+    fillBudgetMs = milliseconds;
+}
+
+size_t frmCache_Edit::RowOf(int list, int item) const {
+    return listRows_[static_cast<size_t>(list)][static_cast<size_t>(item)];
+}
+
+bool frmCache_Edit::Filling() const {
+    return listed_ < toList_.size();
 }
 
 void frmCache_Edit::Build() {
@@ -69,6 +91,8 @@ void frmCache_Edit::Build() {
         auto* list = new CacheListBox(this);
         list->setObjectName(QString("CacheList%1").arg(i));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        // One line per item: the list lays out hundreds of thousands without asking each.
+        list->setUniformItemSizes(true);
         list->setMinimumSize(260, 150);
         connect(list, &CacheListBox::LostFocus, this, [this, i] { CacheList_LostFocus(i); });
         lists_[static_cast<size_t>(i)] = list;
@@ -149,13 +173,41 @@ void frmCache_Edit::Form_Load() {
     s.cacheListLoaded = true;
     ShowStatus(problem ? *problem : std::string());
     for (CacheListBox* list : lists_) list->clear();
+    for (auto& rows : listRows_) rows.clear();
+    toList_.clear();
+    listed_ = 0;
     for (size_t row : cache_.Entries()) {
-        const std::string_view name = cache_.Line(row).Value();
-        if (const CacheFileType* type = CacheTypeOf(name)) {
-            lists_[static_cast<size_t>(type->list)]->addItem(Q(name));
+        if (const CacheFileType* type = CacheTypeOf(cache_.Line(row).Value())) {
+            toList_.emplace_back(row, type->list);
         }
     }
     ShowCount();
+    if (FillSlice()) fillTimer_->start();
+}
+
+bool frmCache_Edit::FillSlice() {
+    std::array<QStringList, 8> names;
+    const size_t end = std::min(toList_.size(), listed_ + kFillSlice);
+    for (; listed_ < end; ++listed_) {
+        const auto [row, list] = toList_[listed_];
+        if (!cache_.IsListedEntry(row)) continue;  // removed before its turn came
+        names[static_cast<size_t>(list)].append(Q(cache_.Line(row).Value()));
+        listRows_[static_cast<size_t>(list)].push_back(row);
+    }
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (!names[i].isEmpty()) lists_[i]->addItems(names[i]);
+    }
+    return Filling();
+}
+
+void frmCache_Edit::FillStep() {
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    do {
+        more = FillSlice();
+    } while (more && clock.elapsed() < fillBudgetMs);
+    if (more) fillTimer_->start();
 }
 
 void frmCache_Edit::ShowCount() {
@@ -172,6 +224,7 @@ void frmCache_Edit::Tell(const std::string& text) {
 }
 
 void frmCache_Edit::ClearSelection() {
+    selRow_.reset();
     selEntry_.clear();
     exportToMode_ = false;
 }
@@ -181,7 +234,12 @@ void frmCache_Edit::CacheList_LostFocus(int index) {
     selList_ = index;
     const QList<QListWidgetItem*> chosen = list->selectedItems();
     selIndex_ = chosen.isEmpty() ? -1 : list->row(chosen.first());
-    selEntry_ = chosen.isEmpty() ? std::string() : platform::ToAnsi(chosen.first()->text());
+    selRow_.reset();
+    selEntry_.clear();
+    if (selIndex_ >= 0) {
+        selRow_ = RowOf(index, selIndex_);
+        selEntry_ = std::string(cache_.Line(*selRow_).Value());
+    }
     list->clearSelection();
 }
 
@@ -205,10 +263,9 @@ void frmCache_Edit::b_Export_To_Click() {
 
 void frmCache_Edit::ExportCache() {
     const ProgramState& s = State();
-    const auto row = selEntry_.empty() || (exportToMode_ && exportPath_.empty())
-                         ? std::nullopt
-                         : cache_.FindEntry(selEntry_);
-    if (!row) {
+    // The line highlighted, never another one that carries the same name.
+    const std::optional<size_t> row = exportToMode_ && exportPath_.empty() ? std::nullopt : selRow_;
+    if (!row || !cache_.IsListedEntry(*row)) {
         ClearSelection();
         return;
     }
@@ -245,28 +302,52 @@ void frmCache_Edit::ExportCache() {
 
 bool frmCache_Edit::RemoveSelectedFromCache() {
     const ProgramState& s = State();
-    const auto row = cache_.FindEntry(selEntry_);
-    if (!row) return false;
-    const std::string_view guid = cache_.Line(*row).Key();
-    if (const auto payload = PayloadPath(s.gameCacheFolder, guid)) {
+    if (!selRow_ || !cache_.IsListedEntry(*selRow_)) return false;
+    const size_t row = *selRow_;
+    const std::string_view guid = cache_.Line(row).Key();
+    std::vector<size_t> drop{row};
+    const auto payload = PayloadPath(s.gameCacheFolder, guid);
+    bool deleteFile = payload.has_value();
+    if (const std::vector<size_t> others = cache_.SharingPayload(row);
+        payload && !others.empty() && platform::FileExists(*payload)) {
+        std::vector<std::string> names;
+        for (size_t other : others) names.emplace_back(cache_.Line(other).Value());
+        const auto answer = platform::ShowMessage(SharedPackageQuestion(*payload, selEntry_, names),
+                                                  platform::MsgButtons::YesNoCancel, {}, this,
+                                                  platform::MsgIcon::Question);
+        if (answer == platform::MsgAnswer::Cancel) return false;
+        deleteFile = answer == platform::MsgAnswer::Yes;
+        if (deleteFile) drop.insert(drop.end(), others.begin(), others.end());
+    }
+    if (deleteFile) {
         std::string message;
         if (!DeletePayload(*payload, &message)) {
             Tell(message);
             return false;
         }
-    } else {
+    } else if (!payload) {
         Tell("\"" + std::string(guid) +
              "\" in cache.ini is not a file name: no file was deleted, only its entry.");
     }
-    CacheListBox* list = CacheList(selList_);
-    if (QListWidgetItem* item = list->takeItem(selIndex_)) delete item;
-    // The list would highlight the next item, which nothing has recorded.
-    list->clearSelection();
-    cache_.Remove(*row);
+    for (size_t gone : drop) DropEntry(gone);
     ShowCount();
     FileError error;
     if (!WriteCacheIni(s.gameCacheFolder, cache_, &error)) Tell(error.Message("save"));
     return true;
+}
+
+void frmCache_Edit::DropEntry(size_t row) {
+    if (const CacheFileType* type = CacheTypeOf(cache_.Line(row).Value())) {
+        const auto list = static_cast<size_t>(type->list);
+        std::vector<size_t>& rows = listRows_[list];
+        if (const auto at = std::find(rows.begin(), rows.end(), row); at != rows.end()) {
+            delete lists_[list]->takeItem(static_cast<int>(at - rows.begin()));
+            rows.erase(at);
+            // The list would highlight the next item, which nothing has recorded.
+            lists_[list]->clearSelection();
+        }
+    }
+    cache_.Remove(row);
 }
 
 void frmCache_Edit::b_CacheDelete_Click() {
