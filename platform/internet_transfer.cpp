@@ -17,6 +17,10 @@ std::chrono::milliseconds g_timeoutForTest{0};
 qint64 g_minimumRateForTest = 0;
 std::chrono::milliseconds g_slowWindowForTest{0};
 
+// What a reply with a sink may hold unread, and the size of one piece handed to the sink.
+constexpr qint64 kReadBufferBytes = 1024 * 1024;
+constexpr size_t kPieceBytes = 64 * 1024;
+
 // Marks the reply whose transfer was given up as too slow.
 constexpr const char* kTooSlow = "kestraneTooSlow";
 
@@ -127,6 +131,9 @@ QNetworkReply* InternetTransfer::Start(const std::string& url, BodySink sink) {
     // Byte counts must compare with what the server announces.
     request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = manager_->get(request);
+    // A sink takes the body as it comes, so the reply need hold only a little of it: the
+    // connection waits while the buffer is full. OpenURL's lists are small and kept whole.
+    if (sink_) reply->setReadBufferSize(kReadBufferBytes);
     new SlowTransferGuard(reply, MinimumRate(), SlowWindow());
     connect(reply, &QNetworkReply::downloadProgress, this,
             [this, reply](qint64 received, qint64 total) {
@@ -147,13 +154,12 @@ bool InternetTransfer::Deliver(QNetworkReply* reply) {
     if (sinkRefused_) return false;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() || status.toInt() < 200 || status.toInt() > 299) return true;
-    // All that is buffered at once: while it is one received block, Qt hands that block over
-    // without copying it.
-    for (qint64 available; (available = reply->bytesAvailable()) > 0;) {
-        const QByteArray piece = reply->read(available);
-        if (piece.isEmpty()) break;
-        delivered_ += piece.size();
-        if (!sink_(std::string_view(piece.constData(), static_cast<size_t>(piece.size())))) {
+    // Through one fixed buffer straight to the sink: what the reply holds stays bounded by its
+    // read buffer, and no piece is copied into a block of its own.
+    char piece[kPieceBytes];
+    for (qint64 n; (n = reply->read(piece, sizeof piece)) > 0;) {
+        delivered_ += n;
+        if (!sink_(std::string_view(piece, static_cast<size_t>(n)))) {
             sinkRefused_ = true;
             return false;
         }

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl1-mesa-dev
-  libzip-dev zip unzip curl
+  libzip-dev zip unzip curl python3 time
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth
