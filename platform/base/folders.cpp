@@ -1,14 +1,17 @@
 #include "platform/base/folders.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <system_error>
 
 #include "platform/base/ansi.h"
 #include "platform/base/file_writer.h"
+#include "platform/base/files.h"
 #include "platform/base/paths.h"
 
 namespace platform {
@@ -87,12 +90,19 @@ std::vector<std::string> List(const std::string& windowsFolder, QDir::Filters ki
 
 }  // namespace
 
-int32_t MakeDirectory(const std::string& windowsPath) {
+int32_t MakeDirectory(const std::string& windowsPath, std::string* reason) {
     const QString host = Host(windowsPath);
-    if (host.isEmpty()) return kErrorPathNotFound;
-    if (!ValidWindowsName(QFileInfo(host).fileName())) return kErrorInvalidName;
+    auto fail = [reason](int32_t code, const std::string& why) {
+        if (reason) *reason = why;
+        return code;
+    };
+    if (host.isEmpty()) return fail(kErrorPathNotFound, "the drive of the path is unknown");
+    if (!ValidWindowsName(QFileInfo(host).fileName())) {
+        return fail(kErrorInvalidName, "the name holds a character Windows refuses");
+    }
     if (::mkdir(QFile::encodeName(host).constData(), 0777) == 0) return 0;
-    return ErrorOf(errno);
+    const int error = errno;
+    return fail(ErrorOf(error), std::generic_category().message(error));
 }
 
 bool DeleteFolderTree(const std::string& windowsPath) {
@@ -116,10 +126,19 @@ std::vector<std::string> ListSubfolders(const std::string& windowsFolder) {
     return List(windowsFolder, QDir::Dirs);
 }
 
-bool RemoveFile(const std::string& windowsPath) {
+bool RemoveFile(const std::string& windowsPath, std::string* reason) {
+    auto fail = [reason](const std::string& why) {
+        if (reason) *reason = why;
+        return false;
+    };
     const QString host = Host(windowsPath);
-    if (host.isEmpty() || !QFileInfo(host).isFile()) return false;
-    return QFile::remove(host) && !QFileInfo::exists(host);
+    if (host.isEmpty()) return fail("the drive of the path is unknown");
+    const std::string why = NotAFileReason(windowsPath);
+    if (!why.empty()) return fail(why);
+    if (::unlink(QFile::encodeName(host).constData()) != 0) {
+        return fail(std::generic_category().message(errno));
+    }
+    return true;
 }
 
 bool CopyFile(const std::string& fromWindowsPath, const std::string& toWindowsPath,

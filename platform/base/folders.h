@@ -17,8 +17,9 @@ inline constexpr int32_t kErrorFilenameTooLong = 206;
 
 // Creates the last folder of the path; its parent must exist. 0 on success, else the error
 // code: 183 when the name exists already (the folder is left as it is), 3 when a folder on
-// the way is missing, 5 when access is denied, 123 for a name Windows cannot hold.
-int32_t MakeDirectory(const std::string& windowsPath);
+// the way is missing, 5 when access is denied, 123 for a name Windows cannot hold. `reason`,
+// when given, gets the system's words for a failure.
+int32_t MakeDirectory(const std::string& windowsPath, std::string* reason = nullptr);
 
 // Deletes the folder with everything in it, read-only contents included; one trailing "\" is
 // dropped. True when the folder existed and is gone afterwards. False for a missing path or a
@@ -31,8 +32,9 @@ bool DeleteFolderTree(const std::string& windowsPath);
 std::vector<std::string> ListFiles(const std::string& windowsFolder);
 std::vector<std::string> ListSubfolders(const std::string& windowsFolder);
 
-// Deletes one file, read-only or not. True when it existed and is gone.
-bool RemoveFile(const std::string& windowsPath);
+// Deletes one file, read-only or not. True when it existed and is gone; else `reason`, when
+// given, says why.
+bool RemoveFile(const std::string& windowsPath, std::string* reason = nullptr);
 
 // Copies a file whole, as CopyFileA does: with failIfExists an existing target makes the copy
 // fail, without it the target is replaced (unless it is read-only). The target appears only
