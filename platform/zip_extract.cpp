@@ -322,15 +322,16 @@ class Extractor {
             return error.contains("outside") ? kUnzipUnsafeEntry : kUnzipDiskError;
         }
         const QString target = tree.Child(folder, fileName);
-        const std::string shown = Shown(target);
+        // Mapping a path to its drive looks at the prefix's drives: only for a message.
+        const auto shown = [&target] { return Shown(target); };
         const QFileInfo existing(target);
         if (existing.isSymLink()) {
-            messages_.Error("error:  " + shown + " is a link; not replaced");
+            messages_.Error("error:  " + shown() + " is a link; not replaced");
             return kUnzipUnsafeEntry;
         }
         if (existing.exists()) {
             if (existing.isDir()) {
-                messages_.Error("error:  " + shown + " is a folder");
+                messages_.Error("error:  " + shown() + " is a folder");
                 return kUnzipDiskError;
             }
             if (!MayReplace(e, existing)) return 0;
@@ -341,7 +342,7 @@ class Extractor {
         std::string why;
         FileWriter* out = staged.Open(QFile::encodeName(target).toStdString(), &why);
         if (!out) {
-            messages_.Error("error:  cannot create " + shown + ": " + why);
+            messages_.Error("error:  cannot create " + shown() + ": " + why);
             return kUnzipDiskError;
         }
         bool written = true;
@@ -365,7 +366,7 @@ class Extractor {
             written = out->Finish();
         }
         if (!written) {
-            messages_.Error("error:  cannot write " + shown + ": " + out->Error());
+            messages_.Error("error:  cannot write " + shown() + ": " + out->Error());
             return kUnzipDiskError;
         }
         if (!read) return kUnzipArchiveError;

@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl1-mesa-dev
   libzip-dev zip unzip curl
+  time  # GNU time: the peak memory of a whole process in the unzip benchmark
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth

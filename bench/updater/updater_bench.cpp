@@ -1,10 +1,9 @@
 // The updater beside the tools a player would otherwise use, in one run: a 32 MB download
-// from a local server against curl, and unpacking a 50 MB archive against Info-ZIP's unzip.
+// from a local server against curl (unpacking against Info-ZIP's unzip: unzip_bench.cpp).
 // The download runs twice: once with no display, once into the window's own progress bar and
 // labels, as a player sees it.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <zip.h>
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +16,6 @@
 #include "tests/support/http_test_server.h"
 #include "updater/download.h"
 #include "updater/download_display.h"
-#include "updater/unzip/c_unzip.h"
 #include "updater/waits.h"
 #include "updater/window/auto_patcher.h"
 
@@ -26,8 +24,6 @@ namespace {
 using kestrane::test::HttpTestServer;
 
 constexpr qsizetype kDownloadBytes = 32 << 20;
-constexpr int kArchiveFiles = 13;
-constexpr qsizetype kFileBytes = 4 << 20;
 
 class NoDisplay : public patchwell::DownloadDisplay {
   public:
@@ -56,25 +52,8 @@ QByteArray Payload(qsizetype size, unsigned seed) {
 struct Setup {
     QTemporaryDir dir;
     HttpTestServer server;
-    QString archive;
 
     Setup() { server.Serve("/big.zip", {200, Payload(kDownloadBytes, 1)}); }
-    // Made when an unzip benchmark first asks: compressing it takes seconds.
-    const QString& Archive() {
-        if (!archive.isEmpty()) return archive;
-        archive = dir.path() + "/pack.zip";
-        std::vector<QByteArray> files;
-        int error = 0;
-        zip_t* za =
-            zip_open(QFile::encodeName(archive).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-        for (int i = 0; i < kArchiveFiles; ++i) files.push_back(Payload(kFileBytes, 10 + i));
-        for (int i = 0; i < kArchiveFiles; ++i) {
-            zip_source_t* src = zip_source_buffer(za, files[i].constData(), files[i].size(), 0);
-            zip_file_add(za, ("map" + std::to_string(i) + ".ut2").c_str(), src, 0);
-        }
-        zip_close(za);
-        return archive;
-    }
     std::string Host(const QString& rel) const { return (dir.path() + "/" + rel).toStdString(); }
 };
 
@@ -138,40 +117,9 @@ void BM_Download_Curl(benchmark::State& state) {
     CountCpu(state, self, children);
 }
 
-void BM_Unzip_Patchwell(benchmark::State& state) {
-    const QString archive = g_setup->Archive();
-    const QString folder = g_setup->dir.path() + "/patchwell_out";
-    QDir().mkpath(folder);
-    for (auto _ : state) {
-        patchwell::cUnzip zip;
-        zip.OverwriteExisting(true);
-        zip.ZipFile(platform::ToWindowsPath(archive.toStdString()));
-        zip.UnzipFolder(platform::ToWindowsPath(folder.toStdString()) + "\\");
-        if (!zip.Unzip()) state.SkipWithError("unzip failed");
-    }
-    state.SetBytesProcessed(state.iterations() * kArchiveFiles * kFileBytes);
-    state.counters["archive_MB"] = QFile(archive).size() / 1048576.0;
-}
-
-void BM_Unzip_InfoZip(benchmark::State& state) {
-    const QString archive = g_setup->Archive();
-    const QString folder = g_setup->dir.path() + "/infozip_out";
-    QDir().mkpath(folder);
-    for (auto _ : state) {
-        QProcess unzip;
-        unzip.start("unzip", {"-o", "-q", archive, "-d", folder});
-        if (!unzip.waitForFinished(60000) || unzip.exitCode() != 0) {
-            state.SkipWithError("unzip failed");
-        }
-    }
-    state.SetBytesProcessed(state.iterations() * kArchiveFiles * kFileBytes);
-}
-
 BENCHMARK(BM_Download_Patchwell)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_Download_PatchwellWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_Download_Curl)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
-BENCHMARK(BM_Unzip_Patchwell)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
-BENCHMARK(BM_Unzip_InfoZip)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
 }  // namespace
 

@@ -224,7 +224,8 @@ bool FileWriter::Finish() {
         return false;
     }
     if (!Put(buffer_, WriteStep::Flush)) return false;
-    buffer_.clear();
+    // Many files wait finished at once: none keeps its buffer.
+    std::string().swap(buffer_);
     if (modified_) {
         const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(*modified_), 0}};
         ::futimens(fd_, times);
