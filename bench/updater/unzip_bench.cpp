@@ -27,8 +27,8 @@ struct Shape {
     int filesPerFolder;
     qsizetype fileBytes;
 };
-constexpr Shape kLarge{"large", 1, 13, 4 << 20};
-constexpr Shape kSmall{"small", 24, 64, 32 << 10};
+constexpr Shape kLarge{"Large", 1, 13, 4 << 20};
+constexpr Shape kSmall{"SmallFiles", 24, 64, 32 << 10};
 
 // Packed game files deflate little: random words with a blank one in eight.
 QByteArray GameFileBytes(qsizetype size, std::mt19937_64& random) {
@@ -134,34 +134,22 @@ void Unpack(benchmark::State& state, const Shape& shape, Tool tool) {
     state.counters["peak_MB"] = peak;
 }
 
-void BM_Unzip_Large_Patchwell(benchmark::State& s) {
-    Unpack(s, kLarge, Tool::Patchwell);
-}
-void BM_Unzip_Large_InfoZip(benchmark::State& s) {
-    Unpack(s, kLarge, Tool::Unzip);
-}
-void BM_Unzip_Large_InfoZipThenSync(benchmark::State& s) {
-    Unpack(s, kLarge, Tool::UnzipThenSync);
-}
-void BM_Unzip_SmallFiles_Patchwell(benchmark::State& s) {
-    Unpack(s, kSmall, Tool::Patchwell);
-}
-void BM_Unzip_SmallFiles_InfoZip(benchmark::State& s) {
-    Unpack(s, kSmall, Tool::Unzip);
-}
-void BM_Unzip_SmallFiles_InfoZipThenSync(benchmark::State& s) {
-    Unpack(s, kSmall, Tool::UnzipThenSync);
-}
-
-// Side by side: each pair runs in turn, so a change of load meets both.
-BENCHMARK(BM_Unzip_Large_Patchwell)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
-BENCHMARK(BM_Unzip_Large_InfoZip)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
-BENCHMARK(BM_Unzip_Large_InfoZipThenSync)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
-BENCHMARK(BM_Unzip_SmallFiles_Patchwell)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
-BENCHMARK(BM_Unzip_SmallFiles_InfoZip)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
-BENCHMARK(BM_Unzip_SmallFiles_InfoZipThenSync)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MinTime(3);
+// Side by side: each shape's three runs follow one another, so a change of load meets all.
+const bool kRegistered = [] {
+    const std::pair<Tool, const char*> tools[] = {{Tool::Patchwell, "Patchwell"},
+                                                  {Tool::Unzip, "InfoZip"},
+                                                  {Tool::UnzipThenSync, "InfoZipThenSync"}};
+    for (const Shape* shape : {&kLarge, &kSmall}) {
+        for (const auto& [tool, name] : tools) {
+            benchmark::RegisterBenchmark(
+                (std::string("BM_Unzip_") + shape->name + "_" + name).c_str(),
+                [shape, tool = tool](benchmark::State& state) { Unpack(state, *shape, tool); })
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->MinTime(3);
+        }
+    }
+    return true;
+}();
 
 }  // namespace
