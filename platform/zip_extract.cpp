@@ -415,20 +415,19 @@ class Extractor {
 
 // Why the entries cannot be unpacked into the folder by the sizes they declare; empty when
 // they can.
-std::string NoRoom(const std::vector<Entry>& entries, const std::string& zipPath,
-                   const QString& hostFolder) {
+std::string NoRoom(const std::vector<Entry>& entries, const QString& hostFolder) {
     uint64_t total = 0;
     for (const Entry& e : entries) {
         if (!e.folder && (e.stat.valid & ZIP_STAT_SIZE)) total += e.stat.size;
     }
     if (total > kMaxUnpackedBytes) {
-        return zipPath + " would unpack to " + std::to_string(total) + " bytes, more than the " +
+        return "the entries declare " + std::to_string(total) + " bytes, more than the " +
                std::to_string(kMaxUnpackedBytes) + " one update may take; nothing extracted";
     }
     const uint64_t free = FreeBytes(hostFolder);
     if (total > free) {
-        return zipPath + " would unpack to " + std::to_string(total) + " bytes, but its disk has " +
-               std::to_string(free) + " free; nothing extracted";
+        return "the entries declare " + std::to_string(total) + " bytes, but the disk of " +
+               Shown(hostFolder) + " has " + std::to_string(free) + " free; nothing extracted";
     }
     return {};
 }
@@ -493,7 +492,7 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
         messages.Error("error:  cannot use the extraction folder " + folder);
         return kUnzipBadParameter;
     }
-    if (const std::string why = NoRoom(entries, zipPath, hostFolder); !why.empty()) {
+    if (const std::string why = NoRoom(entries, hostFolder); !why.empty()) {
         messages.Error("error:  " + why);
         return kUnzipTooLarge;
     }

@@ -288,8 +288,9 @@ TEST_F(PatcherWindowTest, AnArchiveThatCannotBeUnpackedWholeFailsAndChangesNothi
         {"2 GiB declared",
          kestrane::test::WithDeclaredSize(ZipBytes({pack, {"Bomb.ut2", zeros}}), "Bomb.ut2",
                                           1u << 31),
-         archive + "C:\\Kestrane\\Maps\\Pack.zip would unpack to 2147483655 bytes, more than "
-                   "the 1073741824 one update may take; nothing extracted (unzip result 52"},
+         archive +
+             "the entries declare 2147483655 bytes, more than the 1073741824 one update may take; "
+             "nothing extracted (unzip result 52"},
     };
     List("0\r\n" + Entry() + "\r\n");
     for (const Case& c : cases) {
@@ -594,6 +595,18 @@ TEST_F(PatcherWindowTest, Screenshots) {
     failing.Form_Load();
     QTest::mouseClick(failing.cmdDone, Qt::LeftButton);
     EXPECT_TRUE(failing.grab().save(folder + "/patchwell_failed.png"));
+
+    // An archive declaring more than one update may take: refused before anything is written.
+    server_.Serve(
+        "/Pack.zip",
+        {200, QByteArray::fromStdString(kestrane::test::WithDeclaredSize(
+                  ZipBytes({{"Bomb.ut2", std::string(1 << 20, '\0')}}), "Bomb.ut2", 1u << 31))});
+    List("0\r\n" + Entry() + "\r\n");
+    SetEndProgramHandlerForTest([this] { ++ended_; });  // the next start of the updater
+    frmAutoPatcher refused(server_.Url("/update.txt"));
+    refused.Form_Load();
+    QTest::mouseClick(refused.cmdDone, Qt::LeftButton);
+    EXPECT_TRUE(refused.grab().save(folder + "/patchwell_refused.png"));
 }
 
 }  // namespace
