@@ -1,11 +1,13 @@
 // Wiz_SingleEntryUnzip over libzip.
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <zip.h>
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <memory>
 #include <string_view>
 
@@ -15,14 +17,16 @@
 #include "platform/zip_entry_names.h"
 #include "platform/zip_host_tree.h"
 #include "platform/zip_library.h"
+#include "platform/zip_staged_files.h"
 
 namespace platform {
 namespace {
 
 struct Entry {
     zip_uint64_t index = 0;
-    QString name;          // as stored, "/" between folders
-    std::string ansiName;  // zero-terminated for the callbacks
+    QString name;           // as stored, "/" between folders
+    std::string ansiName;   // zero-terminated for the callbacks
+    std::string shownName;  // with "\" between folders, for messages
     zip_stat_t stat{};
     bool folder = false;
     bool symlink = false;
@@ -107,6 +111,8 @@ std::vector<Entry> ReadEntries(zip_t* za, const UnzipOptions& options,
         if (!include.empty() && !Matches(include, e.name, cs)) continue;
         if (Matches(exclude, e.name, cs)) continue;
         e.ansiName = ToAnsi(e.name);
+        e.shownName = e.ansiName;
+        std::replace(e.shownName.begin(), e.shownName.end(), '/', '\\');
         e.folder = e.name.endsWith('/') || e.name.endsWith('\\');
         e.encrypted =
             (e.stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && e.stat.encryption_method != ZIP_EM_NONE;
@@ -184,6 +190,21 @@ struct ZipFileCloser {
 };
 using ZipFile = std::unique_ptr<zip_file_t, ZipFileCloser>;
 
+std::string Shown(const QString& hostPath) {
+    return ToWindowsPath(QFile::encodeName(hostPath).toStdString());
+}
+
+// Free bytes on the disk of a host folder, or of its nearest existing parent.
+uint64_t FreeBytes(QString folder) {
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const qsizetype slash = folder.lastIndexOf('/');
+        folder = slash <= 0 ? QString("/") : folder.left(slash);
+    }
+    struct statvfs disk {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &disk) != 0) return UINT64_MAX;
+    return static_cast<uint64_t>(disk.f_bavail) * disk.f_frsize;
+}
+
 class Extractor {
   public:
     Extractor(zip_t* za, const UnzipOptions& options, UnzipCallbacks& callbacks,
@@ -199,38 +220,53 @@ class Extractor {
     ZipFile Open(const Entry& e) {
         if (!e.encrypted) {
             ZipFile f(zip_fopen_index(za_, e.index, 0));
-            if (!f) messages_.Error("error:  cannot read " + e.ansiName);
+            if (!f) messages_.Error("error:  cannot read " + e.shownName);
             return f;
         }
         char password[256] = {};
         if (!callbacks_.Password ||
             callbacks_.Password(password, sizeof password - 1, "Enter password for",
                                 e.ansiName.c_str()) != 0) {
-            messages_.Error("skipping: " + e.ansiName + "  no password");
+            messages_.Error("skipping: " + e.shownName + "  no password");
             warning_ = true;
             return nullptr;
         }
         ZipFile f(zip_fopen_index_encrypted(za_, e.index, 0, password));
         if (!f) {
-            messages_.Error("skipping: " + e.ansiName + "  incorrect password");
+            messages_.Error("skipping: " + e.shownName + "  incorrect password");
             warning_ = true;
         }
         return f;
     }
 
-    // Reads the whole entry through `sink`; false on damage (CRC included).
+    // Reads the whole entry through `sink`; false on damage: a CRC error, or more or fewer
+    // bytes than the entry declares (a longer one is stopped as soon as it passes its size).
     template <class Sink>
     bool ReadAll(zip_file_t* f, const Entry& e, Sink&& sink) {
         buffer_.resize(1 << 20);
+        const bool sized = (e.stat.valid & ZIP_STAT_SIZE) != 0;
+        zip_uint64_t total = 0;
         for (;;) {
             const zip_int64_t n = zip_fread(f, buffer_.data(), buffer_.size());
             if (n < 0) {
-                messages_.Error("error:  " + e.ansiName + ": " + zip_file_strerror(f));
+                messages_.Error("error:  " + e.shownName + ": " + zip_file_strerror(f));
                 return false;
             }
-            if (n == 0) return true;
+            total += static_cast<zip_uint64_t>(n);
+            if (sized && total > e.stat.size) {
+                messages_.Error("error:  " + e.shownName + ": holds more than the " +
+                                std::to_string(e.stat.size) + " bytes it declares");
+                return false;
+            }
+            if (n == 0) break;
             if (!sink(std::string_view(buffer_.data(), static_cast<size_t>(n)))) return false;
         }
+        if (sized && total != e.stat.size) {
+            messages_.Error("error:  " + e.shownName + ": holds " + std::to_string(total) +
+                            " of the " + std::to_string(e.stat.size) + " bytes it declares");
+            return false;
+        }
+        return true;
     }
 
     // 0, or the result code that ends the call.
@@ -264,14 +300,16 @@ class Extractor {
         }
     }
 
-    int32_t Extract(const Entry& e, ZipHostTree& tree) {
+    // Writes the entry beside its target, into `staged`; 0 or the result code that ends the
+    // call.
+    int32_t Stage(const Entry& e, ZipHostTree& tree, StagedFiles& staged) {
         QStringList parts = PathBelowFolder(e, options_);
         if (e.folder) {
             if (!options_.UseFolderNames) return 0;
             QString error;
             if (tree.Folder(parts, &error).isEmpty()) {
                 messages_.Error("error:  " + ToAnsi(error));
-                return kUnzipDiskError;
+                return error.contains("outside") ? kUnzipUnsafeEntry : kUnzipDiskError;
             }
             messages_.Info("   creating: " + e.ansiName);
             return 0;
@@ -284,14 +322,16 @@ class Extractor {
             return error.contains("outside") ? kUnzipUnsafeEntry : kUnzipDiskError;
         }
         const QString target = tree.Child(folder, fileName);
+        // Mapping a path to its drive looks at the prefix's drives: only for a message.
+        const auto shown = [&target] { return Shown(target); };
         const QFileInfo existing(target);
         if (existing.isSymLink()) {
-            messages_.Error("error:  " + ToAnsi(target) + " is a link; not replaced");
+            messages_.Error("error:  " + shown() + " is a link; not replaced");
             return kUnzipUnsafeEntry;
         }
         if (existing.exists()) {
             if (existing.isDir()) {
-                messages_.Error("error:  " + ToAnsi(target) + " is a folder");
+                messages_.Error("error:  " + shown() + " is a folder");
                 return kUnzipDiskError;
             }
             if (!MayReplace(e, existing)) return 0;
@@ -299,15 +339,15 @@ class Extractor {
         ZipFile f = Open(e);
         if (!f) return warning_ ? 0 : kUnzipArchiveError;
 
-        FileWriter out;
-        const std::string shown = ToWindowsPath(QFile::encodeName(target).toStdString());
-        if (!out.Open(QFile::encodeName(target).toStdString())) {
-            messages_.Error("error:  cannot create " + shown + ": " + out.Error());
+        std::string why;
+        FileWriter* out = staged.Open(QFile::encodeName(target).toStdString(), &why);
+        if (!out) {
+            messages_.Error("error:  cannot create " + shown() + ": " + why);
             return kUnzipDiskError;
         }
         bool written = true;
         auto write = [&](std::string_view bytes) {
-            written = out.Write(bytes);
+            written = out->Write(bytes);
             return written;
         };
         bool read;
@@ -321,20 +361,42 @@ class Extractor {
         } else {
             read = ReadAll(f.get(), e, write);
         }
-        if (!read || !written) {
-            out.Cancel();
-            if (!written) messages_.Error("error:  cannot write " + shown + ": " + out.Error());
-            return written ? kUnzipArchiveError : kUnzipDiskError;
+        if (read && written) {
+            out->SetModificationTime(static_cast<int64_t>(e.stat.mtime));
+            written = out->Finish();
         }
-        out.SetModificationTime(static_cast<int64_t>(e.stat.mtime));
-        if (!out.Commit()) {
-            messages_.Error("error:  cannot write " + shown + ": " + out.Error());
+        if (!written) {
+            messages_.Error("error:  cannot write " + shown() + ": " + out->Error());
             return kUnzipDiskError;
         }
+        if (!read) return kUnzipArchiveError;
         tree.Added(folder, QFileInfo(target).fileName());
         messages_.Info(
             std::string(e.stat.comp_method == ZIP_CM_STORE ? " extracting: " : "  inflating: ") +
             e.ansiName);
+        return 0;
+    }
+
+    // Every entry written and checked, then all put in place together; 0 or the result code.
+    int32_t ExtractAll(const std::vector<Entry>& entries, ZipHostTree& tree) {
+        StagedFiles staged;
+        for (const Entry& e : entries) {
+            if (callbacks_.Service &&
+                callbacks_.Service(e.ansiName.c_str(), static_cast<uint32_t>(e.ansiName.size())) ==
+                    1) {
+                return kUnzipCancelled;
+            }
+            if (const int32_t code = Stage(e, tree, staged)) return code;
+        }
+        std::vector<std::string> parents;
+        for (const QString& made : tree.Created()) {
+            parents.push_back(QFile::encodeName(QFileInfo(made).path()).toStdString());
+        }
+        std::string failed, why;
+        if (!staged.Commit(parents, &failed, &why)) {
+            messages_.Error("error:  cannot write " + ToWindowsPath(failed) + ": " + why);
+            return kUnzipDiskError;
+        }
         return 0;
     }
 
@@ -350,6 +412,25 @@ class Extractor {
     bool warning_ = false;
     std::vector<char> buffer_;
 };
+
+// Why the entries cannot be unpacked into the folder by the sizes they declare; empty when
+// they can.
+std::string NoRoom(const std::vector<Entry>& entries, const QString& hostFolder) {
+    uint64_t total = 0;
+    for (const Entry& e : entries) {
+        if (!e.folder && (e.stat.valid & ZIP_STAT_SIZE)) total += e.stat.size;
+    }
+    if (total > kMaxUnpackedBytes) {
+        return "the entries declare " + std::to_string(total) + " bytes, more than the " +
+               std::to_string(kMaxUnpackedBytes) + " one update may take; nothing extracted";
+    }
+    const uint64_t free = FreeBytes(hostFolder);
+    if (total > free) {
+        return "the entries declare " + std::to_string(total) + " bytes, but the disk of " +
+               Shown(hostFolder) + " has " + std::to_string(free) + " free; nothing extracted";
+    }
+    return {};
+}
 
 int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
             int32_t excludeCount, const std::vector<std::string>& excludeNames,
@@ -399,7 +480,7 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
     // Refuse the whole archive before anything is written.
     for (const Entry& e : entries) {
         if (IsUnsafeEntryName(e.name) || e.symlink) {
-            messages.Error("error:  " + e.ansiName +
+            messages.Error("error:  " + e.shownName +
                            (e.symlink ? " is a link" : " would leave the extraction folder") +
                            "; nothing extracted");
             return kUnzipUnsafeEntry;
@@ -407,23 +488,28 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
     }
     const std::string folder = CutAtZero(options.ExtractFolder);
     const QString hostFolder = QString::fromStdString(folder.empty() ? "" : ToHostPath(folder));
-    if (hostFolder.isEmpty() || (!QFileInfo(hostFolder).isDir() && !QDir().mkpath(hostFolder))) {
+    if (hostFolder.isEmpty()) {
         messages.Error("error:  cannot use the extraction folder " + folder);
-        return folder.empty() ? kUnzipBadParameter : kUnzipDiskError;
+        return kUnzipBadParameter;
+    }
+    if (const std::string why = NoRoom(entries, hostFolder); !why.empty()) {
+        messages.Error("error:  " + why);
+        return kUnzipTooLarge;
+    }
+    if (!QFileInfo(hostFolder).isDir() && !QDir().mkpath(hostFolder)) {
+        messages.Error("error:  cannot use the extraction folder " + folder);
+        return kUnzipDiskError;
     }
     if (const Entry* e =
             EntryOverArchive(entries, options, QFile::decodeName(hostZip.c_str()), hostFolder)) {
-        messages.Error("error:  " + e->ansiName + " would replace the archive " + zipPath +
+        messages.Error("error:  " + e->shownName + " would replace the archive " + zipPath +
                        " itself; nothing extracted");
         return kUnzipUnsafeEntry;
     }
     ZipHostTree tree(hostFolder);
-    for (const Entry& e : entries) {
-        if (callbacks.Service &&
-            callbacks.Service(e.ansiName.c_str(), static_cast<uint32_t>(e.ansiName.size())) == 1) {
-            return kUnzipCancelled;
-        }
-        if (const int32_t code = extractor.Extract(e, tree)) return code;
+    if (const int32_t code = extractor.ExtractAll(entries, tree)) {
+        tree.RemoveCreated();
+        return code;
     }
     return extractor.Warning() ? kUnzipWarning : kUnzipOk;
 }

@@ -1,9 +1,25 @@
 #include "platform/zip_host_tree.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <system_error>
+
+#include "platform/base/paths.h"
 
 namespace platform {
+
+namespace {
+
+QString Shown(const QString& hostPath) {
+    return QString::fromStdString(ToWindowsPath(QFile::encodeName(hostPath).toStdString()));
+}
+
+}  // namespace
 
 ZipHostTree::ZipHostTree(const QString& root)
     : root_(root), canonicalRoot_(QFileInfo(root).canonicalFilePath()) {}
@@ -35,6 +51,15 @@ bool ZipHostTree::Inside(const QString& hostFolder) const {
             canonicalRoot_ == "/");
 }
 
+void ZipHostTree::RemoveCreated() {
+    for (auto it = created_.crbegin(); it != created_.crend(); ++it) {
+        ::rmdir(QFile::encodeName(*it).constData());
+    }
+    created_.clear();
+    folders_.clear();
+    index_.clear();
+}
+
 QString ZipHostTree::Folder(const QStringList& components, QString* error) {
     QString folder = root_;
     QString key;
@@ -49,17 +74,21 @@ QString ZipHostTree::Folder(const QStringList& components, QString* error) {
         folder = Child(parent, part);
         const QFileInfo info(folder);
         if (!info.exists()) {
-            if (!QDir().mkdir(folder)) {
-                if (error) *error = "cannot create the folder " + folder;
+            if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0) {
+                if (error) {
+                    *error = "cannot create the folder " + Shown(folder) + ": " +
+                             QString::fromStdString(std::generic_category().message(errno));
+                }
                 return {};
             }
+            created_.push_back(folder);
             Added(parent, part);
         } else if (!info.isDir()) {
-            if (error) *error = folder + " is not a folder";
+            if (error) *error = Shown(folder) + " is not a folder";
             return {};
         }
         if (!Inside(folder)) {
-            if (error) *error = folder + " leads outside the extraction folder";
+            if (error) *error = Shown(folder) + " leads outside the extraction folder";
             return {};
         }
         folders_.insert(key, folder);

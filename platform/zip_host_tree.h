@@ -14,8 +14,13 @@ class ZipHostTree {
     explicit ZipHostTree(const QString& root);
 
     // The host folder for the components below the root, created when missing; empty with a
-    // reason when it cannot be made or when it resolves outside the root (through a link).
+    // reason (naming the folder by its Windows path) when it cannot be made or when it
+    // resolves outside the root (through a link).
     QString Folder(const QStringList& components, QString* error);
+    // Takes away the folders Folder created, deepest first, as far as they are still empty.
+    void RemoveCreated();
+    // Every folder Folder created, in the order made.
+    const QStringList& Created() const { return created_; }
 
     // The host path of a name in a folder returned by Folder: an existing entry of the same
     // name in another case, else the name as given.
@@ -30,6 +35,7 @@ class ZipHostTree {
     QString canonicalRoot_;
     QHash<QString, QHash<QString, QString>> index_;  // folder -> case-folded name -> name
     QHash<QString, QString> folders_;                // case-folded components -> host folder
+    QStringList created_;
 };
 
 }  // namespace platform

@@ -70,13 +70,21 @@ inline constexpr int32_t kUnzipNotAZip = 9;  // missing, unreadable or not an ar
 inline constexpr int32_t kUnzipBadParameter = 10;
 inline constexpr int32_t kUnzipNothingMatched = 11;
 inline constexpr int32_t kUnzipDiskError = 50;  // a file or folder could not be written
+inline constexpr int32_t kUnzipTooLarge = 52;   // more than the disk has free, or than one
+                                                // update may unpack (kMaxUnpackedBytes)
 inline constexpr int32_t kUnzipCancelled = 80;
 inline constexpr int32_t kUnzipUnsafeEntry = 90;  // an entry would leave the extraction folder
 
+// What one archive may unpack to, by the sizes its entries declare.
+inline constexpr uint64_t kMaxUnpackedBytes = uint64_t{1} << 30;
+
 // Extracts (or lists, or tests) the entries matching the include names (all when there are
-// none) and none of the exclude names; * and ? are wildcards. Entries whose names or links
-// would reach outside the extraction folder refuse the whole archive before anything is
-// written. Every file appears whole or not at all.
+// none) and none of the exclude names; * and ? are wildcards. Before anything is written the
+// whole archive is refused when an entry's name or link would reach outside the extraction
+// folder, or when the sizes the entries declare exceed the free space of the folder's disk or
+// kMaxUnpackedBytes. Every entry is written and checked (CRC, declared length) beside its
+// target first; only when all are whole do they replace the old files, together. On any
+// failure every old file stays as it was and no written file is left.
 int32_t Wiz_SingleEntryUnzip(int32_t includeCount, const std::vector<std::string>& includeNames,
                              int32_t excludeCount, const std::vector<std::string>& excludeNames,
                              const UnzipOptions& options, UnzipCallbacks& callbacks) noexcept;

@@ -61,6 +61,32 @@ bool LeavesFolder(const std::string& path) {
     }
 }
 
+// A control character (a NUL above all) is in no file name; it would also cut the path short
+// where the system reads it.
+bool HoldsControlCharacter(const std::string& text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 32) return true;
+    }
+    return false;
+}
+
+// The text with every control character written out, so that a message shows it whole.
+std::string Visible(const std::string& text) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0) {
+            out += "<NUL>";
+        } else if (byte < 32) {
+            out += std::string("<0x") + kHex[byte >> 4] + kHex[byte & 15] + ">";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::vector<std::string> SplitCrLf(const std::string& text) {
@@ -94,6 +120,14 @@ UpdateEntry ParseEntryLine(const std::string& line, size_t lineNumber) {
     const std::string where = "line " + std::to_string(lineNumber + 1) + " of the update list";
     if (fields.size() < 5) throw UpdateFailure(where + " has fewer than five fields");
     UpdateEntry entry{fields[0], fields[1], fields[2], fields[3], fields[4]};
+    if (HoldsControlCharacter(entry.LocalPath)) {
+        throw UpdateFailure(where + ": the path " + Visible(entry.LocalPath) +
+                            " is not a file name");
+    }
+    if (HoldsControlCharacter(entry.MarkerName)) {
+        throw UpdateFailure(where + ": the marker name " + Visible(entry.MarkerName) +
+                            " is not a file name");
+    }
     if (entry.LocalPath.empty() || entry.LocalPath[0] != '\\' || LeavesFolder(entry.LocalPath)) {
         throw UpdateFailure(where + ": the path " + entry.LocalPath +
                             " does not lie below the program folder");

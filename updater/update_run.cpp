@@ -37,6 +37,7 @@ constexpr UnzipResultWords kUnzipResults[] = {
     {platform::kUnzipBadParameter, "bad parameter"},
     {platform::kUnzipNothingMatched, "no entry matched"},
     {platform::kUnzipDiskError, "a file or folder could not be written"},
+    {platform::kUnzipTooLarge, "the archive would unpack to more than there is room for"},
     {platform::kUnzipCancelled, "cancelled"},
     {platform::kUnzipUnsafeEntry, "an entry would leave the folder"},
 };
@@ -55,6 +56,13 @@ std::string Rule() {
     return rule + "=";
 }
 
+void EnsureFolder(const std::string& path) {
+    std::string why;
+    if (!platform::FolderExists(path) && platform::MakeDirectory(path, &why) != 0) {
+        throw UpdateFailure("cannot create the folder " + path + ": " + why);
+    }
+}
+
 // Folders on the way to a file below the program folder, made when missing.
 void EnsureFolders(const std::string& programFolder, const std::string& folderPart) {
     std::string path = programFolder;
@@ -62,9 +70,7 @@ void EnsureFolders(const std::string& programFolder, const std::string& folderPa
     for (size_t end; (end = folderPart.find('\\', from)) != std::string::npos; from = end + 1) {
         if (end == from) continue;
         path += "\\" + folderPart.substr(from, end - from);
-        if (!platform::FolderExists(path) && platform::MakeDirectory(path) != 0) {
-            throw UpdateFailure("cannot create the folder " + path);
-        }
+        EnsureFolder(path);
     }
 }
 
@@ -80,6 +86,8 @@ class Run {
         for (int16_t i = 1; i <= list.newsCount; ++i) Append(kCrLf + list.pieces[i]);
         Delay(1);
 
+        // The markers' folder must be there before anything is fetched for them.
+        if (!list.NoEntries()) EnsureFolder(UpdateFolder());
         bool current = false;
         for (size_t j = list.firstEntry; j < list.endEntry; ++j) {
             current = Entry(list.UpdateEntries[j]);
@@ -132,12 +140,17 @@ class Run {
         zip.UnzipFolder(programFolder_ + folderPart);
         const bool unpacked = zip.Unzip();
         DoEvents();
+        std::string why;
         if (!unpacked) {
-            const std::string why = zip.LastError().empty() ? "" : ": " + zip.LastError();
+            // Nothing of it was unpacked; the next run fetches it again.
+            platform::RemoveFile(archive);
+            why = zip.LastError().empty() ? "" : ": " + zip.LastError();
             throw UpdateFailure("the archive " + archive + " could not be unpacked" + why + " (" +
                                 UnzipResultText(zip.LastResult()) + ")");
         }
-        if (!platform::RemoveFile(archive)) throw UpdateFailure("cannot delete " + archive);
+        if (!platform::RemoveFile(archive, &why)) {
+            throw UpdateFailure("cannot delete " + archive + ": " + why);
+        }
         // Only now is the new version in place.
         WriteMarker(marker, entry.Version);
         return false;

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <system_error>
 #include <vector>
 
@@ -29,7 +31,10 @@ WriteFault& Fault() {
 }
 
 int InjectedError(WriteStep step, int64_t written) {
-    return Fault() ? Fault()(step, written) : 0;
+    if (!Fault()) return 0;
+    static std::mutex serial;
+    const std::lock_guard<std::mutex> lock(serial);
+    return Fault()(step, written);
 }
 
 std::string FolderOf(const std::string& path) {
@@ -82,6 +87,7 @@ int InjectedWriteFault(WriteStep step) {
 
 FileWriter::~FileWriter() {
     Cancel();
+    DropOld();
 }
 
 bool FileWriter::Fail(int error) {
@@ -100,6 +106,8 @@ void FileWriter::Cancel() {
 
 bool FileWriter::Open(const std::string& hostTarget) {
     Cancel();
+    DropOld();
+    placedOnNothing_ = false;
     error_.clear();
     written_ = 0;
     modified_.reset();
@@ -207,19 +215,95 @@ bool FileWriter::Commit() {
     temp_.clear();
 
     int folderError = InjectedError(WriteStep::SyncFolder, written_);
-    if (folderError == 0) {
-        const int dir = ::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            if (::fsync(dir) != 0 && !FolderSyncUnsupported(errno)) folderError = errno;
-            ::close(dir);
-        }
-    }
+    if (folderError == 0) folderError = SyncFolder(FolderOf(target_));
     if (folderError != 0) {
         error_ = std::generic_category().message(folderError) +
                  " (the new file is in place, but its folder could not be synced to disk)";
         return false;
     }
     return true;
+}
+
+bool FileWriter::Finish() {
+    if (fd_ < 0) {
+        if (error_.empty()) error_ = "the file is not open";
+        return false;
+    }
+    if (!Put(buffer_, WriteStep::Flush)) return false;
+    // Many files wait finished at once: none keeps its buffer.
+    std::string().swap(buffer_);
+    if (modified_) {
+        const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(*modified_), 0}};
+        ::futimens(fd_, times);
+    }
+    // Only a hint: the disk gets to work on this file while the next ones are written.
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+    if (const int e = InjectedError(WriteStep::Close, written_)) return Fail(e);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) return Fail(errno);
+    return true;
+}
+
+bool FileWriter::Sync() {
+    if (temp_.empty()) {
+        if (error_.empty()) error_ = "the file is not open";
+        return false;
+    }
+    if (const int e = InjectedError(WriteStep::Sync, written_)) return Fail(e);
+    const int fd = ::open(temp_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Fail(errno);
+    const int synced = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return synced == 0 || Fail(synced);
+}
+
+bool FileWriter::Place() {
+    if (temp_.empty()) {
+        if (error_.empty()) error_ = "the file is not open";
+        return false;
+    }
+    if (const int e = InjectedError(WriteStep::Rename, written_)) return Fail(e);
+    if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) == 0) {
+        old_ = std::move(temp_);
+        temp_.clear();
+        return true;
+    }
+    // No file to swap with, or a file system that cannot swap: a plain rename.
+    placedOnNothing_ = errno == ENOENT;
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) return Fail(errno);
+    temp_.clear();
+    return true;
+}
+
+bool FileWriter::Unplace() {
+    if (!old_.empty()) {
+        if (::renameat2(AT_FDCWD, old_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
+            return false;
+        }
+        temp_ = std::move(old_);
+        old_.clear();
+        Cancel();
+        return true;
+    }
+    if (placedOnNothing_) {
+        placedOnNothing_ = false;
+        return ::unlink(target_.c_str()) == 0;
+    }
+    return false;
+}
+
+void FileWriter::DropOld() {
+    if (!old_.empty()) ::unlink(old_.c_str());
+    old_.clear();
+}
+
+int SyncFolder(const std::string& hostFolder) {
+    const int dir = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return 0;
+    const int error = ::fsync(dir) != 0 && !FolderSyncUnsupported(errno) ? errno : 0;
+    ::close(dir);
+    return error;
 }
 
 bool IsOwnTempFileName(std::string_view name) {

@@ -37,6 +37,19 @@ class FileWriter {
     // Drops the temporary file; the target stays as it was.
     void Cancel();
 
+    // For files that must change together (a whole archive), Commit's work in steps that the
+    // caller runs over all of them in turn. Finish: write out, close and start the writeback
+    // without waiting for it. Sync: wait until the bytes are on the disk (safe on several
+    // threads at once). Place: swap the new file in; the old one stays under the temporary
+    // name until DropOld, and Unplace puts it back. The caller syncs the folders.
+    bool Finish();
+    bool Sync();
+    bool Place();
+    bool Unplace();
+    void DropOld();
+    // The host path written to (a link's target), set by Open.
+    const std::string& Target() const { return target_; }
+
     const std::string& Error() const { return error_; }
     // Bytes taken by Write so far.
     int64_t Written() const { return written_ + static_cast<int64_t>(buffer_.size()); }
@@ -48,6 +61,8 @@ class FileWriter {
     int fd_ = -1;
     std::string target_;
     std::string temp_;
+    std::string old_;               // after Place: the temporary name holding the replaced file
+    bool placedOnNothing_ = false;  // after Place: there was no file to replace
     std::string buffer_;
     std::string error_;
     int64_t written_ = 0;
@@ -55,7 +70,8 @@ class FileWriter {
 };
 
 // Test seam: asked before each step with the bytes written so far. A non-zero errno fails the
-// step; a failing write first puts half its bytes out, as a disk that fills up does.
+// step; a failing write first puts half its bytes out, as a disk that fills up does. Calls
+// are serialised.
 using WriteFault = std::function<int(WriteStep step, int64_t written)>;
 void SetWriteFaultForTest(WriteFault fault);
 // The errno the seam gives the step (0: none), for the other file services that use it.
@@ -68,5 +84,9 @@ bool IsOwnTempFileName(std::string_view name);
 int RemoveStrayTempFiles(const std::string& windowsFolder, int depth = 0);
 // The same in one host folder (as the temporary folder record names it), without subfolders.
 int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder);
+
+// Syncs a host folder so that new names in it survive a power cut: 0 or the errno (none for a
+// file system that cannot sync folders).
+int SyncFolder(const std::string& hostFolder);
 
 }  // namespace platform

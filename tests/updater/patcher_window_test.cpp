@@ -256,9 +256,95 @@ TEST_F(PatcherWindowTest, AnUnpackingTheDiskCutsShortFailsNamingTheFile) {
         EXPECT_EQ(ended_, 1);
         EXPECT_EQ(ProgramEndStatus(), 1);
         EXPECT_EQ(Program("Maps/Pack.ut2"), "old map");
+        // Nor is the archive left behind: the next run fetches it again.
         EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps"),
-                  (std::vector<std::string>{"Pack.ut2", "Pack.zip"}));
+                  std::vector<std::string>{"Pack.ut2"});
         EXPECT_FALSE(Exists("update/PackMarker"));
+    }
+}
+
+// A damaged later entry, an entry longer than it declares and one declaring 2 GiB: the run
+// fails naming the archive and the entry, every old file stays as it was, and neither the
+// archive nor any part of the new files is left.
+TEST_F(PatcherWindowTest, AnArchiveThatCannotBeUnpackedWholeFailsAndChangesNothing) {
+    using kestrane::test::ZipMember;
+    const std::string zeros(1 << 20, '\0');
+    const ZipMember pack{"Pack.ut2", "new map", false, true};
+    struct Case {
+        const char* what;
+        std::string zip;
+        std::string why;
+    };
+    const std::string archive = "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: ";
+    const Case cases[] = {
+        {"damaged later entry",
+         kestrane::test::WithDamagedData(
+             ZipBytes({pack, {"Readme.txt", "the new readme", false, true}}), "the new readme"),
+         archive + "Readme.txt: CRC error (unzip result 2: an entry is damaged)"},
+        {"longer than declared",
+         kestrane::test::WithDeclaredSize(ZipBytes({pack, {"Readme.txt", zeros}}), "Readme.txt",
+                                          4096),
+         archive + "Readme.txt: holds more than the 4096 bytes it declares"},
+        {"2 GiB declared",
+         kestrane::test::WithDeclaredSize(ZipBytes({pack, {"Bomb.ut2", zeros}}), "Bomb.ut2",
+                                          1u << 31),
+         archive +
+             "the entries declare 2147483655 bytes, more than the 1073741824 one update may take; "
+             "nothing extracted (unzip result 52"},
+    };
+    List("0\r\n" + Entry() + "\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::ScriptedResponder responder;
+        ended_ = 0;
+        SetEndProgramHandlerForTest([this] { ++ended_; });
+        prefix_.Write("Kestrane/Maps/Pack.ut2", "old map");
+        prefix_.Write("Kestrane/Maps/Readme.txt", "old readme");
+        server_.Serve("/Pack.zip", {200, QByteArray::fromStdString(c.zip)});
+        const std::string log = Run();
+        EXPECT_EQ(last_.outcome, RunOutcome::Failed);
+        ASSERT_EQ(responder.Messages().size(), 1u);
+        EXPECT_EQ(responder.Messages()[0].text, "Update Failed, Shutting Down.");
+        EXPECT_EQ(ProgramEndStatus(), 1);
+        EXPECT_EQ(log.find("Update Successful"), std::string::npos);
+        EXPECT_EQ(LastLine(log).rfind("Failed: " + c.why, 0), 0u) << LastLine(log);
+        EXPECT_EQ(Program("Maps/Pack.ut2"), "old map");
+        EXPECT_EQ(Program("Maps/Readme.txt"), "old readme");
+        EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps"),
+                  (std::vector<std::string>{"Pack.ut2", "Readme.txt"}));
+        EXPECT_FALSE(Exists("update/PackMarker"));
+    }
+}
+
+// A folder the run needs and cannot make fails it before anything is fetched, with the
+// system's reason.
+TEST_F(PatcherWindowTest, AFolderThatCannotBeMadeFailsBeforeTheDownload) {
+    const std::string longName(300, 'x');
+    struct Case {
+        const char* what;
+        std::string list;
+        std::string why;
+    };
+    const Case cases[] = {
+        {"the markers' folder", "0\r\n" + Entry() + "\r\n",
+         "cannot create the folder C:\\Kestrane\\update: File exists"},
+        {"the archive's folder",
+         "0\r\n" + Entry("/Pack.zip", "\\" + longName + "\\Pack.zip") + "\r\n",
+         "cannot create the folder C:\\Kestrane\\" + longName + ": File name too long"},
+    };
+    prefix_.Write("Kestrane/update", "a file where the folder should be");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::ScriptedResponder responder;
+        ended_ = 0;
+        SetEndProgramHandlerForTest([this] { ++ended_; });
+        List(c.list);
+        const std::string log = Run();
+        EXPECT_EQ(last_.outcome, RunOutcome::Failed);
+        ASSERT_EQ(responder.Messages().size(), 1u);
+        EXPECT_EQ(LastLine(log), "Failed: " + c.why);
+        EXPECT_EQ(server_.Requests("/Pack.zip"), 0);
+        QFile::remove(QString::fromStdString(prefix_.ProgramFolder() + "/update"));
     }
 }
 
@@ -509,6 +595,18 @@ TEST_F(PatcherWindowTest, Screenshots) {
     failing.Form_Load();
     QTest::mouseClick(failing.cmdDone, Qt::LeftButton);
     EXPECT_TRUE(failing.grab().save(folder + "/patchwell_failed.png"));
+
+    // An archive declaring more than one update may take: refused before anything is written.
+    server_.Serve(
+        "/Pack.zip",
+        {200, QByteArray::fromStdString(kestrane::test::WithDeclaredSize(
+                  ZipBytes({{"Bomb.ut2", std::string(1 << 20, '\0')}}), "Bomb.ut2", 1u << 31))});
+    List("0\r\n" + Entry() + "\r\n");
+    SetEndProgramHandlerForTest([this] { ++ended_; });  // the next start of the updater
+    frmAutoPatcher refused(server_.Url("/update.txt"));
+    refused.Form_Load();
+    QTest::mouseClick(refused.cmdDone, Qt::LeftButton);
+    EXPECT_TRUE(refused.grab().save(folder + "/patchwell_refused.png"));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "platform/base/paths.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
 #include "tests/updater/zip_fixture.h"
 #include "updater/unzip/c_unzip.h"
@@ -16,9 +17,11 @@
 namespace patchwell {
 namespace {
 
+using kestrane::test::FolderEntries;
 using kestrane::test::MakeZip;
 using kestrane::test::ReadHostFile;
 using kestrane::test::WriteHostFile;
+using kestrane::test::ZipBytes;
 
 class UnzipTest : public ::testing::Test {
   protected:
@@ -206,6 +209,141 @@ TEST_F(UnzipTest, DamagedOrMissingArchivesFail) {
     WriteHostFile(Host("a.zip"), bytes);
     EXPECT_FALSE(Zip("a.zip")->Unzip());
     EXPECT_FALSE(Exists("out/f.txt"));
+}
+
+// Every entry is written and checked before any old file is touched: a damaged later entry,
+// one that holds more or less than it declares, or an archive declaring more than one update
+// may take, leaves every old file byte for byte, no temporary file and no new folder.
+TEST_F(UnzipTest, AnArchiveThatCannotBeUnpackedWholeChangesNothing) {
+    const std::string zeros(1 << 20, '\0');
+    struct Case {
+        const char* what;
+        std::string zip;
+        int32_t result;
+        std::string error;  // LastError, from its start
+    };
+    const std::vector<kestrane::test::ZipMember> good = {{"NewFolder/New.ut2", "new"},
+                                                         {"Pack.ut2", "new map", false, true}};
+    auto with = [&](kestrane::test::ZipMember last) {
+        auto members = good;
+        members.push_back(std::move(last));
+        return ZipBytes(members);
+    };
+    const Case cases[] = {
+        {"damaged later entry",
+         kestrane::test::WithDamagedData(with({"Readme.txt", "the new readme", false, true}),
+                                         "the new readme"),
+         platform::kUnzipArchiveError, "Readme.txt: CRC error"},
+        {"longer than declared",
+         kestrane::test::WithDeclaredSize(with({"Readme.txt", zeros}), "Readme.txt", 1000),
+         platform::kUnzipArchiveError, "Readme.txt: holds more than the 1000 bytes it declares"},
+        {"shorter than declared",
+         kestrane::test::WithDeclaredSize(with({"Readme.txt", "the new readme", false, true}),
+                                          "Readme.txt", 5000),
+         platform::kUnzipArchiveError, "Readme.txt: "},
+        {"2 GiB declared",
+         kestrane::test::WithDeclaredSize(with({"Readme.txt", zeros}), "Readme.txt", 1u << 31),
+         platform::kUnzipTooLarge,
+         "the entries declare " + std::to_string((1ull << 31) + 3 + 7) +
+             " bytes, more than the 1073741824 one update may take; nothing extracted"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteHostFile(Host("out/Pack.ut2"), "old map");
+        WriteHostFile(Host("out/Readme.txt"), "old readme");
+        WriteHostFile(Host("a.zip"), c.zip);
+        int64_t mostWritten = 0;
+        int created = 0;
+        platform::SetWriteFaultForTest([&](platform::WriteStep step, int64_t written) {
+            mostWritten = std::max(mostWritten, written);
+            created += step == platform::WriteStep::Create;
+            return 0;
+        });
+        auto zip = Zip("a.zip");
+        EXPECT_FALSE(zip->Unzip());
+        platform::SetWriteFaultForTest(nullptr);
+        EXPECT_EQ(zip->LastResult(), c.result);
+        EXPECT_EQ(zip->LastError().rfind(c.error, 0), 0u) << zip->LastError();
+        EXPECT_EQ(ReadHostFile(Host("out/Pack.ut2")), "old map");
+        EXPECT_EQ(ReadHostFile(Host("out/Readme.txt")), "old readme");
+        EXPECT_EQ(FolderEntries(Host("out")), (std::vector<std::string>{"Pack.ut2", "Readme.txt"}));
+        EXPECT_LE(mostWritten, 1000);  // a long entry is stopped before its excess is written
+        if (c.result == platform::kUnzipTooLarge) {
+            EXPECT_EQ(created, 0);
+        }
+    }
+}
+
+// A failure at any step of any file, the second file's in particular (the first has passed
+// it, and after a failed rename is put back), keeps every old file and tells the system's
+// reason with the file's Windows path.
+TEST_F(UnzipTest, AFailingWriteStepKeepsEveryOldFileAndGivesTheReason) {
+    using platform::WriteStep;
+    struct Case {
+        WriteStep step;
+        int error;
+        std::string message;  // up to the failing file's name
+        std::string reason;
+    };
+    const Case cases[] = {
+        {WriteStep::Create, EACCES, "cannot create ", "Permission denied"},
+        {WriteStep::Write, ENOSPC, "cannot write ", "No space left on device"},
+        {WriteStep::Flush, EFBIG, "cannot write ", "File too large"},
+        {WriteStep::Close, EIO, "cannot write ", "Input/output error"},
+        {WriteStep::Sync, EIO, "cannot write ", "Input/output error"},
+        {WriteStep::Rename, EXDEV, "cannot write ", "Invalid cross-device link"},
+    };
+    // Above one write block, so each file meets every step.
+    std::string a(200 * 1024, 'a'), b(200 * 1024, 'b');
+    MakeZip(Host("a.zip"), {{"a.ut2", a}, {"b.ut2", b}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        WriteHostFile(Host("out/a.ut2"), "old a");
+        WriteHostFile(Host("out/b.ut2"), "old b");
+        auto zip = Zip("a.zip");
+        {
+            kestrane::test::FailingWrites failing(c.step, c.error, 1);
+            EXPECT_FALSE(zip->Unzip());
+            EXPECT_EQ(failing.Failed(), 1);
+        }
+        EXPECT_EQ(zip->LastResult(), platform::kUnzipDiskError);
+        const std::string& error = zip->LastError();
+        // The syncs run together: either file may be the one that fails.
+        const std::string failed = c.step == WriteStep::Sync && error.find("a.ut2") != error.npos
+                                       ? Win("out/a.ut2")
+                                       : Win("out/b.ut2");
+        EXPECT_EQ(error, c.message + failed + ": " + c.reason);
+        EXPECT_EQ(ReadHostFile(Host("out/a.ut2")), "old a");
+        EXPECT_EQ(ReadHostFile(Host("out/b.ut2")), "old b");
+        EXPECT_EQ(FolderEntries(Host("out")), (std::vector<std::string>{"a.ut2", "b.ut2"}));
+    }
+    EXPECT_TRUE(Zip("a.zip")->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/a.ut2")), a);
+    EXPECT_EQ(ReadHostFile(Host("out/b.ut2")), b);
+}
+
+// What stands in an entry's way is named by its Windows path, with the system's reason.
+TEST_F(UnzipTest, WhatStandsInTheWayIsNamedByItsWindowsPath) {
+    const std::string longName(300, 'x');
+    QDir().mkpath(QString::fromStdString(Host("out/Folder.ut2")));
+    WriteHostFile(Host("out/sub"), "a file");
+    struct Case {
+        std::string entry;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"Folder.ut2", Win("out/Folder.ut2") + " is a folder"},
+        {"sub/x.ut2", Win("out/sub") + " is not a folder"},
+        {longName + "/x.ut2",
+         "cannot create the folder " + Win("out") + "\\" + longName + ": File name too long"},
+    };
+    for (const Case& c : cases) {
+        MakeZip(Host("a.zip"), {{"ok.ut2", "ok"}, {c.entry, "x"}});
+        auto zip = Zip("a.zip");
+        EXPECT_FALSE(zip->Unzip()) << c.entry;
+        EXPECT_EQ(zip->LastError(), c.error);
+        EXPECT_FALSE(Exists("out/ok.ut2"));
+    }
 }
 
 TEST_F(UnzipTest, IncludeListAboveTheLimitFailsWithItsSource) {

@@ -89,6 +89,32 @@ TEST(UpdateListTest, MalformedListsFail) {
     EXPECT_THROW(ParseUpdateList(std::string(400, '9') + "\r\nx\r\n"), UpdateFailure);
 }
 
+// A NUL would cut the name where the system reads it ("update\.." is a folder): such a line
+// is refused whole, and the message shows every byte of the name.
+TEST(UpdateListTest, ANulOrControlByteInAPathOrMarkerIsNoFileName) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string line;
+        std::string why;
+    };
+    const Case cases[] = {
+        {"\\..\\\0evil.zip, m, 1, 1, u"s, "the path \\..\\<NUL>evil.zip is not a file name"},
+        {"\\Maps\\Pack\0.zip, m, 1, 1, u"s, "the path \\Maps\\Pack<NUL>.zip is not a file name"},
+        {"\\Pack.zip, ..\0evil, 1, 1, u"s, "the marker name ..<NUL>evil is not a file name"},
+        {"\\Pack.zip, Pack\x1f"
+         "Marker, 1, 1, u"s,
+         "the marker name Pack<0x1F>Marker is not a file name"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ParseUpdateList("0\r\n" + c.line + "\r\n");
+            ADD_FAILURE() << "accepted: " << c.why;
+        } catch (const UpdateFailure& failure) {
+            EXPECT_NE(std::string(failure.what()).find(c.why), std::string::npos) << failure.what();
+        }
+    }
+}
+
 TEST(UpdateListTest, SizeIsAWholeNumberOfKilobytes) {
     platform::SetDecimalSeparatorForTest('.');
     EXPECT_EQ(SizeKBValue("250"), 250);

@@ -18,6 +18,8 @@ void MakeZip(const std::string& hostPath, const std::vector<ZipMember>& members)
         zip_source_t* source = zip_source_buffer(za, m.data.data(), m.data.size(), 0);
         const zip_int64_t index = zip_file_add(za, m.name.c_str(), source, ZIP_FL_ENC_UTF_8);
         ASSERT_GE(index, 0) << zip_strerror(za);
+        if (m.stored)
+            zip_set_file_compression(za, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
         if (m.symlink) {
             zip_file_set_external_attributes(za, static_cast<zip_uint64_t>(index), 0,
                                              ZIP_OPSYS_UNIX, (S_IFLNK | 0777u) << 16);
@@ -31,6 +33,35 @@ std::string ZipBytes(const std::vector<ZipMember>& members) {
     const std::string path = dir.path().toStdString() + "/a.zip";
     MakeZip(path, members);
     return ReadHostFile(path);
+}
+
+std::string WithDeclaredSize(std::string zip, const std::string& name, uint32_t size) {
+    // Local header "PK\3\4": size at 22, name length at 26, name at 30. Central header
+    // "PK\1\2": size at 24, name length at 28, name at 46.
+    struct Header {
+        const char* signature;
+        size_t sizeAt, nameLengthAt, nameAt;
+    };
+    int patched = 0;
+    for (const Header& h : {Header{"PK\3\4", 22, 26, 30}, Header{"PK\1\2", 24, 28, 46}}) {
+        for (size_t at = 0; (at = zip.find(h.signature, at)) != std::string::npos; ++at) {
+            const auto byte = [&](size_t i) { return static_cast<uint8_t>(zip[at + i]); };
+            const size_t length = byte(h.nameLengthAt) | byte(h.nameLengthAt + 1) << 8;
+            if (zip.compare(at + h.nameAt, length, name) != 0 || length != name.size()) continue;
+            for (size_t i = 0; i < 4; ++i)
+                zip[at + h.sizeAt + i] = static_cast<char>(size >> (8 * i));
+            ++patched;
+        }
+    }
+    EXPECT_EQ(patched, 2) << name;
+    return zip;
+}
+
+std::string WithDamagedData(std::string zip, const std::string& storedData) {
+    const size_t at = zip.find(storedData);
+    EXPECT_NE(at, std::string::npos);
+    if (at != std::string::npos) zip[at + storedData.size() / 2] ^= 0x20;
+    return zip;
 }
 
 }  // namespace kestrane::test

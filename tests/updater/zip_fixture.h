@@ -1,6 +1,7 @@
 // Zip archives made at test time.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,17 @@ struct ZipMember {
     std::string name;
     std::string data;
     bool symlink = false;  // data is the link's target
+    bool stored = false;   // not compressed: the data stands in the archive as it is
 };
 
 // Writes the archive to a host path; fails the test when it cannot.
 void MakeZip(const std::string& hostPath, const std::vector<ZipMember>& members);
 std::string ZipBytes(const std::vector<ZipMember>& members);
+
+// The archive with the size an entry declares (in its local and its central header) changed,
+// as a damaged or hostile archive has it.
+std::string WithDeclaredSize(std::string zip, const std::string& name, uint32_t size);
+// The archive with one byte of an entry's stored data changed: its CRC no longer matches.
+std::string WithDamagedData(std::string zip, const std::string& storedData);
 
 }  // namespace kestrane::test

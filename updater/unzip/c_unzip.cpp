@@ -41,14 +41,15 @@ void cUnzip::DirectoryListAddFile(const std::string& sFilename, const std::strin
 void cUnzip::RaiseOverwritePrompt(const std::string& sFile, int32_t& eResponse) {
     if (OverwritePrompt) OverwritePrompt(sFile, eResponse);
 }
-void cUnzip::RaiseProgress(const std::string& sMsg) {
+void cUnzip::NotePrinted(const std::string& sMsg) {
     constexpr std::string_view kError = "error:";
-    if (sMsg.starts_with(kError)) {
-        std::string text = sMsg.substr(kError.size());
-        text.erase(0, text.find_first_not_of(' '));
-        text.erase(text.find_last_not_of(std::string(" \r\n\0", 4)) + 1);
-        lastError_ = text;
-    }
+    if (!sMsg.starts_with(kError)) return;
+    std::string text = sMsg.substr(kError.size());
+    text.erase(0, text.find_first_not_of(' '));
+    text.erase(text.find_last_not_of(std::string(" \r\n\0", 4)) + 1);
+    lastError_ = text;
+}
+void cUnzip::RaiseProgress(const std::string& sMsg) {
     if (Progress) Progress(1, sMsg);
 }
 void cUnzip::RaiseCancel(const std::string& sMsg, bool& bCancel) {

@@ -56,6 +56,9 @@ class cUnzip {
                               int32_t lFactor, const std::string& sMethod);
     void RaiseOverwritePrompt(const std::string& sFile, int32_t& eResponse);
     void RaiseProgress(const std::string& sMsg);
+    // Keeps an error the library printed, as printed (a reason such as "Input/output error"
+    // keeps its "/"), for LastError.
+    void NotePrinted(const std::string& sMsg);
     void RaiseCancel(const std::string& sMsg, bool& bCancel);
     void RaisePasswordRequest(std::string& sPassword, bool& bCancel);
 

@@ -87,6 +87,7 @@ int32_t UnzipPrintCallback(const char* text, uint32_t length) {
     try {
         if (length > 1 && length < 1024 && CurrentUnzip) {
             std::string message(text, length);
+            CurrentUnzip->NotePrinted(message);
             SlashToBackslash(message);
             CurrentUnzip->RaiseProgress(message);
         }
