@@ -252,10 +252,12 @@ void RichTextBox::Continue() {
         return;
     }
     if (!locked_) {
-        // No typing until the whole text is in: an edit would land among slices.
+        // No typing until the whole text is in: an edit would land among slices. The caret
+        // still moves and selects.
         readOnlyWanted_ = isReadOnly();
         locked_ = true;
         setReadOnly(true);
+        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
     }
     ScheduleStep();
 }
@@ -273,6 +275,9 @@ bool RichTextBox::FillSlice(size_t upTo) {
     size_t end = std::min({filled_ + kSliceBytes, upTo, loaded_.size()});
     if (end < loaded_.size() && loaded_[end - 1] == '\r' && loaded_[end] == '\n') ++end;
     const QString text = ToDocumentText(std::string_view(loaded_).substr(filled_, end - filled_));
+    // A caret at the end would go along with each slice: it stays where the player left it.
+    const int anchor = textCursor().anchor();
+    const int position = textCursor().position();
     ++internal_;
     document()->setUndoRedoEnabled(false);
     QTextCursor cursor(document());
@@ -280,6 +285,12 @@ bool RichTextBox::FillSlice(size_t upTo) {
     cursor.insertText(text, QTextCharFormat());  // never the format of a mark before it
     document()->setUndoRedoEnabled(true);
     --internal_;
+    if (textCursor().position() != position || textCursor().anchor() != anchor) {
+        QTextCursor caret(document());
+        caret.setPosition(anchor);
+        caret.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(caret);
+    }
     filled_ = end;
     if (filled_ == loaded_.size()) Unlock();
     return true;
