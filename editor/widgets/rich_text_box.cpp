@@ -17,7 +17,10 @@ namespace {
 
 // A text up to this size goes into the document at once; a larger one a slice at a time.
 constexpr size_t kWholeAtOnce = 1024 * 1024;
-constexpr size_t kSliceBytes = 192 * 1024;
+// A slice is sized to what the step's time left allows, at the pace the last slice went: a
+// line with a lone LF takes ten times as long to lay out as a plain one.
+constexpr size_t kSliceBytes = 64 * 1024;
+constexpr size_t kLeastSlice = 8 * 1024;
 // Work done between two turns of the event loop: until the time is up, and never more text
 // than this, however fast the machine.
 constexpr qint64 kBudgetMs = 20;
@@ -303,16 +306,23 @@ int RichTextBox::DocumentLength() const {
 bool RichTextBox::FormatSlice(qint64 budgetMs, const QElapsedTimer& clock) {
     bool progressed = false;
     const bool complete = filled_ == loaded_.size();
+    // Ending the edit lays out again what the slice spans, after the formats are set: the
+    // slice leaves that time of the budget, in the share the last slice's ending took.
+    const qint64 begun = clock.nsecsElapsed();
+    const qint64 until =
+        budgetMs == std::numeric_limits<qint64>::max()
+            ? std::numeric_limits<qint64>::max()
+            : begun + static_cast<qint64>((budgetMs * 1'000'000 - begun) / (1 + commitShare_));
     ++internal_;
     QTextCursor cursor(document());
     // One edit for the whole slice: the layout and the view hear of it once.
     cursor.beginEditBlock();
     std::optional<int> caret;
-    while (!jobs_.empty() && clock.elapsed() < budgetMs) {
+    while (!jobs_.empty() && clock.nsecsElapsed() < until) {
         FormatJob& job = jobs_.front();
         const bool reset = !job.caretAfter;
         const int length = DocumentLength();
-        while (job.next < job.ranges.size() && clock.elapsed() < budgetMs) {
+        while (job.next < job.ranges.size() && clock.nsecsElapsed() < until) {
             const auto [start, count] = job.ranges[job.next];
             if (start + count > length) {
                 if (!complete) break;  // waits for its part of the text
@@ -331,8 +341,13 @@ bool RichTextBox::FormatSlice(qint64 budgetMs, const QElapsedTimer& clock) {
         jobs_.pop_front();
         progressed = true;
     }
+    const qint64 merged = clock.nsecsElapsed();
     cursor.endEditBlock();
     --internal_;
+    if (progressed && merged - begun > 1'000'000) {
+        commitShare_ = std::min(4.0, static_cast<double>(clock.nsecsElapsed() - merged) /
+                                         static_cast<double>(merged - begun));
+    }
     if (caret) {
         QTextCursor at(document());
         at.setPosition(*caret);
@@ -347,10 +362,26 @@ bool RichTextBox::Step(qint64 budgetMs) {
     const size_t limit = budgetMs == std::numeric_limits<qint64>::max()
                              ? loaded_.size()
                              : std::min(loaded_.size(), filled_ + kStepBytes);
+    const bool timed = budgetMs != std::numeric_limits<qint64>::max();
     bool progressed = true;
     while (progressed && clock.elapsed() < budgetMs) {
         progressed = !jobs_.empty() && FormatSlice(budgetMs, clock);
-        if (!progressed && filled_ < limit) progressed = FillSlice(limit);
+        if (progressed || filled_ >= limit) continue;
+        size_t upTo = limit;
+        if (timed) {
+            const double left = static_cast<double>(budgetMs * 1'000'000 - clock.nsecsElapsed());
+            const auto fits = static_cast<size_t>(std::max(0.0, left / fillNsPerByte_));
+            upTo = std::min(limit, filled_ + std::clamp(fits, kLeastSlice, kSliceBytes));
+        }
+        const size_t from = filled_;
+        const qint64 before = clock.nsecsElapsed();
+        progressed = FillSlice(upTo);
+        if (filled_ - from >= kLeastSlice) {
+            // Slower at once, faster only bit by bit: the pace varies from slice to slice.
+            const double pace = static_cast<double>(clock.nsecsElapsed() - before) /
+                                static_cast<double>(filled_ - from);
+            fillNsPerByte_ = std::max(pace, fillNsPerByte_ * 0.9);
+        }
     }
     ApplySelection();
     return Busy();

@@ -114,6 +114,8 @@ class RichTextBox : public QPlainTextEdit {
     bool locked_ = false;  // read-only while a large text is laid in
     bool readOnlyWanted_ = false;
     std::deque<FormatJob> jobs_;
+    double fillNsPerByte_ = 20;  // the pace of the slices laid in lately
+    double commitShare_ = 0.5;   // time to end a format slice's edit, per time setting formats
     std::optional<DocumentRange> selection_;  // waiting selection in document positions
     QTimer* timer_ = nullptr;
 };
