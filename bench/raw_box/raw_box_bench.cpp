@@ -19,6 +19,7 @@
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/save_rule.h"
 #include "editor/windows/main/startup.h"
+#include "tests/support/large_user_ini.h"
 #include "tests/support/temp_prefix.h"
 
 namespace {
@@ -71,15 +72,6 @@ std::string LargeUserIni(int times) {
                 "MapName=\"DM-Rankin\",CurrentPlayers=0,MaxPlayers=16)\r\n";
     }
     return text;
-}
-
-std::string FiftyMegabytes() {
-    std::string text = "[DefaultPlayer]\r\nName=Player\r\n";
-    for (int n = 0; text.size() < 50'000'000; ++n) {
-        const std::string k = std::to_string(n);
-        text += "[Section" + k + "]\r\nKey" + k + "=Engine.Value" + k + "\r\nOther=thing\n\r\n";
-    }
-    return text + "[Last]\r\nLastKey=ENGINE\r\n";
 }
 
 // The editor started on `user` with its User.INI tab shown.
@@ -189,7 +181,7 @@ BENCHMARK(RefillAfterSave)
 // while the text is still being laid in; timed until every match is marked and the whole text
 // is in.
 void FiftyMegabyteBox(benchmark::State& state) {
-    const std::string user = FiftyMegabytes();
+    const std::string user = test::FiftyMegabyteUserIni();
     for (auto _ : state) {
         state.PauseTiming();
         auto editor = std::make_unique<Editor>(user);

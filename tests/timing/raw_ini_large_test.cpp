@@ -13,19 +13,11 @@
 
 #include "editor/widgets/rich_text_box.h"
 #include "editor/windows/main/main_window.h"
+#include "tests/support/large_user_ini.h"
 #include "tests/windows/editor_fixture.h"
 
 namespace kestrane {
 namespace {
-
-std::string FiftyMegabytes() {
-    std::string text = "[DefaultPlayer]\r\nName=Player\r\n";
-    for (int n = 0; text.size() < 50'000'000; ++n) {
-        const std::string k = std::to_string(n);
-        text += "[Section" + k + "]\r\nKey" + k + "=Engine.Value" + k + "\r\nOther=thing\n\r\n";
-    }
-    return text + "[Last]\r\nLastKey=ENGINE\r\n";
-}
 
 bool Marked(const QTextCharFormat& f) {
     return f.fontUnderline() && f.foreground().color() == QColor(255, 0, 0);
@@ -81,7 +73,7 @@ class StepWatch : public QObject {
 using RawIniLargeTest = test::EditorTest;
 
 TEST_F(RawIniLargeTest, FiftyMegabyteUserIniShowsAtOnceAndSearchesWithoutFreezing) {
-    const std::string user = FiftyMegabytes();
+    const std::string user = test::FiftyMegabyteUserIni();
     Install(user);
     ASSERT_TRUE(Start());
     INI& window = MainWindow();
