@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "platform/base/ansi.h"
@@ -16,9 +17,14 @@ namespace {
 
 // A text up to this size goes into the document at once; a larger one a slice at a time.
 constexpr size_t kWholeAtOnce = 1024 * 1024;
-constexpr size_t kSliceBytes = 192 * 1024;
-// Work done between two turns of the event loop.
+// A slice is sized to what the step's time left allows, at the pace the last slice went: a
+// line with a lone LF takes ten times as long to lay out as a plain one.
+constexpr size_t kSliceBytes = 64 * 1024;
+constexpr size_t kLeastSlice = 8 * 1024;
+// Work done between two turns of the event loop: until the time is up, and never more text
+// than this, however fast the machine.
 constexpr qint64 kBudgetMs = 20;
+constexpr size_t kStepBytes = 1024 * 1024;
 // Ranges of a reset, so that a reset of a large document is sliced too.
 constexpr int kResetSpan = 256 * 1024;
 
@@ -74,6 +80,27 @@ int ToDocument(const QTextDocument* doc, int position) {
     const QTextBlock block = doc->findBlockByNumber(lo);
     const int inBlock = position - (block.position() + lo);
     return block.position() + std::clamp(inBlock, 0, block.length() - 1);
+}
+
+// Length of the common start of `a` and `b`, and of their common end within the rest.
+size_t CommonStart(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    constexpr size_t kBlock = 4096;
+    size_t i = 0;
+    while (i + kBlock <= n && std::memcmp(a.data() + i, b.data() + i, kBlock) == 0) i += kBlock;
+    while (i < n && a[i] == b[i]) ++i;
+    return i;
+}
+
+size_t CommonEnd(std::string_view a, std::string_view b, size_t limit) {
+    constexpr size_t kBlock = 4096;
+    size_t k = 0;
+    while (k + kBlock <= limit && std::memcmp(a.data() + a.size() - k - kBlock,
+                                              b.data() + b.size() - k - kBlock, kBlock) == 0) {
+        k += kBlock;
+    }
+    while (k < limit && a[a.size() - k - 1] == b[b.size() - k - 1]) ++k;
+    return k;
 }
 
 int FromDocument(const QTextDocument* doc, int position) {
@@ -151,6 +178,13 @@ bool RichTextBox::Edited() const {
 }
 
 void RichTextBox::SetText(const std::string& bytes) {
+    if (ReplaceChanged(bytes)) return;
+    Reset();
+    loaded_ = bytes;
+    if (isVisible()) Start();
+}
+
+void RichTextBox::Reset() {
     ++internal_;
     timer_->stop();
     jobs_.clear();
@@ -158,35 +192,95 @@ void RichTextBox::SetText(const std::string& bytes) {
     marked_ = false;
     edited_ = false;
     Unlock();
-    loaded_ = bytes;
+    loaded_.clear();
     filled_ = 0;
     started_ = false;
     document()->setUndoRedoEnabled(false);
     document()->clear();
     document()->setUndoRedoEnabled(true);
     --internal_;
-    if (isVisible()) Start();
+}
+
+bool RichTextBox::ReplaceChanged(const std::string& bytes) {
+    if (edited_ || !jobs_.empty() || selection_) return false;
+    const std::string_view was(loaded_);
+    size_t start = CommonStart(was, bytes);
+    if (start == was.size() && start == bytes.size()) return true;
+    size_t end = CommonEnd(was, bytes, std::min(was.size(), bytes.size()) - start);
+    // A CR just before the change or an LF just after it may pair differently with what the
+    // change brings: it goes with the change.
+    if (start > 0 && was[start - 1] == '\r') --start;
+    if (end > 0 && was[was.size() - end] == '\n') --end;
+    const size_t wasEnd = was.size() - end;  // the change is [start, wasEnd) of the old text
+    const size_t nowEnd = bytes.size() - end;
+    if (filled_ > start) {
+        // The part laid in is cut where the change starts; a small change inside it is
+        // replaced there, and the rest of the document stays.
+        const bool inside =
+            filled_ >= wasEnd && wasEnd - start <= kSliceBytes && nowEnd - start <= kSliceBytes;
+        QTextCursor cursor(document());
+        cursor.setPosition(ToDocument(document(), static_cast<int>(start)));
+        if (inside) {
+            cursor.setPosition(ToDocument(document(), static_cast<int>(wasEnd)),
+                               QTextCursor::KeepAnchor);
+        } else {
+            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        }
+        ++internal_;
+        document()->setUndoRedoEnabled(false);
+        if (inside && nowEnd > start) {
+            cursor.insertText(ToDocumentText(std::string_view(bytes).substr(start, nowEnd - start)),
+                              QTextCharFormat());
+        } else {
+            cursor.removeSelectedText();
+        }
+        document()->setUndoRedoEnabled(true);
+        --internal_;
+        filled_ = inside ? filled_ - wasEnd + nowEnd : start;
+    }
+    loaded_ = bytes;
+    if (document()->isEmpty()) marked_ = false;
+    Continue();
+    return true;
+}
+
+void RichTextBox::Continue() {
+    if (!started_) return;
+    if (filled_ == loaded_.size()) {
+        Unlock();
+        return;
+    }
+    if (!locked_ && loaded_.size() - filled_ <= kWholeAtOnce) {
+        EnsureDocument();
+        return;
+    }
+    if (!locked_) {
+        // No typing until the whole text is in: an edit would land among slices. The caret
+        // still moves and selects.
+        readOnlyWanted_ = isReadOnly();
+        locked_ = true;
+        setReadOnly(true);
+        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    }
+    ScheduleStep();
 }
 
 void RichTextBox::Start() const {
     auto* self = const_cast<RichTextBox*>(this);
     if (started_) return;
     self->started_ = true;
-    if (loaded_.size() > kWholeAtOnce) {
-        // No typing until the whole text is in: an edit would land among slices.
-        self->readOnlyWanted_ = isReadOnly();
-        self->locked_ = true;
-        self->setReadOnly(true);
-        if (self->Step(kBudgetMs)) self->ScheduleStep();
-    } else {
-        self->EnsureDocument();
-    }
+    self->Continue();
+    // The first slice now, so that the box shows the start of a large text when it appears.
+    if (self->timer_->isActive() && self->Step(kBudgetMs)) self->ScheduleStep();
 }
 
-bool RichTextBox::FillSlice() {
-    size_t end = std::min(filled_ + kSliceBytes, loaded_.size());
+bool RichTextBox::FillSlice(size_t upTo) {
+    size_t end = std::min({filled_ + kSliceBytes, upTo, loaded_.size()});
     if (end < loaded_.size() && loaded_[end - 1] == '\r' && loaded_[end] == '\n') ++end;
     const QString text = ToDocumentText(std::string_view(loaded_).substr(filled_, end - filled_));
+    // A caret at the end would go along with each slice: it stays where the player left it.
+    const int anchor = textCursor().anchor();
+    const int position = textCursor().position();
     ++internal_;
     document()->setUndoRedoEnabled(false);
     QTextCursor cursor(document());
@@ -194,6 +288,12 @@ bool RichTextBox::FillSlice() {
     cursor.insertText(text, QTextCharFormat());  // never the format of a mark before it
     document()->setUndoRedoEnabled(true);
     --internal_;
+    if (textCursor().position() != position || textCursor().anchor() != anchor) {
+        QTextCursor caret(document());
+        caret.setPosition(anchor);
+        caret.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(caret);
+    }
     filled_ = end;
     if (filled_ == loaded_.size()) Unlock();
     return true;
@@ -206,16 +306,23 @@ int RichTextBox::DocumentLength() const {
 bool RichTextBox::FormatSlice(qint64 budgetMs, const QElapsedTimer& clock) {
     bool progressed = false;
     const bool complete = filled_ == loaded_.size();
+    // Ending the edit lays out again what the slice spans, after the formats are set: the
+    // slice leaves that time of the budget, in the share the last slice's ending took.
+    const qint64 begun = clock.nsecsElapsed();
+    const qint64 until =
+        budgetMs == std::numeric_limits<qint64>::max()
+            ? std::numeric_limits<qint64>::max()
+            : begun + static_cast<qint64>((budgetMs * 1'000'000 - begun) / (1 + commitShare_));
     ++internal_;
     QTextCursor cursor(document());
     // One edit for the whole slice: the layout and the view hear of it once.
     cursor.beginEditBlock();
     std::optional<int> caret;
-    while (!jobs_.empty() && clock.elapsed() < budgetMs) {
+    while (!jobs_.empty() && clock.nsecsElapsed() < until) {
         FormatJob& job = jobs_.front();
         const bool reset = !job.caretAfter;
         const int length = DocumentLength();
-        while (job.next < job.ranges.size() && clock.elapsed() < budgetMs) {
+        while (job.next < job.ranges.size() && clock.nsecsElapsed() < until) {
             const auto [start, count] = job.ranges[job.next];
             if (start + count > length) {
                 if (!complete) break;  // waits for its part of the text
@@ -234,8 +341,13 @@ bool RichTextBox::FormatSlice(qint64 budgetMs, const QElapsedTimer& clock) {
         jobs_.pop_front();
         progressed = true;
     }
+    const qint64 merged = clock.nsecsElapsed();
     cursor.endEditBlock();
     --internal_;
+    if (progressed && merged - begun > 1'000'000) {
+        commitShare_ = std::min(4.0, static_cast<double>(clock.nsecsElapsed() - merged) /
+                                         static_cast<double>(merged - begun));
+    }
     if (caret) {
         QTextCursor at(document());
         at.setPosition(*caret);
@@ -247,10 +359,29 @@ bool RichTextBox::FormatSlice(qint64 budgetMs, const QElapsedTimer& clock) {
 bool RichTextBox::Step(qint64 budgetMs) {
     QElapsedTimer clock;
     clock.start();
+    const size_t limit = budgetMs == std::numeric_limits<qint64>::max()
+                             ? loaded_.size()
+                             : std::min(loaded_.size(), filled_ + kStepBytes);
+    const bool timed = budgetMs != std::numeric_limits<qint64>::max();
     bool progressed = true;
     while (progressed && clock.elapsed() < budgetMs) {
         progressed = !jobs_.empty() && FormatSlice(budgetMs, clock);
-        if (!progressed && filled_ < loaded_.size()) progressed = FillSlice();
+        if (progressed || filled_ >= limit) continue;
+        size_t upTo = limit;
+        if (timed) {
+            const double left = static_cast<double>(budgetMs * 1'000'000 - clock.nsecsElapsed());
+            const auto fits = static_cast<size_t>(std::max(0.0, left / fillNsPerByte_));
+            upTo = std::min(limit, filled_ + std::clamp(fits, kLeastSlice, kSliceBytes));
+        }
+        const size_t from = filled_;
+        const qint64 before = clock.nsecsElapsed();
+        progressed = FillSlice(upTo);
+        if (filled_ - from >= kLeastSlice) {
+            // Slower at once, faster only bit by bit: the pace varies from slice to slice.
+            const double pace = static_cast<double>(clock.nsecsElapsed() - before) /
+                                static_cast<double>(filled_ - from);
+            fillNsPerByte_ = std::max(pace, fillNsPerByte_ * 0.9);
+        }
     }
     ApplySelection();
     return Busy();
@@ -298,7 +429,7 @@ void RichTextBox::AppendText(const std::string& bytes) {
         loaded_ += bytes;
         if (!started_) return;
         if (bytes.size() <= kWholeAtOnce && !Busy()) {
-            while (filled_ < loaded_.size()) FillSlice();
+            while (filled_ < loaded_.size()) FillSlice(loaded_.size());
         } else {
             ScheduleStep();
         }

@@ -5,7 +5,8 @@
 // paragraph and a lone CR as a visible sign, so every byte keeps its place and positions
 // convert by counting CR LF pairs alone. A large text is laid into the document a slice at a
 // time between events, so the window stays responsive; marks and selections that reach past
-// the part laid in so far wait for it.
+// the part laid in so far wait for it. Setting a text that differs from the one shown in a few
+// lines changes only those lines: the rest keeps its place, its marks and the view.
 #pragma once
 
 #include <QElapsedTimer>
@@ -40,6 +41,7 @@ class RichTextBox : public QPlainTextEdit {
 
     // Lines come back with CR LF, as the files hold them; unedited text as the bytes set.
     std::string Text() const;
+    // Typed text is dropped; the undo history goes.
     void SetText(const std::string& bytes);
     void AppendText(const std::string& bytes);
     // True when typing has changed the text since it was last set.
@@ -85,10 +87,19 @@ class RichTextBox : public QPlainTextEdit {
 
     // Starts laying in the text when it has not started; small texts go in whole.
     void Start() const;
+    // Empties the document and forgets every mark, waiting work and typed text.
+    void Reset();
+    // Shows `bytes` by replacing only the part of the document that differs; false when work
+    // waits on document positions or the text was typed in.
+    bool ReplaceChanged(const std::string& bytes);
+    // Lays in what is left: a small rest at once, a large one a step at a time, read-only.
+    void Continue();
     // One slice of work: the next part of the text, then waiting formats.
     bool Step(qint64 budgetMs);
     void ScheduleStep();
-    bool FillSlice();
+    // The next slice of the text, ending at `upTo` at the latest (or just past it, so that a
+    // CR LF is never split).
+    bool FillSlice(size_t upTo);
     bool FormatSlice(qint64 budgetMs, const QElapsedTimer& clock);
     int DocumentLength() const;
     void ApplySelection();
@@ -103,6 +114,8 @@ class RichTextBox : public QPlainTextEdit {
     bool locked_ = false;  // read-only while a large text is laid in
     bool readOnlyWanted_ = false;
     std::deque<FormatJob> jobs_;
+    double fillNsPerByte_ = 20;  // the pace of the slices laid in lately
+    double commitShare_ = 0.5;   // time to end a format slice's edit, per time setting formats
     std::optional<DocumentRange> selection_;  // waiting selection in document positions
     QTimer* timer_ = nullptr;
 };

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-
 #include "tests/support/temp_prefix.h"
 
 namespace {
@@ -12,14 +10,12 @@ using kestrane::test::TempPrefix;
 using Mode = platform::MusicPlayer::Mode;
 
 // The start-up sequence and the menu's toggles, on a file that is missing and on one that is
-// no music at all: silent, without error, and quick (no sound device here).
+// no music at all: silent and without error (no sound device here).
 TEST(MusicPlayer, MissingOrBrokenFilesStaySilent) {
     TempPrefix prefix;
     prefix.Write("Kestrane/Music/Broken.mp3", "not an mp3");
     for (const char* file :
          {"C:\\Kestrane\\Music\\Kestrane INI Menu Music.mp3", "C:\\Kestrane\\Music\\Broken.mp3"}) {
-        QElapsedTimer clock;
-        clock.start();
         platform::MusicPlayer player;
         EXPECT_EQ(player.GetMode(), Mode::Closed);
         player.SetDeviceType("MPEGVideo");
@@ -37,7 +33,6 @@ TEST(MusicPlayer, MissingOrBrokenFilesStaySilent) {
         EXPECT_EQ(player.GetMode(), Mode::Closed) << file;
         EXPECT_EQ(player.DeviceType(), "MPEGVideo");
         EXPECT_EQ(player.FileName(), file);
-        EXPECT_LT(clock.elapsed(), 5000) << file;
     }
 }
 

@@ -35,7 +35,8 @@ std::string RunInstall(const QString& prefix) {
     run.setProcessChannelMode(QProcess::MergedChannels);
     run.start("bash",
               {QString::fromStdString(SourceFolder() + "/scripts/demo_install.sh"), prefix});
-    if (!run.waitForFinished(60000)) return "demo_install.sh did not finish";
+    // However long a busy machine takes; a script that never ends meets the test's time-out.
+    if (!run.waitForFinished(-1)) return "demo_install.sh could not be run";
     if (run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0) {
         return "demo_install.sh failed: " + run.readAll().toStdString();
     }

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -383,10 +382,10 @@ class StandInWine {
     }
     ~StandInWine() { qputenv("PATH", oldPath_); }
 
+    // Waits for the record of a stand-in that has started (Play showed no message): it comes
+    // however busy the machine is.
     QStringList Recorded() const {
-        QElapsedTimer timer;
-        timer.start();
-        while (!QFile::exists(record_) && timer.elapsed() < 10000) QThread::msleep(20);
+        while (!QFile::exists(record_)) QThread::msleep(20);
         QFile file(record_);
         if (!file.open(QIODevice::ReadOnly)) return {};
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
@@ -408,7 +407,7 @@ TEST_F(InstantActionTest, PlayStartsTheGameThroughWineInTheSystemFolder) {
     Click(w->ListBox_Mutators(), 0);
     QTest::mouseClick(w->b_AssAdd(kBotsBox), Qt::LeftButton);
     QTest::mouseClick(w->Play(), Qt::LeftButton);
-    EXPECT_TRUE(responder->Messages().empty());
+    ASSERT_TRUE(responder->Messages().empty());
     EXPECT_TRUE(MainWindow().Unloaded());
     const QStringList recorded = wine.Recorded();
     const QString system = QDir(QString::fromStdString(prefix->SystemFolder())).canonicalPath();
@@ -435,7 +434,7 @@ TEST_F(InstantActionTest, PlaySendsCharactersBeyondAsciiAsThePlayerSeesThem) {
     Click(w->ListBox_Mutators(), 0);
     w->tbx_Ass(kBotsBox)->setText(QString::fromUtf8("5\u00f1"));
     QTest::mouseClick(w->Play(), Qt::LeftButton);
-    EXPECT_TRUE(responder->Messages().empty());
+    ASSERT_TRUE(responder->Messages().empty());
     const QStringList recorded = wine.Recorded();
     ASSERT_EQ(recorded.size(), 3) << recorded.join('|').toStdString();
     EXPECT_EQ(recorded[2], QString::fromUtf8("DM-Caf\u00e9.ut2?Game=XGame.xDeathMatch"

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QTextDocument>
+
 #include "editor/widgets/highlight_all.h"
 
 namespace kestrane {
@@ -51,6 +54,99 @@ TEST(RichTextBox, SelectionCountsLineEndsAsTwo) {
     EXPECT_EQ(box.SelStart(), 4);
     EXPECT_EQ(box.SelLength(), 2);
     EXPECT_EQ(box.textCursor().selectedText(), "cd");
+}
+
+// The document a box holds once it has laid in all of `text`, against one filled afresh.
+void ExpectShows(RichTextBox& box, const std::string& text) {
+    box.EnsureDocument();
+    RichTextBox fresh;
+    fresh.SetText(text);
+    fresh.EnsureDocument();
+    // (== for texts that may be large: a failure's diff of them would not end)
+    EXPECT_TRUE(box.document()->toRawText() == fresh.document()->toRawText());
+    EXPECT_EQ(box.document()->blockCount(), fresh.document()->blockCount());
+    EXPECT_TRUE(box.Text() == text);
+    // Typed text comes back from the document itself.
+    box.SetSelStart(0);
+    QTest::keyClicks(&box, "X");
+    EXPECT_TRUE(box.Text() == "X" + text);
+}
+
+// A text set over another changes only where they differ; where a line end changes form across
+// the edge of the change, the document still holds what a fresh fill would.
+TEST(RichTextBox, TextSetOverAnotherShowsExactlyTheNewText) {
+    struct Case {
+        const char* before;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"a=1\r\nb=2\r\nc=3\r\n", "a=1\r\nb=22\r\nc=3\r\n"},
+        {"a=1\r\nb=2\r\nc=3\r\n", "x\r\nb=2\r\nc=3\r\n"},
+        {"a=1\r\nb=2\r\nc=3\r\n", "a=1\r\nb=2\r\nc=3\r\nd=4"},
+        {"a=1\r\nb=2\r\nc=3\r\n", "a=1\r\nc=3\r\n"},
+        {"a\rb", "a\r\nb"},
+        {"a\nb", "a\r\nb"},
+        {"a\r\nb", "a\rb"},
+        {"a\r\nb", "a\nb"},
+        {"x\r", "x\r\n"},
+        {"x\r\n", "x\r"},
+        {"a\r\r\nb", "a\r\nb"},
+        {"\r\n\r\n", "\r\n\r\n\r\n"},
+        {"abc", ""},
+        {"", "abc"},
+        {"same\r\n", "same\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(c.before) + " -> " + c.after));
+        RichTextBox box;
+        box.SetText(c.before);
+        box.show();
+        box.SetText(c.after);
+        EXPECT_FALSE(box.Busy());
+        ExpectShows(box, c.after);
+    }
+}
+
+// The same while a large text is still being laid in: a change in the part already in, one
+// past it, and one that starts in it and reaches past it.
+TEST(RichTextBox, TextSetWhileALargeTextIsLaidInShowsExactlyTheNewText) {
+    std::string large;
+    for (int n = 0; large.size() < 3'000'000; ++n) large += "Key" + std::to_string(n) + "=v\r\n";
+    struct Case {
+        const char* what;
+        size_t at, removed;
+        const char* inserted;
+    };
+    const Case cases[] = {
+        {"in the part laid in", 10'000, 4, "Changed=1\r\n"},
+        {"past it", 2'900'000, 10, "\n"},
+        {"from it to past it", 100'000, 2'400'000, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RichTextBox box;
+        box.SetText(large);
+        box.show();
+        ASSERT_TRUE(box.Busy());
+        std::string changed = large;
+        changed.replace(c.at, c.removed, c.inserted);
+        box.SetText(changed);
+        ExpectShows(box, changed);
+    }
+}
+
+// The marks outside a change stay where they were; the changed text comes in unmarked.
+TEST(RichTextBox, MarksOutsideAChangeStay) {
+    RichTextBox box;
+    box.SetText("Jump=1\r\nName=Jump\r\nJump=2\r\n");
+    box.show();
+    std::int32_t start = 0;
+    ASSERT_EQ(HighlightAll(box, "jump", start), 3);
+    box.SetText("Jump=1\r\nName=Jumper\r\nJump=2\r\n");
+    EXPECT_TRUE(Marked(box, 0));
+    EXPECT_TRUE(Marked(box, 13));
+    EXPECT_FALSE(Marked(box, 17));  // "er", typed by the change
+    EXPECT_TRUE(Marked(box, 21));  // moved by the two characters added before it
 }
 
 TEST(HighlightAll, MarksEveryOccurrenceAnyCaseThenNoneAfterTheLast) {
