@@ -4,6 +4,7 @@
 
 #include "editor/binding/key_searches.h"
 #include "editor/store/text_compare.h"
+#include "editor/store/text_routines.h"
 
 namespace kestrane {
 
@@ -15,16 +16,6 @@ std::string MissingKeyTip(std::string_view key, std::string_view section, IniFil
     tip += " line, so this setting is not saved.";
     return tip;
 }
-
-namespace {
-
-std::string_view Unblanked(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
 
 std::optional<size_t> FindKeyInOtherForm(const IniStore& store, std::string_view key,
                                          std::string_view section) {

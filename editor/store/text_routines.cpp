@@ -74,4 +74,11 @@ std::vector<size_t> FindOccurrences(std::string_view text, std::string_view word
     return found;
 }
 
+std::string_view Unblanked(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
 }  // namespace kestrane

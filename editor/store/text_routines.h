@@ -26,6 +26,9 @@ std::string SplitPath(std::string_view path, std::int32_t part);
 
 namespace kestrane {
 
+// The text without the blanks and tabs around it.
+std::string_view Unblanked(std::string_view text);
+
 // 1-based positions of the non-overlapping occurrences of `word` at or after `start`, ignoring
 // case; none for an empty word.
 std::vector<size_t> FindOccurrences(std::string_view text, std::string_view word, size_t start);

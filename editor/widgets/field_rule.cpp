@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "editor/store/number_readings.h"
+#include "editor/store/text_routines.h"
 
 namespace kestrane {
 namespace {
@@ -72,17 +73,6 @@ class Field {
     int depth_ = 0;
 };
 
-bool IsBlankText(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-std::string_view Unblanked(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // The bound a step from a number past a double's range stops at: for a number above every
 // double, the up button's cap or else the upper bound; below every double, the down button's
 // floor or else the lower bound.
@@ -92,15 +82,10 @@ std::optional<double> BoundBeyond(double reading, const FieldRule& rule, const S
     return !up && step.floor ? step.floor : rule.lower;
 }
 
-// The number a step counts from, when it is one.
-double StepStart(std::string_view text) {
-    return FieldNumber(text);
-}
-
 // The text one press sets before any limit acts.
 std::string SteppedText(std::string_view text, const FieldRule& rule, const StepRule& step,
                         bool up) {
-    const double reading = StepStart(text);
+    const double reading = FieldNumber(text);
     if (!std::isfinite(reading)) {
         const auto bound = BoundBeyond(reading, rule, step, up);
         return bound ? BoundText(*bound) : std::string(text);
@@ -118,9 +103,10 @@ std::string NoNumberToStepFrom(std::string_view text) {
 
 std::optional<std::string> StepRefusal(std::string_view text, const FieldRule& rule,
                                        const StepRule& step, bool up) {
-    if (IsBlankText(text)) return std::nullopt;
-    if (!IsPlainNumber(WithDecimalPoint(Unblanked(text)))) return NoNumberToStepFrom(text);
-    const double reading = StepStart(text);
+    const std::string_view number = Unblanked(text);
+    if (number.empty()) return std::nullopt;
+    if (!IsPlainNumber(WithDecimalPoint(number))) return NoNumberToStepFrom(text);
+    const double reading = FieldNumber(text);
     if (std::isfinite(reading) || BoundBeyond(reading, rule, step, up)) return std::nullopt;
     return "\"" + std::string(text) +
            "\" is beyond the numbers a step can count from, and this field has no bound on that "

@@ -231,13 +231,11 @@ void frmCache_Edit::ClearSelection() {
 
 void frmCache_Edit::CacheList_LostFocus(int index) {
     CacheListBox* list = CacheList(index);
-    selList_ = index;
     const QList<QListWidgetItem*> chosen = list->selectedItems();
-    selIndex_ = chosen.isEmpty() ? -1 : list->row(chosen.first());
     selRow_.reset();
     selEntry_.clear();
-    if (selIndex_ >= 0) {
-        selRow_ = RowOf(index, selIndex_);
+    if (!chosen.isEmpty()) {
+        selRow_ = RowOf(index, list->row(chosen.first()));
         selEntry_ = std::string(cache_.Line(*selRow_).Value());
     }
     list->clearSelection();

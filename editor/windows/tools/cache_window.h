@@ -104,8 +104,6 @@ class frmCache_Edit : public QWidget {
     std::string purgeDaysRead_;
     bool unloaded_ = false;
 
-    int selList_ = 0;
-    int selIndex_ = -1;
     std::optional<size_t> selRow_;  // the line of the recorded item
     std::string selEntry_;
     bool exportToMode_ = false;
