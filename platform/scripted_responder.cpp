@@ -22,9 +22,9 @@ MsgAnswer ScriptedResponder::TakeMessage(const ShownMessage& shown) {
     if (messageAnswers_.empty()) {
         return shown.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
     }
-    const MsgAnswer answer = messageAnswers_.front();
+    const std::optional<MsgAnswer> answer = messageAnswers_.front();
     messageAnswers_.pop_front();
-    return answer;
+    return answer.value_or(shown.defaultAnswer);
 }
 
 std::string ScriptedResponder::TakeFile(const AskedDialog& asked) {

@@ -20,6 +20,7 @@ struct ShownMessage {
     std::string title;
     MsgButtons buttons;
     MsgIcon icon = MsgIcon::None;
+    MsgAnswer defaultAnswer = MsgAnswer::Ok;  // the button Enter presses
 };
 
 // A file or folder dialog as the program asked for it.
@@ -41,6 +42,8 @@ class ScriptedResponder {
     static ScriptedResponder* Current();
 
     void AnswerMessage(MsgAnswer answer) { messageAnswers_.push_back(answer); }
+    // The next message is answered by Enter: its default button.
+    void PressEnterOnMessage() { messageAnswers_.push_back(std::nullopt); }
     // A Windows path, or empty text for a cancelled dialog.
     void AnswerFileDialog(const std::string& path) { fileAnswers_.push_back(path); }
     void AnswerFolderDialog(const std::string& path) { folderAnswers_.push_back(path); }
@@ -62,7 +65,7 @@ class ScriptedResponder {
     std::optional<uint32_t> TakeColour(uint32_t initial);
 
   private:
-    std::deque<MsgAnswer> messageAnswers_;
+    std::deque<std::optional<MsgAnswer>> messageAnswers_;  // nullopt: Enter
     std::deque<std::string> fileAnswers_;
     std::deque<std::string> folderAnswers_;
     std::deque<std::optional<uint32_t>> colourAnswers_;

@@ -49,6 +49,20 @@ std::optional<std::string> ExportTarget(const std::string& gameFolder, std::stri
     return gameFolder + std::string(type->exportFolder) + std::string(fileName);
 }
 
+std::vector<size_t> EntriesSharingPackage(const std::string& cacheFolder, const CacheIni& cache,
+                                          size_t row) {
+    std::vector<size_t> sharing;
+    const auto payload = PayloadPath(cacheFolder, cache.Line(row).Key());
+    if (!payload) return sharing;
+    for (size_t other : cache.SharingPayload(row)) {
+        const auto its = PayloadPath(cacheFolder, cache.Line(other).Key());
+        if (its && (*its == *payload || platform::SameHostFile(*its, *payload))) {
+            sharing.push_back(other);
+        }
+    }
+    return sharing;
+}
+
 CopyOutcome CopyPackage(const std::string& source, const std::string& target, bool replace,
                         std::string* reason) {
     // Asked before the copy: a failed copy may leave its file in place (a folder that could

@@ -24,6 +24,12 @@ std::optional<std::string> PayloadPath(const std::string& cacheFolder, std::stri
 // a type no list holds or a name that is not a plain file name.
 std::optional<std::string> ExportTarget(const std::string& gameFolder, std::string_view fileName);
 
+// The other entries whose payload is the very host file of the entry at `row`'s: of the GUIDs
+// equal without regard to case, those the host maps onto the same name (GUIDs differing in
+// case share one file where only one spelling exists, and are two packages where both do).
+std::vector<size_t> EntriesSharingPackage(const std::string& cacheFolder, const CacheIni& cache,
+                                          size_t row);
+
 enum class CopyOutcome { Copied, TargetExists, Failed };
 // With `replace` false a target that exists before the copy is left alone and reported as
 // such. Copied only when the copy was written and synced whole, its folder too; else `reason`

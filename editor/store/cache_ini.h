@@ -50,8 +50,8 @@ class CacheIni {
     std::optional<size_t> FindEntry(std::string_view fileName) const;
     // Whether the row is an entry with a file name that has not been removed.
     bool IsListedEntry(size_t row) const;
-    // The other entries whose GUID names the same payload file as the entry at `row` (the
-    // host matches file names without regard to case, so the GUIDs compare so too).
+    // The other entries whose GUID equals the one at `row` without regard to case: those that
+    // may name its payload file (which of them do is the host's to say, EntriesSharingPackage).
     std::vector<size_t> SharingPayload(size_t row) const;
     // Drops the entry's line from the rewrite.
     void Remove(size_t row);

@@ -87,4 +87,9 @@ bool FolderExists(const std::string& windowsPath) {
     return !host.empty() && QFileInfo(QString::fromStdString(host)).isDir();
 }
 
+bool SameHostFile(const std::string& a, const std::string& b) {
+    const std::string hostA = ToHostPath(a);
+    return !hostA.empty() && hostA == ToHostPath(b);
+}
+
 }  // namespace platform

@@ -22,5 +22,10 @@ bool NameTaken(const std::string& windowsPath);
 // is a link that loops or leads nowhere", ...; empty when it is a file.
 std::string NotAFileReason(const std::string& windowsPath);
 bool FolderExists(const std::string& windowsPath);
+// Whether two paths lead to one name on the host, as every file operation here maps them: a
+// name that exists is taken as spelt, a missing one matches an existing name that differs
+// only in case. "A.uxx" and "a.uxx" are one file where only one of them exists, two where
+// both do.
+bool SameHostFile(const std::string& a, const std::string& b);
 
 }  // namespace platform

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "editor/store/cache_file_types.h"
 #include "editor/store/cache_files.h"
 #include "editor/store/ini_store.h"
@@ -80,6 +83,41 @@ TEST(CacheIni, EntriesSharingAPayloadMatchTheirGuidsAsTheHostMatchesNames) {
     cache.Remove(1);
     EXPECT_EQ(cache.SharingPayload(3), (std::vector<size_t>{5}));
     EXPECT_EQ(cache.SharingPayload(1), (std::vector<size_t>{}));  // removed: names nothing
+}
+
+// GUIDs differing only in case name one package exactly when the host takes them to one
+// file: two files on a case-sensitive folder are two packages; one file alone is reached by
+// either spelling.
+TEST(CacheFiles, EntriesShareAPackageWhenTheirGuidsLeadToOneHostFile) {
+    const std::string upper = "CCCCCCCCCCCCCCCCCCCCCCCCCCCCCCCC-1";
+    const std::string lower = "cccccccccccccccccccccccccccccccc-1";
+    const CacheIni cache = Loaded("[Cache]\r\n" + upper + "=Shared.u\r\n" + upper + "=Alias.u\r\n" +
+                                  lower + "=Lower.u\r\nD-1=Other.u\r\n");
+    struct Case {
+        const char* name;
+        std::vector<std::string> files;
+        std::vector<size_t> sharedWithShared;  // row 1
+        std::vector<size_t> sharedWithLower;   // row 3
+    };
+    const Case cases[] = {
+        {"both spellings on disk", {upper, lower}, {2}, {}},
+        {"only the upper one", {upper}, {2, 3}, {1, 2}},
+        {"only the lower one", {lower}, {2, 3}, {1, 2}},
+        {"neither", {}, {2}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        for (const std::string& guid : c.files) {
+            QFile file(dir.filePath(QString::fromStdString(guid + ".uxx")));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        const std::string folder = dir.path().toStdString() + "/";
+        EXPECT_EQ(EntriesSharingPackage(folder, cache, 1), c.sharedWithShared);
+        EXPECT_EQ(EntriesSharingPackage(folder, cache, 3), c.sharedWithLower);
+        EXPECT_EQ(EntriesSharingPackage(folder, cache, 4), (std::vector<size_t>{}));
+    }
 }
 
 TEST(CacheFiles, SharedPackageQuestionNamesTheOtherEntries) {

@@ -11,8 +11,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <numeric>
 
 #include "editor/store/program_state.h"
@@ -289,6 +291,123 @@ TEST_F(CacheWindowTest, APackageAnotherEntryNamesGoesOnlyWhenThePlayerSaysSo) {
         EXPECT_EQ(Exists("UT2004/Cache/G-1.uxx"), c.packageStays);
         EXPECT_EQ(ListSizes(w), c.listed);
     }
+}
+
+// GUIDs differing only in case with a file each on the host are two packages: the question
+// before removing one names only the entries of its own file, Yes leaves the other file with
+// its entry, and Delete File on the other asks nothing.
+TEST_F(CacheWindowTest, CaseTwinGuidsWithTwoFilesAreTwoPackages) {
+    const std::string upper = "CCCCCCCCCCCCCCCCCCCCCCCCCCCCCCCC-1";
+    const std::string lower = "cccccccccccccccccccccccccccccccc-1";
+    const std::string shared = upper + "=Shared.u\r\n";
+    const std::string alias = upper + "=Alias.u\r\n";
+    const std::string lowerLine = lower + "=Lower.u\r\n";
+    const std::string ini = "[Cache]\r\n" + shared + alias + lowerLine;
+    struct Case {
+        platform::MsgAnswer answer;
+        std::string cacheIni;  // after the export
+        bool upperStays;
+        int listed;
+    };
+    const Case cases[] = {
+        {platform::MsgAnswer::Yes, "[Cache]\r\n" + lowerLine, false, 1},
+        {platform::MsgAnswer::No, "[Cache]\r\n" + alias + lowerLine, true, 2},
+        {platform::MsgAnswer::Cancel, ini, true, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        TearDown();
+        SetUp();
+        Payload(upper, "upper");
+        Payload(lower, "lower");
+        frmCache_Edit& w = Open(ini, kUt2004, "Music=OFF\r\nProfileName=\r\nCacheDelete=True\r\n");
+        responder->AnswerMessage(c.answer);
+        Highlight(w, 0, "Shared.u");
+        Press(w, "b_Export");
+        EXPECT_EQ(prefix->Read("UT2004/System/Shared.u"), "upper");
+        ASSERT_EQ(responder->Messages().size(), 1u);
+        const platform::ShownMessage& asked = responder->Messages()[0];
+        EXPECT_EQ(asked.text.substr(0, asked.text.find("\n\n")),
+                  "C:\\UT2004\\Cache\\" + upper +
+                      ".uxx is the package of Shared.u, and Alias.u names it too.");
+        EXPECT_EQ(asked.text.find("Lower.u"), std::string::npos);
+        EXPECT_EQ(asked.defaultAnswer, platform::MsgAnswer::Cancel);
+        EXPECT_EQ(CacheIniOnDisk(), c.cacheIni);
+        EXPECT_EQ(Exists("UT2004/Cache/" + upper + ".uxx"), c.upperStays);
+        EXPECT_EQ(prefix->Read("UT2004/Cache/" + lower + ".uxx"), "lower");
+        EXPECT_EQ(w.CacheList(0)->count(), c.listed);
+
+        Highlight(w, 0, "Lower.u");
+        Press(w, "b_CacheDelete");
+        EXPECT_EQ(responder->Messages().size(), 1u);  // its file is its own
+        EXPECT_FALSE(Exists("UT2004/Cache/" + lower + ".uxx"));
+        EXPECT_EQ(Exists("UT2004/Cache/" + upper + ".uxx"), c.upperStays);
+        EXPECT_EQ(CacheIniOnDisk(), WithoutLine(c.cacheIni, lowerLine));
+    }
+}
+
+// The question's default button deletes nothing: Enter, or a key left over from an earlier
+// dialog, on a real box keeps the file and every entry.
+TEST_F(CacheWindowTest, EnterOnTheSharedPackageQuestionDeletesNothing) {
+    const std::string ini = "[Cache]\r\nG-1=One.utx\r\ng-1=Two.utx\r\n";
+    Payload("G-1", "shared");
+    frmCache_Edit& w = Open(ini);
+    responder.reset();  // real boxes from here on
+    int boxes = 0;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++boxes;
+            defaultButton = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    poll.start(20);
+    Highlight(w, 2, "Two.utx");
+    Press(w, "b_CacheDelete");
+    poll.stop();
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(defaultButton, QMessageBox::Cancel);
+    EXPECT_EQ(prefix->Read("UT2004/Cache/G-1.uxx"), "shared");
+    EXPECT_EQ(CacheIniOnDisk(), ini);
+    EXPECT_EQ(w.CacheList(2)->count(), 2);
+}
+
+// The line under the lists keeps its room whether it is empty, short or longer than the
+// window: the lists never move under the pointer, and a long text is whole in its tip.
+TEST_F(CacheWindowTest, TheListsStayPutWhenTheStatusLineChanges) {
+    const std::string longName = std::string(240, 'L') + ".utx";
+    Payload("A-1");
+    Payload("B-1");
+    Folder("UT2004/Textures");
+    frmCache_Edit& w = Open("[Cache]\r\nA-1=Map.ut2\r\nB-1=" + longName + "\r\n");
+    QApplication::processEvents();
+    auto place = [&] {
+        std::vector<QRect> rects{w.geometry()};
+        for (int i = 0; i < 8; ++i) rects.push_back(w.CacheList(i)->geometry());
+        return rects;
+    };
+    const std::vector<QRect> before = place();
+    auto* status = w.findChild<QLabel*>("Label1_0");
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(Label(w, "Label1_0"), "");
+
+    Highlight(w, 1, "Map.ut2");
+    Press(w, "b_Export");
+    QApplication::processEvents();
+    EXPECT_EQ(Label(w, "Label1_0"), "Map.ut2 was copied to C:\\UT2004\\Maps\\Map.ut2.");
+    EXPECT_EQ(place(), before);
+
+    Highlight(w, 2, longName);
+    Press(w, "b_Export");
+    QApplication::processEvents();
+    const std::string said = longName + " was copied to C:\\UT2004\\Textures\\" + longName + ".";
+    EXPECT_EQ(Label(w, "Label1_0"), said);
+    EXPECT_EQ(platform::ToAnsi(status->toolTip()), said);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_LE(status->sizeHint().height(), status->fontMetrics().height() + 2);
+    EXPECT_EQ(place(), before);
 }
 
 // The system's own account of a failed write or delete: a copy whose folder could not be

@@ -19,6 +19,7 @@
 #include "editor/store/program_state.h"
 #include "editor/store/section_keys.h"
 #include "editor/widgets/screen_fit.h"
+#include "editor/widgets/status_line.h"
 #include "editor/windows/main/main_window.h"
 #include "platform/base/ansi.h"
 #include "platform/base/files.h"
@@ -102,10 +103,9 @@ void frmCache_Edit::Build() {
     }
     outer->addLayout(grid, 1);
 
-    status_ = new QLabel(this);
+    // Its room is kept while it is empty: the lists above never move under the pointer.
+    status_ = new StatusLine(this);
     status_->setObjectName("Label1_0");
-    status_->setTextFormat(Qt::PlainText);  // names from cache.ini and the folders
-    status_->setWordWrap(true);
     outer->addWidget(status_);
 
     auto* controls = new QHBoxLayout;
@@ -215,8 +215,7 @@ void frmCache_Edit::ShowCount() {
 }
 
 void frmCache_Edit::ShowStatus(const std::string& text) {
-    status_->setText(Q(text));
-    status_->setVisible(!text.empty());
+    status_->SetStatus(Q(text));
 }
 
 void frmCache_Edit::Tell(const std::string& text) {
@@ -306,13 +305,15 @@ bool frmCache_Edit::RemoveSelectedFromCache() {
     std::vector<size_t> drop{row};
     const auto payload = PayloadPath(s.gameCacheFolder, guid);
     bool deleteFile = payload.has_value();
-    if (const std::vector<size_t> others = cache_.SharingPayload(row);
+    if (const std::vector<size_t> others = EntriesSharingPackage(s.gameCacheFolder, cache_, row);
         payload && !others.empty() && platform::FileExists(*payload)) {
         std::vector<std::string> names;
         for (size_t other : others) names.emplace_back(cache_.Line(other).Value());
         const auto answer = platform::ShowMessage(SharedPackageQuestion(*payload, selEntry_, names),
                                                   platform::MsgButtons::YesNoCancel, {}, this,
-                                                  platform::MsgIcon::Question);
+                                                  platform::MsgIcon::Question,
+                                                  // a stray Enter deletes nothing
+                                                  platform::MsgAnswer::Cancel);
         if (answer == platform::MsgAnswer::Cancel) return false;
         deleteFile = answer == platform::MsgAnswer::Yes;
         if (deleteFile) drop.insert(drop.end(), others.begin(), others.end());

@@ -22,6 +22,7 @@ class QTimer;
 namespace kestrane {
 
 class INI;
+class StatusLine;
 
 // A list that reports losing the focus to another control of its window (not the window
 // losing the focus as a whole, as when a message box opens).
@@ -98,7 +99,7 @@ class frmCache_Edit : public QWidget {
     size_t listed_ = 0;                            // of toList_, laid in so far
     QTimer* fillTimer_ = nullptr;
     QLabel* lbl_NumInCache = nullptr;
-    QLabel* status_ = nullptr;  // Label1(0)
+    StatusLine* status_ = nullptr;  // Label1(0)
     QCheckBox* cbx_DeleteCacheFile = nullptr;
     QLineEdit* tbx_PurgeCache = nullptr;
     std::string purgeDaysRead_;
