@@ -414,11 +414,17 @@ class Extractor {
 };
 
 // Why the entries cannot be unpacked into the folder by the sizes they declare; empty when
-// they can.
+// they can. The sizes come from the archive: no sum of them may wrap to a small number.
 std::string NoRoom(const std::vector<Entry>& entries, const QString& hostFolder) {
     uint64_t total = 0;
     for (const Entry& e : entries) {
-        if (!e.folder && (e.stat.valid & ZIP_STAT_SIZE)) total += e.stat.size;
+        if (e.folder || !(e.stat.valid & ZIP_STAT_SIZE)) continue;
+        if (e.stat.size > kMaxUnpackedBytes) {
+            return "the entry " + e.shownName + " declares " + std::to_string(e.stat.size) +
+                   " bytes, more than the " + std::to_string(kMaxUnpackedBytes) +
+                   " one update may take; nothing extracted";
+        }
+        total = e.stat.size > UINT64_MAX - total ? UINT64_MAX : total + e.stat.size;
     }
     if (total > kMaxUnpackedBytes) {
         return "the entries declare " + std::to_string(total) + " bytes, more than the " +

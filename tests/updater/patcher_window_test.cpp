@@ -263,9 +263,9 @@ TEST_F(PatcherWindowTest, AnUnpackingTheDiskCutsShortFailsNamingTheFile) {
     }
 }
 
-// A damaged later entry, an entry longer than it declares and one declaring 2 GiB: the run
-// fails naming the archive and the entry, every old file stays as it was, and neither the
-// archive nor any part of the new files is left.
+// A damaged later entry, an entry longer than it declares, one declaring 2 GiB and four whose
+// declared sizes add up past 2^64: the run fails naming the archive and the entry, every old
+// file stays as it was, and neither the archive nor any part of the new files is left.
 TEST_F(PatcherWindowTest, AnArchiveThatCannotBeUnpackedWholeFailsAndChangesNothing) {
     using kestrane::test::ZipMember;
     const std::string zeros(1 << 20, '\0');
@@ -289,8 +289,17 @@ TEST_F(PatcherWindowTest, AnArchiveThatCannotBeUnpackedWholeFailsAndChangesNothi
          kestrane::test::WithDeclaredSize(ZipBytes({pack, {"Bomb.ut2", zeros}}), "Bomb.ut2",
                                           1u << 31),
          archive +
-             "the entries declare 2147483655 bytes, more than the 1073741824 one update may take; "
-             "nothing extracted (unzip result 52"},
+             "the entry Bomb.ut2 declares 2147483648 bytes, more than the 1073741824 one update "
+             "may take; nothing extracted (unzip result 52"},
+        {"2^62 declared by each of four zip64 entries",
+         kestrane::test::Zip64Declaring({{"Pack.ut2", std::string(64 << 10, '\0')},
+                                         {"Readme.txt", ""},
+                                         {"Big3.ut2", ""},
+                                         {"Big4.ut2", ""}},
+                                        uint64_t{1} << 62),
+         archive +
+             "the entry Pack.ut2 declares 4611686018427387904 bytes, more than the 1073741824 "
+             "one update may take; nothing extracted (unzip result 52"},
     };
     List("0\r\n" + Entry() + "\r\n");
     for (const Case& c : cases) {

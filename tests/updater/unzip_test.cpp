@@ -241,11 +241,29 @@ TEST_F(UnzipTest, AnArchiveThatCannotBeUnpackedWholeChangesNothing) {
          kestrane::test::WithDeclaredSize(with({"Readme.txt", "the new readme", false, true}),
                                           "Readme.txt", 5000),
          platform::kUnzipArchiveError, "Readme.txt: "},
-        {"2 GiB declared",
+        {"2 GiB declared by one entry",
          kestrane::test::WithDeclaredSize(with({"Readme.txt", zeros}), "Readme.txt", 1u << 31),
          platform::kUnzipTooLarge,
-         "the entries declare " + std::to_string((1ull << 31) + 3 + 7) +
-             " bytes, more than the 1073741824 one update may take; nothing extracted"},
+         "the entry Readme.txt declares 2147483648 bytes, more than the 1073741824 one update "
+         "may take; nothing extracted"},
+        {"1 GiB declared by each of two entries",
+         kestrane::test::WithDeclaredSize(
+             kestrane::test::WithDeclaredSize(
+                 ZipBytes({{"Pack.ut2", zeros}, {"Readme.txt", zeros}}), "Pack.ut2", 1u << 30),
+             "Readme.txt", 1u << 30),
+         platform::kUnzipTooLarge,
+         "the entries declare 2147483648 bytes, more than the 1073741824 one update may take; "
+         "nothing extracted"},
+        // 4 x 2^62 is 2^64: added in 64 bits the total wraps to 0.
+        {"2^62 declared by each of four zip64 entries",
+         kestrane::test::Zip64Declaring({{"Big1.ut2", std::string(64 << 10, '\0')},
+                                         {"Big2.ut2", ""},
+                                         {"Big3.ut2", ""},
+                                         {"Big4.ut2", ""}},
+                                        uint64_t{1} << 62),
+         platform::kUnzipTooLarge,
+         "the entry Big1.ut2 declares 4611686018427387904 bytes, more than the 1073741824 one "
+         "update may take; nothing extracted"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -21,6 +21,9 @@ std::string ZipBytes(const std::vector<ZipMember>& members);
 // The archive with the size an entry declares (in its local and its central header) changed,
 // as a damaged or hostile archive has it.
 std::string WithDeclaredSize(std::string zip, const std::string& name, uint32_t size);
+// A zip64 archive of stored entries that each declare `declaredSize` bytes (their data is what
+// they hold), as a hostile archive declares sizes no real one could.
+std::string Zip64Declaring(const std::vector<ZipMember>& members, uint64_t declaredSize);
 // The archive with one byte of an entry's stored data changed: its CRC no longer matches.
 std::string WithDamagedData(std::string zip, const std::string& storedData);
 
