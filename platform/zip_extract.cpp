@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "platform/base/ansi.h"
+#include "platform/base/file_names.h"
 #include "platform/base/file_writer.h"
 #include "platform/base/paths.h"
 #include "platform/zip_entry_names.h"
@@ -27,6 +28,7 @@ struct Entry {
     QString name;           // as stored, "/" between folders
     std::string ansiName;   // zero-terminated for the callbacks
     std::string shownName;  // with "\" between folders, for messages
+    std::string rawName;    // the stored bytes, not decoded (a NUL already read as a blank)
     zip_stat_t stat{};
     bool folder = false;
     bool symlink = false;
@@ -110,6 +112,8 @@ std::vector<Entry> ReadEntries(zip_t* za, const UnzipOptions& options,
         e.name = QString::fromUtf8(e.stat.name);
         if (!include.empty() && !Matches(include, e.name, cs)) continue;
         if (Matches(exclude, e.name, cs)) continue;
+        const char* raw = zip_get_name(za, e.index, ZIP_FL_ENC_RAW);
+        e.rawName = raw ? raw : "";
         e.ansiName = ToAnsi(e.name);
         e.shownName = e.ansiName;
         std::replace(e.shownName.begin(), e.shownName.end(), '/', '\\');
@@ -183,6 +187,17 @@ const Entry* EntryOverArchive(const std::vector<Entry>& entries, const UnzipOpti
         }
     }
     return nullptr;
+}
+
+// An entry's name in a message about it: a control byte in it is written out, which the
+// decoded name has lost.
+std::string RefusedName(const Entry& e) {
+    const bool control = std::any_of(e.rawName.begin(), e.rawName.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) < 32; });
+    if (!control) return e.shownName;
+    std::string name = VisibleName(e.rawName);
+    std::replace(name.begin(), name.end(), '/', '\\');
+    return name;
 }
 
 struct ZipFileCloser {
@@ -490,6 +505,15 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
                            (e.symlink ? " is a link" : " would leave the extraction folder") +
                            "; nothing extracted");
             return kUnzipUnsafeEntry;
+        }
+    }
+    // Judged on the stored bytes: decoding as CP437 would turn a control byte into a symbol.
+    // Both encodings an archive may use keep these characters as they are.
+    for (const Entry& e : entries) {
+        if (const std::string why = NameRefusal(e.rawName); !why.empty()) {
+            messages.Error("error:  " + RefusedName(e) + " is not a file name: " + why +
+                           "; nothing extracted");
+            return kUnzipRefusedName;
         }
     }
     const std::string folder = CutAtZero(options.ExtractFolder);

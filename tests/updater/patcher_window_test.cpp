@@ -186,6 +186,21 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
          "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: ..\\..\\evil.txt "
          "would leave the extraction folder; nothing extracted (unzip result 90: an entry would "
          "leave the folder)"},
+        {"entry no file may bear",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"what?.ut2", "w"}})},
+         "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: what?.ut2 is not a "
+         "file name: it holds \"?\", which Windows does not allow in names; nothing extracted "
+         "(unzip result 91: an entry's name is not a file name)"},
+        {"entry named like a temporary copy",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"Keep.ut2.kestrane-tmp-abcdef", "k"}})},
+         "could not be unpacked: Keep.ut2.kestrane-tmp-abcdef is not a file name: it is named "
+         "like a temporary copy, which the next start deletes; nothing extracted"},
+        {"list path no file may bear",
+         "0\r\n" + Entry("/Pack.zip", "\\Maps\\ok?.zip") + "\r\n",
+         {200, Zip()},
+         "line 2 of the update list: the path \\Maps\\ok?.zip is not a file name: it holds \"?\""},
         {"entry named like the archive",
          "0\r\n" + entry,
          {200, Zip({{"ok.ut2", "x"}, {"pack.ZIP", "z"}})},
@@ -225,6 +240,9 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
         EXPECT_FALSE(Exists("update/PackMarker"));
         EXPECT_FALSE(Exists("Maps/ok.ut2"));
         EXPECT_FALSE(Exists("Maps/old.ut2"));
+        EXPECT_FALSE(Exists("Maps/what?.ut2"));
+        EXPECT_FALSE(Exists("Maps/Keep.ut2.kestrane-tmp-abcdef"));
+        EXPECT_FALSE(Exists("Maps/ok?.zip"));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.DriveC() + "/evil.txt")));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.Root() + "/evil.txt")));
     }

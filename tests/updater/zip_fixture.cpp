@@ -16,7 +16,8 @@ void MakeZip(const std::string& hostPath, const std::vector<ZipMember>& members)
     ASSERT_NE(za, nullptr) << "cannot create " << hostPath;
     for (const ZipMember& m : members) {
         zip_source_t* source = zip_source_buffer(za, m.data.data(), m.data.size(), 0);
-        const zip_int64_t index = zip_file_add(za, m.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        const zip_int64_t index =
+            zip_file_add(za, m.name.c_str(), source, m.cp437 ? ZIP_FL_ENC_CP437 : ZIP_FL_ENC_UTF_8);
         ASSERT_GE(index, 0) << zip_strerror(za);
         if (m.stored)
             zip_set_file_compression(za, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);

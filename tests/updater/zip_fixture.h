@@ -12,6 +12,7 @@ struct ZipMember {
     std::string data;
     bool symlink = false;  // data is the link's target
     bool stored = false;   // not compressed: the data stands in the archive as it is
+    bool cp437 = false;    // the name's bytes stored as they stand, without the UTF-8 mark
 };
 
 // Writes the archive to a host path; fails the test when it cannot.
