@@ -9,12 +9,14 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/base/ansi.h"
 #include "platform/base/file_names.h"
 #include "platform/base/file_writer.h"
 #include "platform/base/paths.h"
+#include "platform/zip_central_names.h"
 #include "platform/zip_entry_names.h"
 #include "platform/zip_host_tree.h"
 #include "platform/zip_library.h"
@@ -28,7 +30,7 @@ struct Entry {
     QString name;           // as stored, "/" between folders
     std::string ansiName;   // zero-terminated for the callbacks
     std::string shownName;  // with "\" between folders, for messages
-    std::string rawName;    // the stored bytes, not decoded (a NUL already read as a blank)
+    std::string rawName;    // the stored bytes, not decoded
     zip_stat_t stat{};
     bool folder = false;
     bool symlink = false;
@@ -99,12 +101,26 @@ bool Matches(const std::vector<QString>& patterns, const QString& name, bool cas
     return false;
 }
 
-std::vector<Entry> ReadEntries(zip_t* za, const UnzipOptions& options,
+// An entry's name as stored. libzip reads a NUL in it as a blank; where the central
+// directory's own bytes agree with libzip's name but for that, they tell which it was.
+std::string StoredName(const char* libzipName, zip_uint64_t index,
+                       const std::optional<std::vector<std::string>>& central) {
+    const std::string name = libzipName ? libzipName : "";
+    if (!central || index >= central->size()) return name;
+    std::string stored = (*central)[index];
+    std::string blanked = stored;
+    std::replace(blanked.begin(), blanked.end(), '\0', ' ');
+    return blanked == name ? stored : name;
+}
+
+std::vector<Entry> ReadEntries(zip_t* za, const QString& hostZip, const UnzipOptions& options,
                                const std::vector<QString>& include,
                                const std::vector<QString>& exclude) {
     std::vector<Entry> entries;
     const bool cs = options.CaseSensitive != 0;
     const zip_int64_t count = zip_get_num_entries(za, 0);
+    auto central = CentralDirectoryNames(hostZip);
+    if (central && central->size() != static_cast<size_t>(count)) central.reset();
     for (zip_int64_t i = 0; i < count; ++i) {
         Entry e;
         e.index = static_cast<zip_uint64_t>(i);
@@ -112,8 +128,7 @@ std::vector<Entry> ReadEntries(zip_t* za, const UnzipOptions& options,
         e.name = QString::fromUtf8(e.stat.name);
         if (!include.empty() && !Matches(include, e.name, cs)) continue;
         if (Matches(exclude, e.name, cs)) continue;
-        const char* raw = zip_get_name(za, e.index, ZIP_FL_ENC_RAW);
-        e.rawName = raw ? raw : "";
+        e.rawName = StoredName(zip_get_name(za, e.index, ZIP_FL_ENC_RAW), e.index, central);
         e.ansiName = ToAnsi(e.name);
         e.shownName = e.ansiName;
         std::replace(e.shownName.begin(), e.shownName.end(), '/', '\\');
@@ -470,8 +485,8 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
     const std::unique_ptr<zip_t, void (*)(zip_t*)> closer(za, zip_discard);
 
     const std::vector<QString> include = NameList(includeCount, includeNames);
-    const std::vector<Entry> entries =
-        ReadEntries(za, options, include, NameList(excludeCount, excludeNames));
+    const std::vector<Entry> entries = ReadEntries(za, QFile::decodeName(hostZip.c_str()), options,
+                                                   include, NameList(excludeCount, excludeNames));
     callbacks.NumMembers = static_cast<uint32_t>(entries.size());
     zip_uint64_t packed = 0, size = 0;
     for (const Entry& e : entries) {

@@ -192,11 +192,16 @@ TEST_F(UnzipTest, UnsafeArchivesAreRefusedWhole) {
 TEST_F(UnzipTest, NamesNoFileMayBearAreRefusedWhole) {
     const std::string windows = ", which Windows does not allow in names";
     const std::string temp = "it is named like a temporary copy, which the next start deletes";
+    using namespace std::string_literals;
     struct Case {
         kestrane::test::ZipMember entry;
         std::string error;
+        std::string stored = {};  // the name's bytes in the archive, when no writer stores them
     };
     const Case cases[] = {
+        {{"badZname.ut2", "x"},
+         "bad<NUL>name.ut2 is not a file name: it holds the control character <NUL>" + windows,
+         "bad\0name.ut2"s},
         {{"bad\x01name.ut2", "x", false, false, true},
          "bad<0x01>name.ut2 is not a file name: it holds the control character <0x01>" + windows},
         {{"Maps/bad\x1fname.ut2", "x", false, false, true},
@@ -222,6 +227,11 @@ TEST_F(UnzipTest, NamesNoFileMayBearAreRefusedWhole) {
             SCOPED_TRACE(c.error);
             WriteHostFile(Host("out/good.txt"), "old");
             MakeZip(Host("bad.zip"), {{"good.txt", "new"}, c.entry});
+            if (!c.stored.empty()) {
+                WriteHostFile(Host("bad.zip"),
+                              kestrane::test::WithStoredName(ReadHostFile(Host("bad.zip")),
+                                                             c.entry.name, c.stored));
+            }
             int created = 0;
             platform::SetWriteFaultForTest([&](platform::WriteStep step, int64_t) {
                 created += step == platform::WriteStep::Create;

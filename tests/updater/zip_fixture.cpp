@@ -121,6 +121,17 @@ std::string Zip64Declaring(const std::vector<ZipMember>& members, uint64_t decla
     return local + central + end;
 }
 
+std::string WithStoredName(std::string zip, const std::string& name, const std::string& stored) {
+    EXPECT_EQ(name.size(), stored.size());
+    int replaced = 0;
+    for (size_t at = 0; (at = zip.find(name, at)) != std::string::npos; at += name.size()) {
+        zip.replace(at, name.size(), stored);
+        ++replaced;
+    }
+    EXPECT_EQ(replaced, 2) << name;
+    return zip;
+}
+
 std::string WithDamagedData(std::string zip, const std::string& storedData) {
     const size_t at = zip.find(storedData);
     EXPECT_NE(at, std::string::npos);

@@ -25,6 +25,9 @@ std::string WithDeclaredSize(std::string zip, const std::string& name, uint32_t 
 // A zip64 archive of stored entries that each declare `declaredSize` bytes (their data is what
 // they hold), as a hostile archive declares sizes no real one could.
 std::string Zip64Declaring(const std::vector<ZipMember>& members, uint64_t declaredSize);
+// The archive with an entry's name, in both its headers, replaced by bytes of the same length
+// that the writer would not store (a NUL).
+std::string WithStoredName(std::string zip, const std::string& name, const std::string& stored);
 // The archive with one byte of an entry's stored data changed: its CRC no longer matches.
 std::string WithDamagedData(std::string zip, const std::string& storedData);
 
