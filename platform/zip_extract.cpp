@@ -9,11 +9,14 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/base/ansi.h"
+#include "platform/base/file_names.h"
 #include "platform/base/file_writer.h"
 #include "platform/base/paths.h"
+#include "platform/zip_central_names.h"
 #include "platform/zip_entry_names.h"
 #include "platform/zip_host_tree.h"
 #include "platform/zip_library.h"
@@ -27,6 +30,7 @@ struct Entry {
     QString name;           // as stored, "/" between folders
     std::string ansiName;   // zero-terminated for the callbacks
     std::string shownName;  // with "\" between folders, for messages
+    std::string rawName;    // the stored bytes, not decoded
     zip_stat_t stat{};
     bool folder = false;
     bool symlink = false;
@@ -97,12 +101,26 @@ bool Matches(const std::vector<QString>& patterns, const QString& name, bool cas
     return false;
 }
 
-std::vector<Entry> ReadEntries(zip_t* za, const UnzipOptions& options,
+// An entry's name as stored. libzip reads a NUL in it as a blank; where the central
+// directory's own bytes agree with libzip's name but for that, they tell which it was.
+std::string StoredName(const char* libzipName, zip_uint64_t index,
+                       const std::optional<std::vector<std::string>>& central) {
+    const std::string name = libzipName ? libzipName : "";
+    if (!central || index >= central->size()) return name;
+    std::string stored = (*central)[index];
+    std::string blanked = stored;
+    std::replace(blanked.begin(), blanked.end(), '\0', ' ');
+    return blanked == name ? stored : name;
+}
+
+std::vector<Entry> ReadEntries(zip_t* za, const QString& hostZip, const UnzipOptions& options,
                                const std::vector<QString>& include,
                                const std::vector<QString>& exclude) {
     std::vector<Entry> entries;
     const bool cs = options.CaseSensitive != 0;
     const zip_int64_t count = zip_get_num_entries(za, 0);
+    auto central = CentralDirectoryNames(hostZip);
+    if (central && central->size() != static_cast<size_t>(count)) central.reset();
     for (zip_int64_t i = 0; i < count; ++i) {
         Entry e;
         e.index = static_cast<zip_uint64_t>(i);
@@ -110,6 +128,7 @@ std::vector<Entry> ReadEntries(zip_t* za, const UnzipOptions& options,
         e.name = QString::fromUtf8(e.stat.name);
         if (!include.empty() && !Matches(include, e.name, cs)) continue;
         if (Matches(exclude, e.name, cs)) continue;
+        e.rawName = StoredName(zip_get_name(za, e.index, ZIP_FL_ENC_RAW), e.index, central);
         e.ansiName = ToAnsi(e.name);
         e.shownName = e.ansiName;
         std::replace(e.shownName.begin(), e.shownName.end(), '/', '\\');
@@ -183,6 +202,17 @@ const Entry* EntryOverArchive(const std::vector<Entry>& entries, const UnzipOpti
         }
     }
     return nullptr;
+}
+
+// An entry's name in a message about it: a control byte in it is written out, which the
+// decoded name has lost.
+std::string RefusedName(const Entry& e) {
+    const bool control = std::any_of(e.rawName.begin(), e.rawName.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) < 32; });
+    if (!control) return e.shownName;
+    std::string name = VisibleName(e.rawName);
+    std::replace(name.begin(), name.end(), '/', '\\');
+    return name;
 }
 
 struct ZipFileCloser {
@@ -414,11 +444,17 @@ class Extractor {
 };
 
 // Why the entries cannot be unpacked into the folder by the sizes they declare; empty when
-// they can.
+// they can. The sizes come from the archive: no sum of them may wrap to a small number.
 std::string NoRoom(const std::vector<Entry>& entries, const QString& hostFolder) {
     uint64_t total = 0;
     for (const Entry& e : entries) {
-        if (!e.folder && (e.stat.valid & ZIP_STAT_SIZE)) total += e.stat.size;
+        if (e.folder || !(e.stat.valid & ZIP_STAT_SIZE)) continue;
+        if (e.stat.size > kMaxUnpackedBytes) {
+            return "the entry " + e.shownName + " declares " + std::to_string(e.stat.size) +
+                   " bytes, more than the " + std::to_string(kMaxUnpackedBytes) +
+                   " one update may take; nothing extracted";
+        }
+        total = e.stat.size > UINT64_MAX - total ? UINT64_MAX : total + e.stat.size;
     }
     if (total > kMaxUnpackedBytes) {
         return "the entries declare " + std::to_string(total) + " bytes, more than the " +
@@ -449,8 +485,8 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
     const std::unique_ptr<zip_t, void (*)(zip_t*)> closer(za, zip_discard);
 
     const std::vector<QString> include = NameList(includeCount, includeNames);
-    const std::vector<Entry> entries =
-        ReadEntries(za, options, include, NameList(excludeCount, excludeNames));
+    const std::vector<Entry> entries = ReadEntries(za, QFile::decodeName(hostZip.c_str()), options,
+                                                   include, NameList(excludeCount, excludeNames));
     callbacks.NumMembers = static_cast<uint32_t>(entries.size());
     zip_uint64_t packed = 0, size = 0;
     for (const Entry& e : entries) {
@@ -484,6 +520,15 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
                            (e.symlink ? " is a link" : " would leave the extraction folder") +
                            "; nothing extracted");
             return kUnzipUnsafeEntry;
+        }
+    }
+    // Judged on the stored bytes: decoding as CP437 would turn a control byte into a symbol.
+    // Both encodings an archive may use keep these characters as they are.
+    for (const Entry& e : entries) {
+        if (const std::string why = NameRefusal(e.rawName); !why.empty()) {
+            messages.Error("error:  " + RefusedName(e) + " is not a file name: " + why +
+                           "; nothing extracted");
+            return kUnzipRefusedName;
         }
     }
     const std::string folder = CutAtZero(options.ExtractFolder);

@@ -74,6 +74,7 @@ inline constexpr int32_t kUnzipTooLarge = 52;   // more than the disk has free, 
                                                 // update may unpack (kMaxUnpackedBytes)
 inline constexpr int32_t kUnzipCancelled = 80;
 inline constexpr int32_t kUnzipUnsafeEntry = 90;  // an entry would leave the extraction folder
+inline constexpr int32_t kUnzipRefusedName = 91;  // an entry's name is one no file may bear
 
 // What one archive may unpack to, by the sizes its entries declare.
 inline constexpr uint64_t kMaxUnpackedBytes = uint64_t{1} << 30;
@@ -81,10 +82,11 @@ inline constexpr uint64_t kMaxUnpackedBytes = uint64_t{1} << 30;
 // Extracts (or lists, or tests) the entries matching the include names (all when there are
 // none) and none of the exclude names; * and ? are wildcards. Before anything is written the
 // whole archive is refused when an entry's name or link would reach outside the extraction
-// folder, or when the sizes the entries declare exceed the free space of the folder's disk or
-// kMaxUnpackedBytes. Every entry is written and checked (CRC, declared length) beside its
-// target first; only when all are whole do they replace the old files, together. On any
-// failure every old file stays as it was and no written file is left.
+// folder, when a name is one no file may bear (NameRefusal), or when the sizes the entries
+// declare exceed the free space of the folder's disk or kMaxUnpackedBytes. Every entry is
+// written and checked (CRC, declared length) beside its target first; only when all are whole
+// do they replace the old files, together. On any failure every old file stays as it was and
+// no written file is left.
 int32_t Wiz_SingleEntryUnzip(int32_t includeCount, const std::vector<std::string>& includeNames,
                              int32_t excludeCount, const std::vector<std::string>& excludeNames,
                              const UnzipOptions& options, UnzipCallbacks& callbacks) noexcept;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/base/file_names.h"
 #include "platform/base/regional.h"
 #include "updater/update_failure.h"
 
@@ -48,9 +49,9 @@ bool ReadNumber(const std::string& text, size_t& at, char separator, double& val
     return true;
 }
 
-// Nothing below the program folder may be left through a path from the list.
+// Nothing below the program folder may be left through a path from the list (a drive letter's
+// colon is refused with the other characters no name may hold).
 bool LeavesFolder(const std::string& path) {
-    if (path.find(':') != std::string::npos) return true;
     size_t from = 0;
     for (;;) {
         const size_t end = path.find_first_of("\\/", from);
@@ -59,32 +60,6 @@ bool LeavesFolder(const std::string& path) {
         if (end == std::string::npos) return false;
         from = end + 1;
     }
-}
-
-// A control character (a NUL above all) is in no file name; it would also cut the path short
-// where the system reads it.
-bool HoldsControlCharacter(const std::string& text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 32) return true;
-    }
-    return false;
-}
-
-// The text with every control character written out, so that a message shows it whole.
-std::string Visible(const std::string& text) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte == 0) {
-            out += "<NUL>";
-        } else if (byte < 32) {
-            out += std::string("<0x") + kHex[byte >> 4] + kHex[byte & 15] + ">";
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -120,20 +95,22 @@ UpdateEntry ParseEntryLine(const std::string& line, size_t lineNumber) {
     const std::string where = "line " + std::to_string(lineNumber + 1) + " of the update list";
     if (fields.size() < 5) throw UpdateFailure(where + " has fewer than five fields");
     UpdateEntry entry{fields[0], fields[1], fields[2], fields[3], fields[4]};
-    if (HoldsControlCharacter(entry.LocalPath)) {
-        throw UpdateFailure(where + ": the path " + Visible(entry.LocalPath) +
-                            " is not a file name");
+    // Refused before anything else looks at them: a NUL would cut the name short where the
+    // system reads it, and a name Windows cannot hold is one the game never finds.
+    if (const std::string why = platform::NameRefusal(entry.LocalPath); !why.empty()) {
+        throw UpdateFailure(where + ": the path " + platform::VisibleName(entry.LocalPath) +
+                            " is not a file name: " + why);
     }
-    if (HoldsControlCharacter(entry.MarkerName)) {
-        throw UpdateFailure(where + ": the marker name " + Visible(entry.MarkerName) +
-                            " is not a file name");
+    if (const std::string why = platform::NameRefusal(entry.MarkerName); !why.empty()) {
+        throw UpdateFailure(where + ": the marker name " + platform::VisibleName(entry.MarkerName) +
+                            " is not a file name: " + why);
     }
     if (entry.LocalPath.empty() || entry.LocalPath[0] != '\\' || LeavesFolder(entry.LocalPath)) {
         throw UpdateFailure(where + ": the path " + entry.LocalPath +
                             " does not lie below the program folder");
     }
     if (entry.MarkerName.empty() || entry.MarkerName == "." || entry.MarkerName == ".." ||
-        entry.MarkerName.find_first_of("\\/:") != std::string::npos) {
+        entry.MarkerName.find_first_of("\\/") != std::string::npos) {
         throw UpdateFailure(where + ": the marker name " + entry.MarkerName +
                             " is not a file name");
     }

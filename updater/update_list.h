@@ -34,8 +34,9 @@ double LeadingNumber(const std::string& text);
 // Nearest whole number, halves to the even neighbour.
 double RoundHalfEven(double value);
 
-// The five fields of an entry line, trimmed. A line with fewer fields, or with a local path or
-// marker name that would reach outside the program folder, throws UpdateFailure.
+// The five fields of an entry line, trimmed. A line with fewer fields, with a local path or
+// marker name that would reach outside the program folder, or with one that no file may bear
+// (platform::NameRefusal), throws UpdateFailure.
 UpdateEntry ParseEntryLine(const std::string& line, size_t lineNumber);
 
 // Throws UpdateFailure for an empty reply, one without CR LF, a news count below 0 or beyond

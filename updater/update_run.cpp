@@ -40,6 +40,7 @@ constexpr UnzipResultWords kUnzipResults[] = {
     {platform::kUnzipTooLarge, "the archive would unpack to more than there is room for"},
     {platform::kUnzipCancelled, "cancelled"},
     {platform::kUnzipUnsafeEntry, "an entry would leave the folder"},
+    {platform::kUnzipRefusedName, "an entry's name is not a file name"},
 };
 
 std::string UnzipResultText(int32_t result) {

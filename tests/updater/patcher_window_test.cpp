@@ -186,6 +186,21 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
          "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: ..\\..\\evil.txt "
          "would leave the extraction folder; nothing extracted (unzip result 90: an entry would "
          "leave the folder)"},
+        {"entry no file may bear",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"what?.ut2", "w"}})},
+         "the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: what?.ut2 is not a "
+         "file name: it holds \"?\", which Windows does not allow in names; nothing extracted "
+         "(unzip result 91: an entry's name is not a file name)"},
+        {"entry named like a temporary copy",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"Keep.ut2.kestrane-tmp-abcdef", "k"}})},
+         "could not be unpacked: Keep.ut2.kestrane-tmp-abcdef is not a file name: it is named "
+         "like a temporary copy, which the next start deletes; nothing extracted"},
+        {"list path no file may bear",
+         "0\r\n" + Entry("/Pack.zip", "\\Maps\\ok?.zip") + "\r\n",
+         {200, Zip()},
+         "line 2 of the update list: the path \\Maps\\ok?.zip is not a file name: it holds \"?\""},
         {"entry named like the archive",
          "0\r\n" + entry,
          {200, Zip({{"ok.ut2", "x"}, {"pack.ZIP", "z"}})},
@@ -225,6 +240,9 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
         EXPECT_FALSE(Exists("update/PackMarker"));
         EXPECT_FALSE(Exists("Maps/ok.ut2"));
         EXPECT_FALSE(Exists("Maps/old.ut2"));
+        EXPECT_FALSE(Exists("Maps/what?.ut2"));
+        EXPECT_FALSE(Exists("Maps/Keep.ut2.kestrane-tmp-abcdef"));
+        EXPECT_FALSE(Exists("Maps/ok?.zip"));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.DriveC() + "/evil.txt")));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.Root() + "/evil.txt")));
     }
@@ -263,9 +281,9 @@ TEST_F(PatcherWindowTest, AnUnpackingTheDiskCutsShortFailsNamingTheFile) {
     }
 }
 
-// A damaged later entry, an entry longer than it declares and one declaring 2 GiB: the run
-// fails naming the archive and the entry, every old file stays as it was, and neither the
-// archive nor any part of the new files is left.
+// A damaged later entry, an entry longer than it declares, one declaring 2 GiB and four whose
+// declared sizes add up past 2^64: the run fails naming the archive and the entry, every old
+// file stays as it was, and neither the archive nor any part of the new files is left.
 TEST_F(PatcherWindowTest, AnArchiveThatCannotBeUnpackedWholeFailsAndChangesNothing) {
     using kestrane::test::ZipMember;
     const std::string zeros(1 << 20, '\0');
@@ -289,8 +307,17 @@ TEST_F(PatcherWindowTest, AnArchiveThatCannotBeUnpackedWholeFailsAndChangesNothi
          kestrane::test::WithDeclaredSize(ZipBytes({pack, {"Bomb.ut2", zeros}}), "Bomb.ut2",
                                           1u << 31),
          archive +
-             "the entries declare 2147483655 bytes, more than the 1073741824 one update may take; "
-             "nothing extracted (unzip result 52"},
+             "the entry Bomb.ut2 declares 2147483648 bytes, more than the 1073741824 one update "
+             "may take; nothing extracted (unzip result 52"},
+        {"2^62 declared by each of four zip64 entries",
+         kestrane::test::Zip64Declaring({{"Pack.ut2", std::string(64 << 10, '\0')},
+                                         {"Readme.txt", ""},
+                                         {"Big3.ut2", ""},
+                                         {"Big4.ut2", ""}},
+                                        uint64_t{1} << 62),
+         archive +
+             "the entry Pack.ut2 declares 4611686018427387904 bytes, more than the 1073741824 "
+             "one update may take; nothing extracted (unzip result 52"},
     };
     List("0\r\n" + Entry() + "\r\n");
     for (const Case& c : cases) {

@@ -185,6 +185,90 @@ TEST_F(UnzipTest, UnsafeArchivesAreRefusedWhole) {
     }
 }
 
+// A name Windows cannot hold would reach the game mangled or not at all, and one named like a
+// temporary copy would be deleted by the next start: the archive is refused whole, naming the
+// entry and why, before anything is written. Old-style archives store the name's bytes as
+// they stand, so a control byte there is judged as the byte it is.
+TEST_F(UnzipTest, NamesNoFileMayBearAreRefusedWhole) {
+    const std::string windows = ", which Windows does not allow in names";
+    const std::string temp = "it is named like a temporary copy, which the next start deletes";
+    using namespace std::string_literals;
+    struct Case {
+        kestrane::test::ZipMember entry;
+        std::string error;
+        std::string stored = {};  // the name's bytes in the archive, when no writer stores them
+    };
+    const Case cases[] = {
+        {{"badZname.ut2", "x"},
+         "bad<NUL>name.ut2 is not a file name: it holds the control character <NUL>" + windows,
+         "bad\0name.ut2"s},
+        {{"bad\x01name.ut2", "x", false, false, true},
+         "bad<0x01>name.ut2 is not a file name: it holds the control character <0x01>" + windows},
+        {{"Maps/bad\x1fname.ut2", "x", false, false, true},
+         "Maps\\bad<0x1F>name.ut2 is not a file name: it holds the control character <0x1F>" +
+             windows},
+        {{"tab\tname.ut2", "x"},
+         "tab<0x09>name.ut2 is not a file name: it holds the control character <0x09>" + windows},
+        {{"what?.ut2", "x"}, "what?.ut2 is not a file name: it holds \"?\"" + windows},
+        {{"a<b>.ut2", "x"}, "a<b>.ut2 is not a file name: it holds \"<\"" + windows},
+        {{"a>b.ut2", "x"}, "a>b.ut2 is not a file name: it holds \">\"" + windows},
+        {{"Map:1.ut2", "x"}, "Map:1.ut2 is not a file name: it holds \":\"" + windows},
+        {{"say\"hi\".ut2", "x"}, "say\"hi\".ut2 is not a file name: it holds \"\"\"" + windows},
+        {{"a|b.ut2", "x"}, "a|b.ut2 is not a file name: it holds \"|\"" + windows},
+        {{"star*.ut2", "x"}, "star*.ut2 is not a file name: it holds \"*\"" + windows},
+        {{"Why?/x.ut2", "x"}, "Why?\\x.ut2 is not a file name: it holds \"?\"" + windows},
+        {{"Keep.ut2.kestrane-tmp-abcdef", "x"},
+         "Keep.ut2.kestrane-tmp-abcdef is not a file name: " + temp},
+        {{"Maps/Old.kestrane-tmp-Ab12Z9/x.ut2", "x"},
+         "Maps\\Old.kestrane-tmp-Ab12Z9\\x.ut2 is not a file name: " + temp},
+    };
+    for (bool folders : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.error);
+            WriteHostFile(Host("out/good.txt"), "old");
+            MakeZip(Host("bad.zip"), {{"good.txt", "new"}, c.entry});
+            if (!c.stored.empty()) {
+                WriteHostFile(Host("bad.zip"),
+                              kestrane::test::WithStoredName(ReadHostFile(Host("bad.zip")),
+                                                             c.entry.name, c.stored));
+            }
+            int created = 0;
+            platform::SetWriteFaultForTest([&](platform::WriteStep step, int64_t) {
+                created += step == platform::WriteStep::Create;
+                return 0;
+            });
+            auto zip = Zip("bad.zip", folders);
+            EXPECT_FALSE(zip->Unzip());
+            platform::SetWriteFaultForTest(nullptr);
+            EXPECT_EQ(zip->LastResult(), platform::kUnzipRefusedName);
+            EXPECT_EQ(zip->LastError(), c.error + "; nothing extracted");
+            EXPECT_EQ(created, 0);
+            EXPECT_EQ(FolderEntries(Host("out")), std::vector<std::string>{"good.txt"});
+            EXPECT_EQ(ReadHostFile(Host("out/good.txt")), "old");
+        }
+    }
+}
+
+// Blanks, dots, brackets, "#", "&" and letters beyond ASCII, in either encoding, are names like
+// any other.
+TEST_F(UnzipTest, OrdinaryNamesAreStillUnpacked) {
+    MakeZip(Host("a.zip"), {{"with space.ut2", "1"},
+                            {"dots.in.name.ut2", "2"},
+                            {"caf\x82.ut2", "3", false, false, true},  // CP437 é
+                            {"Maps/na\xc3\xafve \xc3\xa9t\xc3\xa9.ut2", "4"},
+                            {"Map[1].ut2", "5"},
+                            {"#1 & R&D.ut2", "6"},
+                            {"Keep.ut2.kestrane-tmp-abc", "7"}});  // not the copies' pattern
+    EXPECT_TRUE(Zip("a.zip")->Unzip());
+    EXPECT_EQ(ReadHostFile(Host("out/with space.ut2")), "1");
+    EXPECT_EQ(ReadHostFile(Host("out/dots.in.name.ut2")), "2");
+    EXPECT_EQ(ReadHostFile(Host("out/caf\xc3\xa9.ut2")), "3");
+    EXPECT_EQ(ReadHostFile(Host("out/Maps/na\xc3\xafve \xc3\xa9t\xc3\xa9.ut2")), "4");
+    EXPECT_EQ(ReadHostFile(Host("out/Map[1].ut2")), "5");
+    EXPECT_EQ(ReadHostFile(Host("out/#1 & R&D.ut2")), "6");
+    EXPECT_EQ(ReadHostFile(Host("out/Keep.ut2.kestrane-tmp-abc")), "7");
+}
+
 TEST_F(UnzipTest, ALinkOnDiskIsNotFollowed) {
     QDir().mkpath(QString::fromStdString(Host("elsewhere")));
     ASSERT_EQ(symlink(Host("elsewhere").c_str(), Host("out/maps").c_str()), 0);
@@ -241,11 +325,29 @@ TEST_F(UnzipTest, AnArchiveThatCannotBeUnpackedWholeChangesNothing) {
          kestrane::test::WithDeclaredSize(with({"Readme.txt", "the new readme", false, true}),
                                           "Readme.txt", 5000),
          platform::kUnzipArchiveError, "Readme.txt: "},
-        {"2 GiB declared",
+        {"2 GiB declared by one entry",
          kestrane::test::WithDeclaredSize(with({"Readme.txt", zeros}), "Readme.txt", 1u << 31),
          platform::kUnzipTooLarge,
-         "the entries declare " + std::to_string((1ull << 31) + 3 + 7) +
-             " bytes, more than the 1073741824 one update may take; nothing extracted"},
+         "the entry Readme.txt declares 2147483648 bytes, more than the 1073741824 one update "
+         "may take; nothing extracted"},
+        {"1 GiB declared by each of two entries",
+         kestrane::test::WithDeclaredSize(
+             kestrane::test::WithDeclaredSize(
+                 ZipBytes({{"Pack.ut2", zeros}, {"Readme.txt", zeros}}), "Pack.ut2", 1u << 30),
+             "Readme.txt", 1u << 30),
+         platform::kUnzipTooLarge,
+         "the entries declare 2147483648 bytes, more than the 1073741824 one update may take; "
+         "nothing extracted"},
+        // 4 x 2^62 is 2^64: added in 64 bits the total wraps to 0.
+        {"2^62 declared by each of four zip64 entries",
+         kestrane::test::Zip64Declaring({{"Big1.ut2", std::string(64 << 10, '\0')},
+                                         {"Big2.ut2", ""},
+                                         {"Big3.ut2", ""},
+                                         {"Big4.ut2", ""}},
+                                        uint64_t{1} << 62),
+         platform::kUnzipTooLarge,
+         "the entry Big1.ut2 declares 4611686018427387904 bytes, more than the 1073741824 one "
+         "update may take; nothing extracted"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -115,6 +115,58 @@ TEST(UpdateListTest, ANulOrControlByteInAPathOrMarkerIsNoFileName) {
     }
 }
 
+// A path or marker name Windows cannot hold, or one named like a temporary copy (which the
+// next start deletes), fails the whole list before anything is fetched, saying why.
+TEST(UpdateListTest, NamesNoFileMayBearAreRefused) {
+    const std::string windows = ", which Windows does not allow in names";
+    const std::string temp = "it is named like a temporary copy, which the next start deletes";
+    struct Case {
+        std::string path, marker;
+        std::string why;
+    };
+    const Case cases[] = {
+        {"\\Maps\\what?.zip", "m", "the path \\Maps\\what?.zip is not a file name: it holds \"?\""},
+        {"\\a<b.zip", "m", "the path \\a<b.zip is not a file name: it holds \"<\""},
+        {"\\a>b.zip", "m", "the path \\a>b.zip is not a file name: it holds \">\""},
+        {"\\Maps\\a:b.zip", "m", "the path \\Maps\\a:b.zip is not a file name: it holds \":\""},
+        {"C:\\a.zip", "m", "the path C:\\a.zip is not a file name: it holds \":\""},
+        {"\\say\"hi\".zip", "m", "the path \\say\"hi\".zip is not a file name: it holds \"\"\""},
+        {"\\a|b.zip", "m", "the path \\a|b.zip is not a file name: it holds \"|\""},
+        {"\\Maps*\\a.zip", "m", "the path \\Maps*\\a.zip is not a file name: it holds \"*\""},
+        {"\\bad\x01name.zip", "m",
+         "the path \\bad<0x01>name.zip is not a file name: it holds the control character <0x01>"},
+        {"\\Pack.zip.kestrane-tmp-abcdef", "m",
+         "the path \\Pack.zip.kestrane-tmp-abcdef is not a file name: " + temp},
+        {"\\Maps.kestrane-tmp-XY12ab\\Pack.zip", "m",
+         "the path \\Maps.kestrane-tmp-XY12ab\\Pack.zip is not a file name: " + temp},
+        {"\\Pack.zip", "Pack?", "the marker name Pack? is not a file name: it holds \"?\""},
+        {"\\Pack.zip", "a|b", "the marker name a|b is not a file name: it holds \"|\""},
+        {"\\Pack.zip", "Pack\x7f\x1f",
+         "the marker name Pack\x7f<0x1F> is not a file name: it "
+         "holds the control character <0x1F>"},
+        {"\\Pack.zip", "PackMarker.kestrane-tmp-000000",
+         "the marker name PackMarker.kestrane-tmp-000000 is not a file name: " + temp},
+    };
+    for (const Case& c : cases) {
+        try {
+            ParseUpdateList("0\r\n" + c.path + ", " + c.marker + ", 1, 1, u\r\n");
+            ADD_FAILURE() << "accepted: " << c.why;
+        } catch (const UpdateFailure& failure) {
+            const std::string want = "line 2 of the update list: " + c.why;
+            const std::string what = failure.what();
+            EXPECT_EQ(what.rfind(want, 0), 0u) << what;
+            if (c.why.find("temporary") == std::string::npos) {
+                EXPECT_EQ(what.substr(what.size() - windows.size()), windows) << what;
+            }
+        }
+    }
+    // Blanks, brackets, "#", "&", dots and letters beyond ASCII (the list's 8-bit text) pass.
+    const UpdateList list =
+        ParseUpdateList("0\r\n\\Maps\\Map [1] #2 & co.v1.zip, Caf\xe9 Marker, 1, 1, u\r\n");
+    EXPECT_EQ(list.UpdateEntries[1].LocalPath, "\\Maps\\Map [1] #2 & co.v1.zip");
+    EXPECT_EQ(list.UpdateEntries[1].MarkerName, "Caf\xe9 Marker");
+}
+
 TEST(UpdateListTest, SizeIsAWholeNumberOfKilobytes) {
     platform::SetDecimalSeparatorForTest('.');
     EXPECT_EQ(SizeKBValue("250"), 250);
