@@ -6,19 +6,27 @@
 
 namespace kestrane {
 
-void OptionBoxChanged(OptionBoxes& boxes, int box) {
+void OptionBoxChanged(OptionBoxes& boxes, int box, bool typing) {
     const auto lead = [&](int i) { return LeadingNumber(boxes.Text(i)); };
     if (box == kBotsBox) boxes.BotsChanged();
-    if (box == kInitialWaveBox && lead(kFinalWaveBox) < lead(kInitialWaveBox)) {
+    if (typing && IsStartOfNumber(boxes.Text(box))) return;
+    // The numbers the box may still become as the player types on; the box's own number when
+    // the text is set otherwise, or is no number the typing could go on with.
+    const auto reach = [&] {
+        const std::string text = boxes.Text(box);
+        const double now = LeadingNumber(text);
+        return typing && IsNumericText(text) ? ReachByTyping(text, now) : TypingReach{now, now};
+    };
+    if (box == kInitialWaveBox && lead(kFinalWaveBox) < reach().lowest) {
         boxes.SetText(kInitialWaveBox, boxes.Text(kFinalWaveBox));
     }
     if (box == kFinalWaveBox) {
-        if (lead(kInitialWaveBox) > lead(kFinalWaveBox)) {
+        if (lead(kInitialWaveBox) > reach().highest) {
             boxes.SetText(kFinalWaveBox, boxes.Text(kInitialWaveBox));
         }
-        if (lead(kFinalWaveBox) > 16) boxes.SetText(kFinalWaveBox, "16");
+        if (reach().lowest > 16) boxes.SetText(kFinalWaveBox, "16");
     }
-    if (lead(box) <= 0) boxes.SetText(box, "0");
+    if (reach().highest <= 0) boxes.SetText(box, "0");
 }
 
 std::optional<std::string> SteppedText(std::string_view text, double delta) {

@@ -38,6 +38,20 @@ std::string BoundText(double value);
 // no "&H" or "0x" prefix, no "nan" or "inf".
 bool IsPlainNumber(std::string_view text);
 
+// A text that is no number yet but begins one: the empty text, a sign, a decimal separator,
+// "-.", "1e", "1e-". A player typing a number passes through these; they are left as typed.
+bool IsStartOfNumber(std::string_view text);
+
+// The numbers a numeric text can still become while the player types on at its end, given the
+// number it reads now: from `lowest` to `highest` (either may only be approached). "0" can
+// still become any number from 0 up, "0.5" any from 0.5 to below 0.6, "-2" any from -2 down;
+// a text with an exponent or a blank after the number is taken as finished.
+struct TypingReach {
+    double lowest;
+    double highest;
+};
+TypingReach ReachByTyping(std::string_view text, double now);
+
 // A file value as a field shows it: a plain number without the zeros that end its fraction
 // ("0.500000" -> "0.5", "100.000000" -> "100", "1.50E3" -> "1.5E3"), so it still names the
 // file's own number whatever its size; any other text whole, as the file has it.

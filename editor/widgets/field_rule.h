@@ -26,12 +26,26 @@ struct StepRule {
     double step = 1;
     std::optional<double> cap;    // up: at or above (locale number) becomes the cap
     std::optional<double> floor;  // down: at or below (field number) becomes the floor
+    // The game reads the key as a 32-bit signed whole number: a step writes a whole number in
+    // that range, and one from a number outside it is refused.
+    bool integer = false;
 };
+
+inline constexpr double kGameIntegerLowest = -2147483648.0;
+inline constexpr double kGameIntegerHighest = 2147483647.0;
 
 // The text a field holds once its text changed to `text` and its change handler ran, every
 // text the handler writes running the handler again, nested, as a text box does; `saved` is
 // the remembered field text.
 std::string TextAfterChange(std::string_view text, std::string_view saved, const FieldRule& rule);
+
+// The text a field holds once the player's typing changed it to `text`. The bounds and the zero
+// rule wait while the player could still type on to a number they pass: the start of a number
+// ("", "-", "0.", "1e-") stays as typed, and so does "0" below a lower bound of 0.5 or "0.0" at
+// a lower bound of 0, since "0.5" and "0.05" may follow; a number no typing on can bring back
+// ("30" above 25, "-3" below 0, "0.1" below 0.25) takes its bound at once. What still waits is
+// settled by TextAfterChange when the player leaves the field, or before a save.
+std::string TextWhileTyping(std::string_view text, std::string_view saved, const FieldRule& rule);
 
 // Why one press of the up (`up`) or down button cannot start from `text`, or nothing when it
 // can: a step builds only on a text that is one plain number, or empty (read as 0). A text

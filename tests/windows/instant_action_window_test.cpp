@@ -116,7 +116,10 @@ TEST_F(InstantActionTest, ChoicesRebuildTheArguments) {
     QTest::mouseClick(w->b_AssAdd(kBotsBox), Qt::LeftButton);
     EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "7x");
     EXPECT_NE(Args(w).find("?Numbots=7x?"), std::string::npos);
+    // An emptied box may still be typed into; once left it reads as 0.
     w->tbx_Ass(kBotsBox)->clear();
+    EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "");
+    QTest::keyClick(w->tbx_Ass(kBotsBox), Qt::Key_Return);
     EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "0");
     QTest::mouseClick(w->b_AssSub(kBotsBox), Qt::LeftButton);
     EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "0");
