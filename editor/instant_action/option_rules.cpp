@@ -20,13 +20,15 @@ void OptionBoxChanged(OptionBoxes& boxes, int box, bool typing) {
     if (box == kInitialWaveBox && lead(kFinalWaveBox) < reach().lowest) {
         boxes.SetText(kInitialWaveBox, boxes.Text(kFinalWaveBox));
     }
+    // Digits typed after a raised text would make another number of it: the final wave's floor
+    // and the zero rule wait until the player is done.
     if (box == kFinalWaveBox) {
-        if (lead(kInitialWaveBox) > reach().highest) {
+        if (!typing && lead(kInitialWaveBox) > lead(kFinalWaveBox)) {
             boxes.SetText(kFinalWaveBox, boxes.Text(kInitialWaveBox));
         }
         if (reach().lowest > 16) boxes.SetText(kFinalWaveBox, "16");
     }
-    if (reach().highest <= 0) boxes.SetText(box, "0");
+    if (!typing && lead(box) <= 0) boxes.SetText(box, "0");
 }
 
 std::optional<std::string> SteppedText(std::string_view text, double delta) {

@@ -129,16 +129,12 @@ std::string TextWhileTyping(std::string_view text, std::string_view saved, const
     if (rule.freeText || IsStartOfNumber(text)) return std::string(text);
     if (!IsNumericText(text)) return TextAfterChange(text, saved, rule);
     const std::string dotted = WithDecimalPoint(text);
-    const double number = FieldNumber(dotted);
-    const double upperReading = rule.upperReadsLocale ? LocaleNumber(dotted) : number;
-    // A lower limit acts once no typing on can rise above it, an upper one once none can fall
-    // below it; then the whole rule runs as on any change.
-    const auto below = [&](double bound) {
-        return number <= bound && ReachByTyping(dotted, number).highest <= bound;
-    };
-    const bool settled = (rule.lower && below(*rule.lower)) || (rule.zeroRule && below(0)) ||
-                         (rule.upper && upperReading >= *rule.upper &&
-                          ReachByTyping(dotted, upperReading).lowest >= *rule.upper);
+    // An upper limit acts once no typing on can bring the number back below it: digits typed
+    // after the bound's text only keep it there. A lower limit (and the zero rule) waits for the
+    // player to finish, since digits typed after its text would make another number of it.
+    const double reading = rule.upperReadsLocale ? LocaleNumber(dotted) : FieldNumber(dotted);
+    const bool settled = rule.upper && reading >= *rule.upper &&
+                         ReachByTyping(dotted, reading).lowest >= *rule.upper;
     return settled ? TextAfterChange(dotted, saved, rule) : dotted;
 }
 

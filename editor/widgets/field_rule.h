@@ -39,12 +39,12 @@ inline constexpr double kGameIntegerHighest = 2147483647.0;
 // the remembered field text.
 std::string TextAfterChange(std::string_view text, std::string_view saved, const FieldRule& rule);
 
-// The text a field holds once the player's typing changed it to `text`. The bounds and the zero
-// rule wait while the player could still type on to a number they pass: the start of a number
-// ("", "-", "0.", "1e-") stays as typed, and so does "0" below a lower bound of 0.5 or "0.0" at
-// a lower bound of 0, since "0.5" and "0.05" may follow; a number no typing on can bring back
-// ("30" above 25, "-3" below 0, "0.1" below 0.25) takes its bound at once. What still waits is
-// settled by TextAfterChange when the player leaves the field, or before a save.
+// The text a field holds once the player's typing changed it to `text`. The start of a number
+// ("", "-", "0.", "1e-") stays as typed, and so does a number below a lower bound or at or
+// below 0 under the zero rule ("0" on the way to "0.5", "-3"), since digits typed after the
+// bound's text would make another number of it; those limits act in TextAfterChange once the
+// player leaves the field, or before a save. A number above an upper bound that no typing on
+// can bring back ("30" over 25) takes the bound at once.
 std::string TextWhileTyping(std::string_view text, std::string_view saved, const FieldRule& rule);
 
 // Why one press of the up (`up`) or down button cannot start from `text`, or nothing when it
