@@ -10,14 +10,14 @@ void OptionBoxChanged(OptionBoxes& boxes, int box, bool typing) {
     const auto lead = [&](int i) { return LeadingNumber(boxes.Text(i)); };
     if (box == kBotsBox) boxes.BotsChanged();
     if (typing && IsStartOfNumber(boxes.Text(box))) return;
-    // The numbers the box may still become as the player types on; the box's own number when
+    // The lowest number the box may still become as the player types on; its own number when
     // the text is set otherwise, or is no number the typing could go on with.
-    const auto reach = [&] {
+    const auto lowest = [&] {
         const std::string text = boxes.Text(box);
         const double now = LeadingNumber(text);
-        return typing && IsNumericText(text) ? ReachByTyping(text, now) : TypingReach{now, now};
+        return typing && IsNumericText(text) ? LowestByTyping(text, now) : now;
     };
-    if (box == kInitialWaveBox && lead(kFinalWaveBox) < reach().lowest) {
+    if (box == kInitialWaveBox && lead(kFinalWaveBox) < lowest()) {
         boxes.SetText(kInitialWaveBox, boxes.Text(kFinalWaveBox));
     }
     // Digits typed after a raised text would make another number of it: the final wave's floor
@@ -26,7 +26,7 @@ void OptionBoxChanged(OptionBoxes& boxes, int box, bool typing) {
         if (!typing && lead(kInitialWaveBox) > lead(kFinalWaveBox)) {
             boxes.SetText(kFinalWaveBox, boxes.Text(kInitialWaveBox));
         }
-        if (reach().lowest > 16) boxes.SetText(kFinalWaveBox, "16");
+        if (lowest() > 16) boxes.SetText(kFinalWaveBox, "16");
     }
     if (!typing && lead(box) <= 0) boxes.SetText(box, "0");
 }

@@ -169,32 +169,25 @@ bool IsStartOfNumber(std::string_view text) {
     return !IsNumericText(text) && IsNumericText(std::string(text) + "0");
 }
 
-TypingReach ReachByTyping(std::string_view text, double now) {
+double LowestByTyping(std::string_view text, double now) {
     const char decimal = platform::DecimalSeparator();
-    const TypingReach finished{now, now};
     size_t i = 0;
     const size_t n = text.size();
     while (i < n && IsBlank(text[i])) ++i;
-    const bool negative = i < n && text[i] == '-';
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i == n || text[i] != '-') return now;  // digits typed on a positive number only add
+    ++i;
     // The whole part, group separators included: digits typed on make it larger.
     while (i < n && !IsBlank(text[i]) && text[i] != '.' && text[i] != decimal && text[i] != 'e' &&
            text[i] != 'E') {
         ++i;
     }
-    bool point = false;
+    if (i == n) return -std::numeric_limits<double>::infinity();
+    if (text[i] != '.' && text[i] != decimal) return now;  // an exponent or a blank: finished
+    ++i;
     int fractionDigits = 0;
-    if (i < n && (text[i] == '.' || text[i] == decimal)) {
-        point = true;
-        ++i;
-        while (i < n && IsDigit(text[i])) ++i, ++fractionDigits;
-    }
-    if (i != n) return finished;  // an exponent or a blank ends what typing on can change
-    const double inf = std::numeric_limits<double>::infinity();
-    // Digits after the point move the number at most one unit of its last place away from 0;
-    // digits of the whole part move it without end.
-    const double away = point ? std::pow(10.0, -fractionDigits) : inf;
-    return negative ? TypingReach{now - away, now} : TypingReach{now, now + away};
+    while (i < n && IsDigit(text[i])) ++i, ++fractionDigits;
+    // Digits after the point move it at most one unit of its last place further from 0.
+    return i == n ? now - std::pow(10.0, -fractionDigits) : now;
 }
 
 std::string ShownNumberText(std::string_view value) {

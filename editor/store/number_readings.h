@@ -42,15 +42,11 @@ bool IsPlainNumber(std::string_view text);
 // "-.", "1e", "1e-". A player typing a number passes through these; they are left as typed.
 bool IsStartOfNumber(std::string_view text);
 
-// The numbers a numeric text can still become while the player types on at its end, given the
-// number it reads now: from `lowest` to `highest` (either may only be approached). "0" can
-// still become any number from 0 up, "0.5" any from 0.5 to below 0.6, "-2" any from -2 down;
-// a text with an exponent or a blank after the number is taken as finished.
-struct TypingReach {
-    double lowest;
-    double highest;
-};
-TypingReach ReachByTyping(std::string_view text, double now);
+// The lowest number a numeric text can still become while the player types on at its end,
+// given the number it reads now: "0" or "0.5" no lower than now (digits typed on only add),
+// "-2" any number down, "-0.5" down to -0.6; a text with an exponent or a blank after the
+// number is taken as finished.
+double LowestByTyping(std::string_view text, double now);
 
 // A file value as a field shows it: a plain number without the zeros that end its fraction
 // ("0.500000" -> "0.5", "100.000000" -> "100", "1.50E3" -> "1.5E3"), so it still names the

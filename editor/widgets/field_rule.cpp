@@ -115,8 +115,8 @@ std::optional<std::string> StepRefusal(std::string_view text, const FieldRule& r
     if (step.integer && std::isfinite(reading) &&
         (reading < kGameIntegerLowest || reading > kGameIntegerHighest)) {
         return "\"" + std::string(text) +
-               "\" is more than the game's whole number for this setting holds (-2147483648 to "
-               "2147483647), so a step cannot count from it: the setting keeps its text. Type a "
+               "\" lies outside the whole numbers the game holds for this setting (-2147483648 "
+               "to 2147483647), so a step cannot count from it: the setting keeps its text. Type a "
                "number to change it.";
     }
     if (std::isfinite(reading) || BoundBeyond(reading, rule, step, up)) return std::nullopt;
@@ -133,8 +133,8 @@ std::string TextWhileTyping(std::string_view text, std::string_view saved, const
     // after the bound's text only keep it there. A lower limit (and the zero rule) waits for the
     // player to finish, since digits typed after its text would make another number of it.
     const double reading = rule.upperReadsLocale ? LocaleNumber(dotted) : FieldNumber(dotted);
-    const bool settled = rule.upper && reading >= *rule.upper &&
-                         ReachByTyping(dotted, reading).lowest >= *rule.upper;
+    const bool settled =
+        rule.upper && reading >= *rule.upper && LowestByTyping(dotted, reading) >= *rule.upper;
     return settled ? TextAfterChange(dotted, saved, rule) : dotted;
 }
 

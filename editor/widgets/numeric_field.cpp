@@ -40,9 +40,9 @@ void NumericField::GotFocus() {
 }
 
 // The rule's own nesting (each text it writes runs it again) is worked out by the rule; the
-// box then takes the text it comes to rest on, in one setting, before the change returns.
-// A text the player types is taken as the start of what they mean to type; a text set any other
-// way (a step, a paste from code, a load's check) meets the whole rule at once.
+// box then takes the text it comes to rest on, in one setting, before the change returns. What
+// the player types (or pastes) may be the start of what they mean to type, and meets the typing
+// rule until they are done; a text set any other way meets the whole rule at once.
 void NumericField::Change() {
     if (showing_) return;
     typing_ = box_->isModified() && !State().fillingTabs;
