@@ -1,6 +1,5 @@
 #include "editor/binding/value_forms.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -65,54 +64,12 @@ std::string ShortestNumberText(double value) {
     return mantissa + exponent;
 }
 
-namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The first n characters, but never fewer than the leading number needs to read as the file's
-// number: all its whole-number digits, its fraction up to the last digit that is not zero, and
-// an exponent form whole. The cut drops only trailing zeros, so 0.579633 stays 0.579633, 100000
-// stays 100000, and 0.800000 becomes 0.8.
-std::string CutKeepingNumber(std::string_view value, int n) {
-    const size_t want = static_cast<size_t>(n < 0 ? 0 : n);
-    size_t i = 0;
-    while (i < value.size() && (value[i] == ' ' || value[i] == '\t')) ++i;
-    if (i < value.size() && (value[i] == '+' || value[i] == '-')) ++i;
-    const size_t digitsFrom = i;
-    while (i < value.size() && IsDigit(value[i])) ++i;
-    bool any = i > digitsFrom;
-    size_t keep = i;
-    size_t j = i;
-    if (j < value.size() && value[j] == '.') {
-        ++j;
-        while (j < value.size() && IsDigit(value[j])) {
-            any = true;
-            if (value[j] != '0') keep = j + 1;
-            ++j;
-        }
-    }
-    if (!any) return std::string(value.substr(0, want));
-    if (j + 1 < value.size() && (value[j] == 'E' || value[j] == 'e')) {
-        size_t k = j + 1;
-        if (k < value.size() && (value[k] == '+' || value[k] == '-')) ++k;
-        if (k < value.size() && IsDigit(value[k])) {
-            while (k < value.size() && IsDigit(value[k])) ++k;
-            keep = k;
-        }
-    }
-    return std::string(value.substr(0, std::max(want, keep)));
-}
-
-}  // namespace
-
-std::string LoadText(Form form, std::string_view value, int n) {
+std::string LoadText(Form form, std::string_view value, int /*n*/) {
     switch (form) {
-        // Only a plain number is cut, and never into another number; any other text ("&H10",
+        // A box shows the file's number, never a cut of it: only the zeros that end its
+        // fraction go ("90.000000" -> "90"), whatever the row's width; any other text ("&H10",
         // "1,000", "nan") is shown whole, so no step builds on a part of it.
         case Form::TextLeft:
-            return IsPlainNumber(value) ? CutKeepingNumber(value, n) : std::string(value);
         case Form::Number4:
             return ShownNumberText(value);
         default:

@@ -13,7 +13,7 @@ enum class Form {
     Flag10Zero,       // only "0" unchecks; saves "1" / "0"
     Flag10One,        // only "1" checks; saves "1" / "0"
     Text,             // the whole value
-    TextLeft,         // a plain number's first n characters, but never a digit that is not 0
+    TextLeft,         // as Number4: the row's width cuts nothing the box shows
     Number4,          // a plain number without the zeros that end its fraction
     Colour,           // "(B=..,G=..,R=..,A=..)" into the red, green and blue boxes of a set
     Binding,          // command -> its first and second key in two bind boxes

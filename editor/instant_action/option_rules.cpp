@@ -6,19 +6,29 @@
 
 namespace kestrane {
 
-void OptionBoxChanged(OptionBoxes& boxes, int box) {
+void OptionBoxChanged(OptionBoxes& boxes, int box, bool typing) {
     const auto lead = [&](int i) { return LeadingNumber(boxes.Text(i)); };
     if (box == kBotsBox) boxes.BotsChanged();
-    if (box == kInitialWaveBox && lead(kFinalWaveBox) < lead(kInitialWaveBox)) {
+    if (typing && IsStartOfNumber(boxes.Text(box))) return;
+    // The lowest number the box may still become as the player types on; its own number when
+    // the text is set otherwise, or is no number the typing could go on with.
+    const auto lowest = [&] {
+        const std::string text = boxes.Text(box);
+        const double now = LeadingNumber(text);
+        return typing && IsNumericText(text) ? LowestByTyping(text, now) : now;
+    };
+    if (box == kInitialWaveBox && lead(kFinalWaveBox) < lowest()) {
         boxes.SetText(kInitialWaveBox, boxes.Text(kFinalWaveBox));
     }
+    // Digits typed after a raised text would make another number of it: the final wave's floor
+    // and the zero rule wait until the player is done.
     if (box == kFinalWaveBox) {
-        if (lead(kInitialWaveBox) > lead(kFinalWaveBox)) {
+        if (!typing && lead(kInitialWaveBox) > lead(kFinalWaveBox)) {
             boxes.SetText(kFinalWaveBox, boxes.Text(kInitialWaveBox));
         }
-        if (lead(kFinalWaveBox) > 16) boxes.SetText(kFinalWaveBox, "16");
+        if (lowest() > 16) boxes.SetText(kFinalWaveBox, "16");
     }
-    if (lead(box) <= 0) boxes.SetText(box, "0");
+    if (!typing && lead(box) <= 0) boxes.SetText(box, "0");
 }
 
 std::optional<std::string> SteppedText(std::string_view text, double delta) {

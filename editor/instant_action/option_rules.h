@@ -21,8 +21,11 @@ class OptionBoxes {
 
 // Runs after every change of box `box`: the bots box rebuilds the command line; the initial
 // wave stays at most the final wave, the final wave at least the initial wave and at most 16;
-// a box whose leading number is 0 or less becomes "0".
-void OptionBoxChanged(OptionBoxes& boxes, int box);
+// a box whose leading number is 0 or less becomes "0". While the player types (`typing`), the
+// start of a number ("", "-", "0.") stays as typed, the final wave's floor and the zero rule
+// wait for the player to leave the box (then the rule runs whole), and an upper limit acts once
+// no digit typed on can bring the number back below it.
+void OptionBoxChanged(OptionBoxes& boxes, int box, bool typing = false);
 
 // The text a "+" (delta 1) or "-" (delta -1) press gives a box holding `text`; nothing for a
 // text that is not a number as a whole (such as "7x"), which the press leaves alone.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -162,6 +163,31 @@ std::optional<size_t> PlainMantissaEnd(std::string_view text) {
 
 bool IsPlainNumber(std::string_view text) {
     return PlainMantissaEnd(text).has_value();
+}
+
+bool IsStartOfNumber(std::string_view text) {
+    return !IsNumericText(text) && IsNumericText(std::string(text) + "0");
+}
+
+double LowestByTyping(std::string_view text, double now) {
+    const char decimal = platform::DecimalSeparator();
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && IsBlank(text[i])) ++i;
+    if (i == n || text[i] != '-') return now;  // digits typed on a positive number only add
+    ++i;
+    // The whole part, group separators included: digits typed on make it larger.
+    while (i < n && !IsBlank(text[i]) && text[i] != '.' && text[i] != decimal && text[i] != 'e' &&
+           text[i] != 'E') {
+        ++i;
+    }
+    if (i == n) return -std::numeric_limits<double>::infinity();
+    if (text[i] != '.' && text[i] != decimal) return now;  // an exponent or a blank: finished
+    ++i;
+    int fractionDigits = 0;
+    while (i < n && IsDigit(text[i])) ++i, ++fractionDigits;
+    // Digits after the point move it at most one unit of its last place further from 0.
+    return i == n ? now - std::pow(10.0, -fractionDigits) : now;
 }
 
 std::string ShownNumberText(std::string_view value) {

@@ -38,6 +38,16 @@ std::string BoundText(double value);
 // no "&H" or "0x" prefix, no "nan" or "inf".
 bool IsPlainNumber(std::string_view text);
 
+// A text that is no number yet but begins one: the empty text, a sign, a decimal separator,
+// "-.", "1e", "1e-". A player typing a number passes through these; they are left as typed.
+bool IsStartOfNumber(std::string_view text);
+
+// The lowest number a numeric text can still become while the player types on at its end,
+// given the number it reads now: "0" or "0.5" no lower than now (digits typed on only add),
+// "-2" any number down, "-0.5" down to -0.6; a text with an exponent or a blank after the
+// number is taken as finished.
+double LowestByTyping(std::string_view text, double now);
+
 // A file value as a field shows it: a plain number without the zeros that end its fraction
 // ("0.500000" -> "0.5", "100.000000" -> "100", "1.50E3" -> "1.5E3"), so it still names the
 // file's own number whatever its size; any other text whole, as the file has it.

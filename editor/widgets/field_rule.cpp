@@ -1,5 +1,6 @@
 #include "editor/widgets/field_rule.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "editor/store/number_readings.h"
@@ -90,7 +91,11 @@ std::string SteppedText(std::string_view text, const FieldRule& rule, const Step
         const auto bound = BoundBeyond(reading, rule, step, up);
         return bound ? BoundText(*bound) : std::string(text);
     }
-    return NumberText(up ? reading + step.step : reading - step.step);
+    const double stepped = up ? reading + step.step : reading - step.step;
+    if (!step.integer) return NumberText(stepped);
+    // Nearest whole number, halves to the even one, and never past what the game's integer holds.
+    return IntegerText(
+        std::clamp(std::nearbyint(stepped), kGameIntegerLowest, kGameIntegerHighest));
 }
 
 }  // namespace
@@ -107,10 +112,30 @@ std::optional<std::string> StepRefusal(std::string_view text, const FieldRule& r
     if (number.empty()) return std::nullopt;
     if (!IsPlainNumber(WithDecimalPoint(number))) return NoNumberToStepFrom(text);
     const double reading = FieldNumber(text);
+    if (step.integer && std::isfinite(reading) &&
+        (reading < kGameIntegerLowest || reading > kGameIntegerHighest)) {
+        return "\"" + std::string(text) +
+               "\" lies outside the whole numbers the game holds for this setting (-2147483648 "
+               "to 2147483647), so a step cannot count from it: the setting keeps its text. Type a "
+               "number to change it.";
+    }
     if (std::isfinite(reading) || BoundBeyond(reading, rule, step, up)) return std::nullopt;
     return "\"" + std::string(text) +
            "\" is beyond the numbers a step can count from, and this field has no bound on that "
            "side to stop at: the setting keeps its text. Type a number to change it.";
+}
+
+std::string TextWhileTyping(std::string_view text, std::string_view saved, const FieldRule& rule) {
+    if (rule.freeText || IsStartOfNumber(text)) return std::string(text);
+    if (!IsNumericText(text)) return TextAfterChange(text, saved, rule);
+    const std::string dotted = WithDecimalPoint(text);
+    // An upper limit acts once no typing on can bring the number back below it: digits typed
+    // after the bound's text only keep it there. A lower limit (and the zero rule) waits for the
+    // player to finish, since digits typed after its text would make another number of it.
+    const double reading = rule.upperReadsLocale ? LocaleNumber(dotted) : FieldNumber(dotted);
+    const bool settled =
+        rule.upper && reading >= *rule.upper && LowestByTyping(dotted, reading) >= *rule.upper;
+    return settled ? TextAfterChange(dotted, saved, rule) : dotted;
 }
 
 std::string TextAfterChange(std::string_view text, std::string_view saved, const FieldRule& rule) {

@@ -26,12 +26,26 @@ struct StepRule {
     double step = 1;
     std::optional<double> cap;    // up: at or above (locale number) becomes the cap
     std::optional<double> floor;  // down: at or below (field number) becomes the floor
+    // The game reads the key as a 32-bit signed whole number: a step writes a whole number in
+    // that range, and one from a number outside it is refused.
+    bool integer = false;
 };
+
+inline constexpr double kGameIntegerLowest = -2147483648.0;
+inline constexpr double kGameIntegerHighest = 2147483647.0;
 
 // The text a field holds once its text changed to `text` and its change handler ran, every
 // text the handler writes running the handler again, nested, as a text box does; `saved` is
 // the remembered field text.
 std::string TextAfterChange(std::string_view text, std::string_view saved, const FieldRule& rule);
+
+// The text a field holds once the player's typing changed it to `text`. The start of a number
+// ("", "-", "0.", "1e-") stays as typed, and so does a number below a lower bound or at or
+// below 0 under the zero rule ("0" on the way to "0.5", "-3"), since digits typed after the
+// bound's text would make another number of it; those limits act in TextAfterChange once the
+// player leaves the field, or before a save. A number above an upper bound that no typing on
+// can bring back ("30" over 25) takes the bound at once.
+std::string TextWhileTyping(std::string_view text, std::string_view saved, const FieldRule& rule);
 
 // Why one press of the up (`up`) or down button cannot start from `text`, or nothing when it
 // can: a step builds only on a text that is one plain number, or empty (read as 0). A text

@@ -29,6 +29,9 @@ class NumericField : public QObject {
     // The handlers, as the box and its buttons run them.
     void GotFocus();
     void Change();
+    // The player is done typing (the box lost the focus, Return, or a save is about to read
+    // it): the limits that waited for more typing act now.
+    void FinishTyping();
     void StepUp();
     void StepDown();
     // The buttons that step this box: they are available exactly when the box is.
@@ -45,8 +48,13 @@ class NumericField : public QObject {
     FieldRule rule_;
     StepRule steps_;
     bool showing_ = false;
+    bool typing_ = false;  // typed since the rule last ran whole
     std::array<QAbstractButton*, 2> steppers_{};
 };
+
+// Finishes the typing in the numeric field that has the focus, if one has: run before anything
+// reads the fields to save them.
+void FinishTypingInFocusedField();
 
 // The up and down arrow buttons beside a field; they take no focus, so a step leaves the
 // remembered text alone.

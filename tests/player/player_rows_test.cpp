@@ -37,7 +37,7 @@ const TextRow kTextRows[] = {
     {"StatsUsername", "statsman", {"tbx_Stat_Name"}, "statsman"},
     {"StatsPassword", "secret99", {"tbx_Stat_Pass"}, "secret99"},
     {"Bob", "0.006000", {"tbx_Bob"}, "0.006"},
-    {"DesiredFOV", "90.000000", {"tbx_FOV"}, "90.0"},
+    {"DesiredFOV", "90.000000", {"tbx_FOV"}, "90"},
     // A number beyond a field's range shows as the file holds it; the range acts on edits.
     {"DefaultFOV", "200", {"tbx_FOV2"}, "200"},
     {"TextToSpeechVoiceVolume", "12", {"tbx_Comm", 0}, "12"},

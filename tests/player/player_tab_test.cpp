@@ -68,14 +68,22 @@ TEST_F(PlayerTabTest, TypedTextRevertsToTheRememberedTextOrIsClamped) {
 
     QTest::keyClick(volume, Qt::Key_A);
     EXPECT_EQ(volume->text(), "4");
-    QTest::keyClick(volume, Qt::Key_Backspace);  // the empty text is no number either
+    // The empty text and a lone sign may still begin a number: they stay while typed, and the
+    // remembered text comes back once the player is done (Return, or leaving the box).
+    QTest::keyClick(volume, Qt::Key_Backspace);
+    EXPECT_EQ(volume->text(), "");
+    QTest::keyClick(volume, Qt::Key_Return);
     EXPECT_EQ(volume->text(), "4");
     ReplaceText(volume, "12");
     EXPECT_EQ(volume->text(), "9");
     ReplaceText(volume, "-");
+    EXPECT_EQ(volume->text(), "-");
+    QTest::keyClick(volume, Qt::Key_Return);
     EXPECT_EQ(volume->text(), "4");
     volume->selectAll();
-    volume->insert("-3");  // pasted
+    volume->insert("-3");  // pasted: the player may still type on, so the bound waits
+    EXPECT_EQ(volume->text(), "-3");
+    QTest::keyClick(volume, Qt::Key_Return);
     EXPECT_EQ(volume->text(), "0");
 
     QLineEdit* fov = Box("tbx_FOV");

@@ -95,7 +95,7 @@ TEST_F(VideoTabsTest, UnderACommaLocaleTheFileLoadsAndASteppedGammaSavesWithAPoi
             "MusicVolume=0.800000\r\n");
     ASSERT_TRUE(Start());
     EXPECT_EQ(Controls().Text({"tbx_video", 0}), "0.83");
-    EXPECT_EQ(Controls().Text({"tbx_MinRefRate"}), "35.00");
+    EXPECT_EQ(Controls().Text({"tbx_MinRefRate"}), "35");
     EXPECT_EQ(Controls().Text({"tbx_video", 24}), "0.8");
     Click("b_VideoAdd", 0);
     Click("b_VideoSub", 24);

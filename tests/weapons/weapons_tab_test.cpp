@@ -81,11 +81,11 @@ TEST_F(WeaponsTabTest, SwitchesLoadByTheirZeroAndFalseTestsAndSaveTheirOwnTexts)
     EXPECT_EQ(ValueIn(saved, Section(1), "bUseOldWeaponMesh"), "false");
 }
 
-TEST_F(WeaponsTabTest, ScaleShowsThreeCharactersAndItsStepperWalksByFifths) {
+TEST_F(WeaponsTabTest, ScaleShowsItsNumberAndItsStepperWalksByFifths) {
     const std::string user = WeaponsUserIni([](int) { return WeaponLines{}; });
     Open(user);
     QLineEdit* scale = Controls().Get<QLineEdit>({"tbx_Comm", 12});
-    EXPECT_EQ(scale->text(), "1.0");
+    EXPECT_EQ(scale->text(), "1");  // 1.000000 without the zeros ending it
     scale->setFocus(Qt::MouseFocusReason);
     scale->selectAll();
     QTest::keyClicks(scale, "0");
@@ -97,8 +97,8 @@ TEST_F(WeaponsTabTest, ScaleShowsThreeCharactersAndItsStepperWalksByFifths) {
     }
     scale->selectAll();
     QTest::keyClicks(scale, "x");  // no number: the text it had on focus comes back
-    EXPECT_EQ(scale->text(), "1.0");
-    QTest::keyClicks(scale, "5");
+    EXPECT_EQ(scale->text(), "1");
+    QTest::keyClicks(scale, ".05");
     Trigger("frmFileSave");
     const std::string saved = SystemFile("User.ini");
     EXPECT_EQ(ValueIn(saved, Section(0), "CustomCrossHairScale"), "1.05");

@@ -116,7 +116,10 @@ TEST_F(InstantActionTest, ChoicesRebuildTheArguments) {
     QTest::mouseClick(w->b_AssAdd(kBotsBox), Qt::LeftButton);
     EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "7x");
     EXPECT_NE(Args(w).find("?Numbots=7x?"), std::string::npos);
+    // An emptied box may still be typed into; once left it reads as 0.
     w->tbx_Ass(kBotsBox)->clear();
+    EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "");
+    QTest::keyClick(w->tbx_Ass(kBotsBox), Qt::Key_Return);
     EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "0");
     QTest::mouseClick(w->b_AssSub(kBotsBox), Qt::LeftButton);
     EXPECT_EQ(w->tbx_Ass(kBotsBox)->text(), "0");
@@ -150,6 +153,40 @@ TEST_F(InstantActionTest, PlayKeepsUntouchedOptionsAndTheStoredInitialWave) {
     EXPECT_EQ(launches[0].arguments,
               "DM-Rankin.ut2?Game=SkaarjPack.Invasion?Numbots=5?Difficulty=0");
     EXPECT_TRUE(MainWindow().Unloaded());
+}
+
+// Numbers typed key by key keep their start: a fraction below 1 can be typed, and a final wave
+// typed past the initial one's digits is not raised on its first digit; Play saves them.
+TEST_F(InstantActionTest, TypedOptionsKeepWhatWasTypedOrTheirBound) {
+    frmInstantAction* w = Open(kInvasionIni);
+    ASSERT_NE(w, nullptr);
+    Choose(w->cbx_GameType(), "Invasion");
+    const auto type = [&](int box, const char* typed) {
+        w->tbx_Ass(box)->selectAll();
+        QTest::keyClicks(w->tbx_Ass(box), typed);
+    };
+    type(51, "0.5");
+    EXPECT_EQ(w->tbx_Ass(51)->text(), "0.5");
+    type(50, "12");  // "1" lies below the initial wave 3 only until the "2" comes
+    EXPECT_EQ(w->tbx_Ass(50)->text(), "12");
+    type(49, "20");  // past the final wave: no digit typed on brings it back
+    EXPECT_EQ(w->tbx_Ass(49)->text(), "12");
+    type(49, "0.");
+    EXPECT_EQ(w->tbx_Ass(49)->text(), "0.");
+    QTest::keyClick(w->tbx_Ass(49), Qt::Key_Return);  // done: it reads 0
+    EXPECT_EQ(w->tbx_Ass(49)->text(), "0");
+    type(50, "1");
+    QTest::keyClick(w->tbx_Ass(50), Qt::Key_Return);
+    EXPECT_EQ(w->tbx_Ass(50)->text(), "1");
+    type(50, "30");
+    EXPECT_EQ(w->tbx_Ass(50)->text(), "16");
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+
+    EXPECT_TRUE(responder->Messages().empty());
+    EXPECT_EQ(SystemFile("UT2004.ini"),
+              "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n\r\n"
+              "[SkaarjPack.Invasion]\r\nInitialWave=0\r\nFinalWave=16\r\n"
+              "FriendlyFireScale=0.5\r\nbAllowTaunts=true\r\nbWeaponStay=False\r\n");
 }
 
 // An option whose line the file lacks takes no edit that Play would drop: it is greyed with

@@ -345,7 +345,7 @@ TEST_F(LazyPagesTest, APageNotYetBuiltShowsWhatTheLastReloadRead) {
 // so its page is built first. Reading it builds nothing.
 TEST_F(LazyPagesTest, AWriteOutsideTheLoadRunsTheFieldsOwnRule) {
     StartShown(kEditUserIni, kSmallUt2004Ini);
-    EXPECT_EQ(Controls().Text({"tbx_Mouse", 2}), "0.80");
+    EXPECT_EQ(Controls().Text({"tbx_Mouse", 2}), "0.8");
     EXPECT_FALSE(MainWindow().PageBuilt("mouse"));
     Controls().SetText({"tbx_Mouse", 2}, "30");
     EXPECT_TRUE(MainWindow().PageBuilt("mouse"));

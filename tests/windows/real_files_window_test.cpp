@@ -259,5 +259,64 @@ TEST_F(RealFilesThroughTheEditor, EveryNumericFieldShowsTheNumberItsFileHolds) {
     std::cout << numbers << " numeric values respelled and compared\n";
 }
 
+// A plain decimal number as a box shows it: without the zeros ending its fraction and without
+// a point left with nothing after it ("90.000000" -> "90", "0.30" -> "0.3", "-0.0" -> "-0").
+std::optional<std::string> WithoutTrailingZeros(std::string_view value) {
+    size_t i = value.starts_with('-') || value.starts_with('+') ? 1 : 0;
+    const size_t point = value.find('.');
+    if (value.find_first_not_of("0123456789.", i) != std::string_view::npos ||
+        value.find_first_of("0123456789") == std::string_view::npos ||
+        (point != std::string_view::npos && value.find('.', point + 1) != std::string_view::npos)) {
+        return std::nullopt;
+    }
+    std::string out(value);
+    if (point == std::string_view::npos) return out;
+    while (out.back() == '0') out.pop_back();
+    if (out.back() == '.') out.pop_back();
+    if (out.size() == i) out += '0';
+    return out;
+}
+
+// Every numeric box shows its line's number as the other boxes do: written back as shown (as if
+// every box had been touched), each line holding a plain number holds it without the zeros
+// ending its fraction, and every other byte of it.
+TEST_F(RealFilesThroughTheEditor, EveryNumericBoxShowsItsNumberWithoutACut) {
+    int boxes = 0;
+    int respelled = 0;
+    int offRule = 0;
+    ForEachPair([&](const std::string& user, const std::string& ut, const std::string&) {
+        if (user.find("\r\n") == std::string::npos) return;
+        Install(user, ut);
+        ASSERT_TRUE(Start());
+        MainWindow().BuildEveryPage();
+        for (NumericField* field : MainWindow().findChildren<NumericField*>()) {
+            if (!field->Box()->text().isEmpty()) ++boxes;
+        }
+        BindingContext ctx = MainWindow().Binding();
+        ForgetShown(ctx);
+        SaveSettings(ctx);
+        for (const IniStore* store : {&State().user, &State().ut2004}) {
+            for (size_t row = 0; row < store->RowCount(); ++row) {
+                const std::string_view was = store->LoadedValue(row);
+                const std::string& now = store->Value(row);
+                const auto shown = WithoutTrailingZeros(was);
+                // Not boxes: the team choice and the SDL client's resolution lines.
+                if (was == now || !shown || !WithoutTrailingZeros(now) ||
+                    store->Key(row) == "team" ||
+                    store->Key(row).find("ViewportX") != std::string::npos ||
+                    store->Key(row).find("ViewportY") != std::string::npos) {
+                    continue;
+                }
+                ++respelled;
+                if (now != *shown) ++offRule;
+                EXPECT_EQ(now, *shown) << store->Key(row) << "=" << was;
+            }
+        }
+    });
+    std::cout << boxes << " numeric boxes showing a number; " << respelled
+              << " show the file's number without its trailing zeros, " << offRule
+              << " show another text\n";
+}
+
 }  // namespace
 }  // namespace kestrane::test

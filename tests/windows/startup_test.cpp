@@ -138,7 +138,7 @@ TEST_F(EditorTest, ALoneLfKeepsBothLinesThroughAStartWithAProfile) {
         "bPlayOwnFootsteps=True\r\n";
     Install(user, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(MainWindow().Controls().Text({"tbx_FOV2"}), "85.0");
+    EXPECT_EQ(MainWindow().Controls().Text({"tbx_FOV2"}), "85");
     EXPECT_EQ(MainWindow().Controls().Value({"c_Player_Shadow"}), 1);
     EXPECT_EQ(SystemFile("User.ini"), user);
     Trigger("frmFileSave");

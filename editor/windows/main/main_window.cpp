@@ -15,6 +15,7 @@
 #include "editor/store/bind_boxes.h"
 #include "editor/store/ini_files.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/numeric_field.h"
 #include "editor/widgets/screen_fit.h"
 #include "editor/windows/main/bind_box_array.h"
 #include "editor/windows/main/main_menu.h"
@@ -186,6 +187,7 @@ void INI::RecordSaved(const IniTexts& written) {
 }
 
 bool INI::HasUnsavedTabEdits() {
+    FinishTypingInFocusedField();
     return HasUnsavedEdits(Binding());
 }
 

@@ -2,6 +2,7 @@
 
 #include "editor/binding/settings_walks.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/numeric_field.h"
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/tabs/raw_ini_tab.h"
 #include "platform/message_box.h"
@@ -9,6 +10,8 @@
 namespace kestrane {
 
 std::optional<IniTexts> ComposeSettings(INI& window) {
+    // A number still being typed is read as the player leaves it.
+    FinishTypingInFocusedField();
     BindingContext ctx = window.Binding();
     const std::vector<std::string> problems = UnstorableEdits(ctx);
     if (!problems.empty()) {

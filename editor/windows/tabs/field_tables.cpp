@@ -26,23 +26,29 @@ constexpr StepRule Steps(double step, std::optional<double> cap = {},
 
 constexpr std::optional<double> kNone;
 
+// A key the game reads as a whole number (it writes it without a fraction).
+constexpr StepRule Whole(StepRule steps) {
+    steps.integer = true;
+    return steps;
+}
+
 // Any numeric text stays, negative ones too; only the steppers stop at 0 and 2.
 constexpr FieldRow kCrosshairScale{"Cross Hair Scale", FieldRule{}, Steps(0.2, 2, 0)};
 
 // tbx_Comm(0..11): voices, HUD, console and network.
 constexpr std::array<FieldRow, 12> kMessageFields = {{
     {"Text To Speach Vol", Bounds(0, 9), Steps(1, 9, 0)},
-    {"Announcer Volume", Bounds(0, 9), Steps(1, 9, 0)},
-    {"Announcer Level", Bounds(0, 9), Steps(1, 9, 0)},
+    {"Announcer Volume", Bounds(0, 9), Whole(Steps(1, 9, 0))},
+    {"Announcer Level", Bounds(0, 9), Whole(Steps(1, 9, 0))},
     {"Ambient Sound", Bounds(0, 1), Steps(0.1, 1, 0)},
     {"Hud Opaciity", UpperByLocale(Bounds(0, 255)), Steps(5, 255, 0)},
     {"Hud Scale", Bounds(0, 9), Steps(0.1, 1, 0)},
-    {"Message Count", Bounds(0, 8), Steps(1, kNone, 0)},
-    {"Font Size", Bounds(0, 8), Steps(1, kNone, 0)},
-    {"Msg Font Offset", Bounds(0, 4), Steps(1, kNone, 0)},
+    {"Message Count", Bounds(0, 8), Whole(Steps(1, kNone, 0))},
+    {"Font Size", Bounds(0, 8), Whole(Steps(1, kNone, 0))},
+    {"Msg Font Offset", Bounds(0, 4), Whole(Steps(1, kNone, 0))},
     {"Ping Threshold", Bounds(0), Steps(100, kNone, 0)},
-    {"Internet Speed", Bounds(0), Steps(1000, kNone, 0)},
-    {"Lan Speed", Bounds(0), Steps(1000, kNone, 0)},
+    {"Internet Speed", Bounds(0), Whole(Steps(1000, kNone, 0))},
+    {"Lan Speed", Bounds(0), Whole(Steps(1000, kNone, 0))},
 }};
 
 // tbx_Comm(12..27) are the sixteen crosshair scales.
@@ -137,23 +143,23 @@ const std::array<FieldRow, 35> kVideoFields = {{
     {"Texture Max LOD", FieldRule{}, Down0(0.1)},
     {"Texture Min LOD", FieldRule{}, Down0(0.1)},
     {"Draw Distance LOD", FieldRule{}, Down0(0.1)},
-    {"Desired Refresh Rate", FieldRule{}, Down0(5)},
+    {"Desired Refresh Rate", FieldRule{}, Whole(Down0(5))},
     {"Level Of Anisotropy", FieldRule{}, Down0(0.1)},
     {"Detail TexMipBias", FieldRule{}, Steps(0.1)},
     {"Default TexMipBias", FieldRule{}, Steps(0.1)},
     {"Tesselation Factor", FieldRule{}, Down0(0.1)},
     {"Terrain LOD", FieldRule{}, Down0(0.1)},
-    {"Max Texture Units", FieldRule{}, Down0(1)},
+    {"Max Texture Units", FieldRule{}, Whole(Down0(1))},
     {"Level Of Anisotropy", FieldRule{}, Down0(0.1)},
     {"Detail TexMipBias", FieldRule{}, Steps(0.1)},
-    {"VAR Size", FieldRule{}, Down0(1)},
+    {"VAR Size", FieldRule{}, Whole(Down0(1))},
     {"AppleVA", FieldRule{}, Down0(0.1)},
     {"Default TexMipBias", FieldRule{}, Steps(1)},
-    {"Terrain LOD", FieldRule{}, Down0(1)},
-    {"Filter Quality 3D", FieldRule{}, Down0(1)},
-    {"Filter Quality Hud", FieldRule{}, Down0(1)},
-    {"Max EAX Version", FieldRule{}, Down0(5)},
-    {"Channels", FieldRule{}, Down0(1)},
+    {"Terrain LOD", FieldRule{}, Whole(Down0(1))},
+    {"Filter Quality 3D", FieldRule{}, Whole(Down0(1))},
+    {"Filter Quality Hud", FieldRule{}, Whole(Down0(1))},
+    {"Max EAX Version", FieldRule{}, Whole(Down0(5))},
+    {"Channels", FieldRule{}, Whole(Down0(1))},
     {"Music Volume", FieldRule{}, Down0(0.1)},
     {"Ambient Volume", FieldRule{}, Down0(0.1)},
     {"Sound Volume", FieldRule{}, Down0(0.1)},

@@ -236,6 +236,7 @@ QWidget* frmInstantAction::NumberRow(int index, QWidget* parent) {
     adds_[i] = add;
     subs_[i] = sub;
     connect(edit, &QLineEdit::textChanged, this, [this, index] { tbx_Ass_Change(index); });
+    connect(edit, &QLineEdit::editingFinished, this, [this, index] { FinishTyping(index); });
     connect(add, &QPushButton::clicked, this, [this, index] { b_AssAdd_Click(index); });
     connect(sub, &QPushButton::clicked, this, [this, index] { b_AssSub_Click(index); });
     layout->addWidget(edit);
@@ -415,8 +416,16 @@ void frmInstantAction::Step(int index, double delta) {
     }
 }
 
+// What the player types is the start of what they mean: the limits that wait for more typing
+// act once they leave the box, or press Play in it.
 void frmInstantAction::tbx_Ass_Change(int index) {
-    if (!filling_) OptionBoxChanged(*this, index);
+    if (!filling_) OptionBoxChanged(*this, index, boxes_[static_cast<size_t>(index)]->isModified());
+}
+
+void frmInstantAction::FinishTyping(int index) {
+    if (!filling_ && boxes_[static_cast<size_t>(index)]->isModified()) {
+        OptionBoxChanged(*this, index);
+    }
 }
 
 std::string frmInstantAction::Text(int box) const {
@@ -430,6 +439,9 @@ void frmInstantAction::SetText(int box, const std::string& text) {
 }
 
 void frmInstantAction::Play_Click() {
+    for (int i = 0; i < kOptionNumberBoxes; ++i) {
+        if (boxes_[static_cast<size_t>(i)]->hasFocus()) FinishTyping(i);
+    }
     const InstantChoices choices = Choices();
     const std::string arguments = cmdArgs_->Text();
     // Values the game cannot carry are refused; a text the player wrote into the box is theirs.

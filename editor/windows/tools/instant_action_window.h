@@ -48,6 +48,7 @@ class frmInstantAction : public QDialog, private OptionBoxes {
     void b_AssSub_Click(int index);
     void Step(int index, double delta);
     void tbx_Ass_Change(int index);
+    void FinishTyping(int index);
     void Play_Click();
     void Command3_Click();
 
