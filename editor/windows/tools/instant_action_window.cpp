@@ -17,6 +17,7 @@
 #include "editor/instant_action/map_list.h"
 #include "editor/instant_action/mutator_records.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/elided_label.h"
 #include "editor/widgets/field_rule.h"
 #include "editor/widgets/rich_text_box.h"
 #include "editor/widgets/screen_fit.h"
@@ -40,6 +41,11 @@ std::string A(const QString& text) {
 QString Indexed(const char* name, int index) {
     return QString("%1_%2").arg(name).arg(index);
 }
+
+// Lines a name of the current selection wraps over before it is cut short, and at most those
+// of a mutator's description (its box's height decides).
+constexpr int kSelectionLines = 3;
+constexpr int kDescriptionLines = 8;
 
 QGroupBox* Group(const char* caption, const char* name, QWidget* parent) {
     auto* box = new QGroupBox(caption, parent);
@@ -106,12 +112,10 @@ void frmInstantAction::Build() {
     connect(clear, &QPushButton::clicked, this, &frmInstantAction::Command1_Click);
     mutLayout->addWidget(clear);
     mutLayout->addWidget(new QLabel("Mutator Description", mutFrame));
-    mutDesc_ = new QLabel(mutFrame);
+    // As many lines as its height holds.
+    mutDesc_ = new ElidedLabel(kDescriptionLines, mutFrame);
     mutDesc_->setObjectName("lbl_MutDesc");
-    mutDesc_->setTextFormat(Qt::PlainText);  // the file's text, never markup
-    mutDesc_->setWordWrap(true);
     mutDesc_->setFixedHeight(64);  // a description coming or going moves nothing
-    mutDesc_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     mutLayout->addWidget(mutDesc_);
     left->addWidget(mutFrame, 1);
 
@@ -144,15 +148,13 @@ void frmInstantAction::Build() {
     auto* selection = Group("Current Selection", "FrameSelection", frame);
     auto* selLayout = new QGridLayout(selection);
     const char* headings[] = {"Game Type:", "Map : ", "Mutator:"};
-    QLabel** values[] = {&lblGameType_, &lblMap_, &lblMutator_};
+    ElidedLabel** values[] = {&lblGameType_, &lblMap_, &lblMutator_};
     const char* names[] = {"lblGameType", "lblMap", "lblMutator"};
     for (int i = 0; i < 3; ++i) {
         selLayout->addWidget(new QLabel(headings[i], selection), i, 0, Qt::AlignTop);
-        *values[i] = new QLabel(selection);
+        *values[i] = new ElidedLabel(kSelectionLines, selection);
         (*values[i])->setObjectName(names[i]);
-        (*values[i])->setTextFormat(Qt::PlainText);
-        (*values[i])->setWordWrap(true);
-        selLayout->addWidget(*values[i], i, 1, Qt::AlignTop);
+        selLayout->addWidget(*values[i], i, 1);
     }
     selLayout->setColumnStretch(1, 1);
     right->addWidget(selection);
@@ -163,6 +165,9 @@ void frmInstantAction::Build() {
     cmdArgs_ = new RichTextBox(frame);
     cmdArgs_->setObjectName("rtb_CmdArgs");
     cmdArgs_->setFixedHeight(54);
+    // A long map or mutator name wraps inside the box instead of widening the window.
+    cmdArgs_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    cmdArgs_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     whole->addWidget(cmdArgs_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
