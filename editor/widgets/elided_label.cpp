@@ -95,10 +95,10 @@ QSize ElidedLabel::sizeHint() const {
     const int natural = fontMetrics().horizontalAdvance(text());
     const int width =
         std::clamp(natural, chars * kLeastChars, chars * kMostChars) + m.left() + m.right();
-    return {width, heightForWidth(width)};
+    return {width, HeightAt(width)};
 }
 
-int ElidedLabel::heightForWidth(int width) const {
+int ElidedLabel::HeightAt(int width) const {
     const QMargins m = contentsMargins();
     const FittedLines fitted = FitLines(text(), font(), width - m.left() - m.right(), maxLines_);
     // An empty label keeps its line, so the rows below it stay put.

@@ -30,10 +30,10 @@ class ElidedLabel : public QLabel {
     // Hides QLabel::setText so that the tip follows the text: set it through this class.
     void setText(const QString& text);
 
+    // As wide as a short name; as high as the text takes at that width. No height for a width:
+    // a window that scrolls its controls keeps them at their least height.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +43,7 @@ class ElidedLabel : public QLabel {
     // The lines shown at the label's present size.
     FittedLines Shown() const;
     int LinesRoom() const;
+    int HeightAt(int width) const;
     void UpdateTip();
 
     int maxLines_;

@@ -13,11 +13,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QThread>
 #include <iostream>
 
+#include "editor/instant_action/game_types.h"
 #include "editor/instant_action/instant_state.h"
 #include "editor/store/program_state.h"
 #include "editor/widgets/elided_label.h"
@@ -427,6 +429,37 @@ TEST_F(InstantActionTest, LongNamesKeepTheWindowOnTheScreen) {
     QTest::mouseClick(w->Play(), Qt::LeftButton);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0].arguments, args);
+}
+
+// The window opens with room for every game type's options where the screen has it; on a
+// screen of 800 x 600 it fits with its frame, its controls scroll and Play and Cancel stay in
+// view.
+TEST_F(InstantActionTest, OnASmallScreenTheControlsScrollAndPlayStaysInView) {
+    frmInstantAction* w = Open();
+    ASSERT_NE(w, nullptr);
+    Settle();
+    auto* scroll = w->findChild<QScrollArea*>("InstantActionScroll");
+    ASSERT_NE(scroll, nullptr);
+    // The controls take some 660 px of height (the offscreen screen has 800).
+    const bool room = w->screen()->availableGeometry().height() >= 760;
+    for (const GameTypeRow& type : room ? GameTypeTable() : std::span<const GameTypeRow>()) {
+        Choose(w->cbx_GameType(), QString::fromUtf8(type.name.data(), type.name.size()));
+        Settle();
+        EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0) << type.name;
+    }
+
+    const QRect small(0, 0, 800, 600);
+    const QRect place = FitOnScreen({980, 640}, w->minimumSizeHint(), small);
+    EXPECT_TRUE(small.contains(QRect(place.topLeft(), place.size().grownBy(kFrameAllowance))));
+    w->resize(place.size());
+    Settle();
+    EXPECT_EQ(w->size(), place.size());
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    for (QPushButton* button : {w->Play(), w->Command3()}) {
+        EXPECT_TRUE(button->isVisible());
+        EXPECT_TRUE(w->rect().contains(QRect(button->mapTo(w, QPoint()), button->size())))
+            << button->text().toStdString();
+    }
 }
 
 // A stand-in for wine on PATH that writes its working folder and arguments, one a line.

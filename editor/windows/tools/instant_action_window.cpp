@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/binding/key_presence.h"
@@ -47,6 +48,18 @@ QString Indexed(const char* name, int index) {
 constexpr int kSelectionLines = 3;
 constexpr int kDescriptionLines = 8;
 
+// A scroll area that asks for room for its whole page, so that it scrolls only where the
+// screen is smaller than the page.
+class PageScroll : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        if (!widget()) return QScrollArea::sizeHint();
+        const int frame = 2 * frameWidth();
+        return widget()->minimumSizeHint() + QSize(frame, frame);
+    }
+};
+
 QGroupBox* Group(const char* caption, const char* name, QWidget* parent) {
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(name);
@@ -68,9 +81,17 @@ void frmInstantAction::Build() {
     auto* outer = new QVBoxLayout(this);
     auto* frame = Group("Instant Action", "Frame1", this);
     outer->addWidget(frame);
-    auto* columns = new QHBoxLayout;
     auto* whole = new QVBoxLayout(frame);
-    whole->addLayout(columns);
+    // On a screen too small for the controls they scroll, and Play and Cancel stay in view.
+    auto* scroll = new PageScroll(frame);
+    scroll->setObjectName("InstantActionScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget;
+    auto* content = new QVBoxLayout(page);
+    content->setContentsMargins(0, 0, 0, 0);
+    auto* columns = new QHBoxLayout;
+    content->addLayout(columns);
 
     // Left: game type, maps, mutators.
     auto* left = new QVBoxLayout;
@@ -161,14 +182,16 @@ void frmInstantAction::Build() {
     right->addStretch(1);
 
     // Below: the argument string and the buttons.
-    whole->addWidget(new QLabel("Command Line Arguments", frame));
+    content->addWidget(new QLabel("Command Line Arguments", frame));
     cmdArgs_ = new RichTextBox(frame);
     cmdArgs_->setObjectName("rtb_CmdArgs");
     cmdArgs_->setFixedHeight(54);
     // A long map or mutator name wraps inside the box instead of widening the window.
     cmdArgs_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     cmdArgs_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    whole->addWidget(cmdArgs_);
+    content->addWidget(cmdArgs_);
+    scroll->setWidget(page);
+    whole->addWidget(scroll, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     play_ = new QPushButton("Play", frame);
@@ -180,7 +203,7 @@ void frmInstantAction::Build() {
     buttons->addWidget(play_);
     buttons->addWidget(cancel_);
     whole->addLayout(buttons);
-    PlaceOnScreen(*this, {980, 640}, &owner_);
+    PlaceOnScreen(*this, QSize(980, 640).expandedTo(sizeHint()), &owner_);
 }
 
 QWidget* frmInstantAction::BuildOptionFrame(int frame) {
@@ -216,6 +239,11 @@ QWidget* frmInstantAction::BuildOptionFrame(int frame) {
     }
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(3, 1);
+    // The frames share one place, sized for the largest: the window has room for every game
+    // type from its first showing, and choosing another moves nothing.
+    QSizePolicy policy = box->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    box->setSizePolicy(policy);
     box->setVisible(false);
     return box;
 }
