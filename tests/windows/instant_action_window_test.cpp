@@ -375,8 +375,7 @@ TEST_F(InstantActionTest, PlayWithNoMapStartsNothing) {
 // screen with Play and Cancel in it; the labels show a part and hold the whole text in their
 // tips, and the command line holds the whole names.
 TEST_F(InstantActionTest, LongNamesKeepTheWindowOnTheScreen) {
-    const std::string letters(200, 'a');
-    const std::string map = "AS-" + letters;
+    const std::string map = "AS-" + std::string(200, 'a');
     const std::string mutator = "Long" + std::string(200, 'M');
     const std::string className = "LongPack.Mut" + std::string(200, 'C');
     const std::string description = "\"" + std::string(200, 'D') + "\"";
@@ -415,7 +414,7 @@ TEST_F(InstantActionTest, LongNamesKeepTheWindowOnTheScreen) {
         EXPECT_EQ(label->toolTip().remove(QChar(0x200B)).toStdString(), whole);
     }
     const std::string args =
-        map + ".ut2?Game=UT2k4Assault.ASGameInfo?Numbots=5?Difficulty=0" + "?Mutator=" + className;
+        map + ".ut2?Game=UT2k4Assault.ASGameInfo?Numbots=5?Difficulty=0?Mutator=" + className;
     EXPECT_EQ(Args(w), args);
     EXPECT_LT(w->rtb_CmdArgs()->width(), w->width());
 
