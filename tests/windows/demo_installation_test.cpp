@@ -16,6 +16,7 @@
 #include "editor/instant_action/action_settings.h"
 #include "editor/instant_action/option_rows.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/elided_label.h"
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/tools/cache_window.h"
 #include "editor/windows/tools/instant_action_window.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -11,13 +12,19 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QThread>
 #include <iostream>
 
+#include "editor/instant_action/game_types.h"
 #include "editor/instant_action/instant_state.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/elided_label.h"
 #include "editor/widgets/rich_text_box.h"
+#include "editor/widgets/screen_fit.h"
 #include "editor/windows/main/main_window.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
@@ -62,6 +69,10 @@ class InstantActionTest : public test::EditorTest {
         emit combo->activated(combo->currentIndex());
     }
     static std::string Args(frmInstantAction* w) { return w->rtb_CmdArgs()->Text(); }
+    // A size a label asks for climbs one parent per event turn, up to the window.
+    static void Settle() {
+        for (int turn = 0; turn < 12; ++turn) QApplication::processEvents();
+    }
 };
 
 TEST_F(InstantActionTest, AFreshOpeningShowsAssaultWithItsFirstMap) {
@@ -395,6 +406,96 @@ TEST_F(InstantActionTest, PlayWithNoMapStartsNothing) {
     EXPECT_TRUE(launches.empty());
     EXPECT_EQ(SystemFile("UT2004.ini"), test::kSmallUt2004Ini);
     EXPECT_TRUE(w->isVisible());
+}
+
+// A map, a mutator and a description of 200 letters without a blank: the window stays on the
+// screen with Play and Cancel in it; the labels show a part and hold the whole text in their
+// tips, and the command line holds the whole names.
+TEST_F(InstantActionTest, LongNamesKeepTheWindowOnTheScreen) {
+    const std::string map = "AS-" + std::string(200, 'a');
+    const std::string mutator = "Long" + std::string(200, 'M');
+    const std::string className = "LongPack.Mut" + std::string(200, 'C');
+    const std::string description = "\"" + std::string(200, 'D') + "\"";
+    const std::string records = "Mutator=(ClassName=" + className + ",FallbackName=\"" + mutator +
+                                "\",FallbackDesc=" + description + ")\r\n";
+    frmInstantAction* w =
+        Open(test::kSmallUt2004Ini, {map + ".ut2", "AS-Alpha.ut2"}, records.c_str());
+    ASSERT_NE(w, nullptr);
+    QListWidget* maps = w->ListBox_Maps();
+    const QList<QListWidgetItem*> found =
+        maps->findItems(QString::fromStdString(map), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    Click(maps, maps->row(found[0]));
+    Click(w->ListBox_Mutators(), 0);
+    Settle();
+
+    // The frame as a desktop draws it: from the corner the window was moved to.
+    const QRect frame(w->frameGeometry().topLeft(), w->size().grownBy(kFrameAllowance));
+    const QRect screen = w->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(frame))
+        << w->width() << "x" << w->height() << " on " << screen.width() << "x" << screen.height();
+    for (QPushButton* button : {w->Play(), w->Command3()}) {
+        EXPECT_TRUE(button->isVisible());
+        EXPECT_TRUE(w->rect().contains(QRect(button->mapTo(w, QPoint()), button->size())))
+            << button->text().toStdString();
+    }
+    // The list scrolls sideways to its long entry.
+    EXPECT_GT(maps->horizontalScrollBar()->maximum(), 0);
+
+    const std::pair<ElidedLabel*, std::string> labels[] = {
+        {w->lblMap(), map}, {w->lblMutator(), mutator}, {w->lbl_MutDesc(), description}};
+    for (const auto& [label, whole] : labels) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        EXPECT_EQ(label->text().toStdString(), whole);
+        EXPECT_LT(label->width(), w->width());
+        EXPECT_EQ(label->toolTip().remove(QChar(0x200B)).toStdString(), whole);
+    }
+    const std::string args =
+        map + ".ut2?Game=UT2k4Assault.ASGameInfo?Numbots=5?Difficulty=0?Mutator=" + className;
+    EXPECT_EQ(Args(w), args);
+    EXPECT_LT(w->rtb_CmdArgs()->width(), w->width());
+
+    // A name that fits has no tip.
+    Click(maps, maps->row(maps->findItems("AS-Alpha", Qt::MatchExactly).value(0)));
+    Settle();
+    EXPECT_EQ(w->lblMap()->text(), "AS-Alpha");
+    EXPECT_EQ(w->lblMap()->toolTip(), "");
+
+    Click(maps, maps->row(found[0]));
+    QTest::mouseClick(w->Play(), Qt::LeftButton);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].arguments, args);
+}
+
+// The window opens with room for every game type's options where the screen has it; on a
+// screen of 800 x 600 it fits with its frame, its controls scroll and Play and Cancel stay in
+// view.
+TEST_F(InstantActionTest, OnASmallScreenTheControlsScrollAndPlayStaysInView) {
+    frmInstantAction* w = Open();
+    ASSERT_NE(w, nullptr);
+    Settle();
+    auto* scroll = w->findChild<QScrollArea*>("InstantActionScroll");
+    ASSERT_NE(scroll, nullptr);
+    // The controls take some 660 px of height (the offscreen screen has 800).
+    const bool room = w->screen()->availableGeometry().height() >= 760;
+    for (const GameTypeRow& type : room ? GameTypeTable() : std::span<const GameTypeRow>()) {
+        Choose(w->cbx_GameType(), QString::fromUtf8(type.name.data(), type.name.size()));
+        Settle();
+        EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0) << type.name;
+    }
+
+    const QRect small(0, 0, 800, 600);
+    const QRect place = FitOnScreen({980, 640}, w->minimumSizeHint(), small);
+    EXPECT_TRUE(small.contains(QRect(place.topLeft(), place.size().grownBy(kFrameAllowance))));
+    w->resize(place.size());
+    Settle();
+    EXPECT_EQ(w->size(), place.size());
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    for (QPushButton* button : {w->Play(), w->Command3()}) {
+        EXPECT_TRUE(button->isVisible());
+        EXPECT_TRUE(w->rect().contains(QRect(button->mapTo(w, QPoint()), button->size())))
+            << button->text().toStdString();
+    }
 }
 
 // A stand-in for wine on PATH that writes its working folder and arguments, one a line.

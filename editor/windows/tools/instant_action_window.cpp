@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/binding/key_presence.h"
@@ -17,6 +18,7 @@
 #include "editor/instant_action/map_list.h"
 #include "editor/instant_action/mutator_records.h"
 #include "editor/store/program_state.h"
+#include "editor/widgets/elided_label.h"
 #include "editor/widgets/field_rule.h"
 #include "editor/widgets/rich_text_box.h"
 #include "editor/widgets/screen_fit.h"
@@ -41,6 +43,23 @@ QString Indexed(const char* name, int index) {
     return QString("%1_%2").arg(name).arg(index);
 }
 
+// Lines a name of the current selection wraps over before it is cut short, and at most those
+// of a mutator's description (its box's height decides).
+constexpr int kSelectionLines = 3;
+constexpr int kDescriptionLines = 8;
+
+// A scroll area that asks for room for its whole page, so that it scrolls only where the
+// screen is smaller than the page.
+class PageScroll : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        if (!widget()) return QScrollArea::sizeHint();
+        const int frame = 2 * frameWidth();
+        return widget()->minimumSizeHint() + QSize(frame, frame);
+    }
+};
+
 QGroupBox* Group(const char* caption, const char* name, QWidget* parent) {
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(name);
@@ -62,9 +81,17 @@ void frmInstantAction::Build() {
     auto* outer = new QVBoxLayout(this);
     auto* frame = Group("Instant Action", "Frame1", this);
     outer->addWidget(frame);
-    auto* columns = new QHBoxLayout;
     auto* whole = new QVBoxLayout(frame);
-    whole->addLayout(columns);
+    // On a screen too small for the controls they scroll, and Play and Cancel stay in view.
+    auto* scroll = new PageScroll(frame);
+    scroll->setObjectName("InstantActionScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget;
+    auto* content = new QVBoxLayout(page);
+    content->setContentsMargins(0, 0, 0, 0);
+    auto* columns = new QHBoxLayout;
+    content->addLayout(columns);
 
     // Left: game type, maps, mutators.
     auto* left = new QVBoxLayout;
@@ -106,12 +133,10 @@ void frmInstantAction::Build() {
     connect(clear, &QPushButton::clicked, this, &frmInstantAction::Command1_Click);
     mutLayout->addWidget(clear);
     mutLayout->addWidget(new QLabel("Mutator Description", mutFrame));
-    mutDesc_ = new QLabel(mutFrame);
+    // As many lines as its height holds.
+    mutDesc_ = new ElidedLabel(kDescriptionLines, mutFrame);
     mutDesc_->setObjectName("lbl_MutDesc");
-    mutDesc_->setTextFormat(Qt::PlainText);  // the file's text, never markup
-    mutDesc_->setWordWrap(true);
     mutDesc_->setFixedHeight(64);  // a description coming or going moves nothing
-    mutDesc_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     mutLayout->addWidget(mutDesc_);
     left->addWidget(mutFrame, 1);
 
@@ -144,26 +169,29 @@ void frmInstantAction::Build() {
     auto* selection = Group("Current Selection", "FrameSelection", frame);
     auto* selLayout = new QGridLayout(selection);
     const char* headings[] = {"Game Type:", "Map : ", "Mutator:"};
-    QLabel** values[] = {&lblGameType_, &lblMap_, &lblMutator_};
+    ElidedLabel** values[] = {&lblGameType_, &lblMap_, &lblMutator_};
     const char* names[] = {"lblGameType", "lblMap", "lblMutator"};
     for (int i = 0; i < 3; ++i) {
         selLayout->addWidget(new QLabel(headings[i], selection), i, 0, Qt::AlignTop);
-        *values[i] = new QLabel(selection);
+        *values[i] = new ElidedLabel(kSelectionLines, selection);
         (*values[i])->setObjectName(names[i]);
-        (*values[i])->setTextFormat(Qt::PlainText);
-        (*values[i])->setWordWrap(true);
-        selLayout->addWidget(*values[i], i, 1, Qt::AlignTop);
+        selLayout->addWidget(*values[i], i, 1);
     }
     selLayout->setColumnStretch(1, 1);
     right->addWidget(selection);
     right->addStretch(1);
 
     // Below: the argument string and the buttons.
-    whole->addWidget(new QLabel("Command Line Arguments", frame));
+    content->addWidget(new QLabel("Command Line Arguments", frame));
     cmdArgs_ = new RichTextBox(frame);
     cmdArgs_->setObjectName("rtb_CmdArgs");
     cmdArgs_->setFixedHeight(54);
-    whole->addWidget(cmdArgs_);
+    // A long map or mutator name wraps inside the box instead of widening the window.
+    cmdArgs_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    cmdArgs_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    content->addWidget(cmdArgs_);
+    scroll->setWidget(page);
+    whole->addWidget(scroll, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     play_ = new QPushButton("Play", frame);
@@ -175,7 +203,7 @@ void frmInstantAction::Build() {
     buttons->addWidget(play_);
     buttons->addWidget(cancel_);
     whole->addLayout(buttons);
-    PlaceOnScreen(*this, {980, 640}, &owner_);
+    PlaceOnScreen(*this, QSize(980, 640).expandedTo(sizeHint()), &owner_);
 }
 
 QWidget* frmInstantAction::BuildOptionFrame(int frame) {
@@ -211,6 +239,11 @@ QWidget* frmInstantAction::BuildOptionFrame(int frame) {
     }
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(3, 1);
+    // The frames share one place, sized for the largest: the window has room for every game
+    // type from its first showing, and choosing another moves nothing.
+    QSizePolicy policy = box->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    box->setSizePolicy(policy);
     box->setVisible(false);
     return box;
 }

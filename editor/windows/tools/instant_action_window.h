@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace kestrane {
 
+class ElidedLabel;
 class INI;
 class RichTextBox;
 
@@ -61,10 +62,10 @@ class frmInstantAction : public QDialog, private OptionBoxes {
     QLineEdit* tbx_Ass(int index) const { return boxes_[static_cast<size_t>(index)]; }
     QPushButton* b_AssAdd(int index) const { return adds_[static_cast<size_t>(index)]; }
     QPushButton* b_AssSub(int index) const { return subs_[static_cast<size_t>(index)]; }
-    QLabel* lblGameType() const { return lblGameType_; }
-    QLabel* lblMap() const { return lblMap_; }
-    QLabel* lblMutator() const { return lblMutator_; }
-    QLabel* lbl_MutDesc() const { return mutDesc_; }
+    ElidedLabel* lblGameType() const { return lblGameType_; }
+    ElidedLabel* lblMap() const { return lblMap_; }
+    ElidedLabel* lblMutator() const { return lblMutator_; }
+    ElidedLabel* lbl_MutDesc() const { return mutDesc_; }
     RichTextBox* rtb_CmdArgs() const { return cmdArgs_; }
     QPushButton* Play() const { return play_; }
     QPushButton* Command3() const { return cancel_; }
@@ -92,10 +93,10 @@ class frmInstantAction : public QDialog, private OptionBoxes {
     std::array<QLineEdit*, kOptionNumberBoxes> boxes_{};
     std::array<QPushButton*, kOptionNumberBoxes> adds_{};
     std::array<QPushButton*, kOptionNumberBoxes> subs_{};
-    QLabel* lblGameType_ = nullptr;
-    QLabel* lblMap_ = nullptr;
-    QLabel* lblMutator_ = nullptr;
-    QLabel* mutDesc_ = nullptr;
+    ElidedLabel* lblGameType_ = nullptr;
+    ElidedLabel* lblMap_ = nullptr;
+    ElidedLabel* lblMutator_ = nullptr;
+    ElidedLabel* mutDesc_ = nullptr;
     RichTextBox* cmdArgs_ = nullptr;
     QPushButton* play_ = nullptr;
     QPushButton* cancel_ = nullptr;
