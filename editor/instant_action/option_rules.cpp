@@ -1,5 +1,9 @@
 #include "editor/instant_action/option_rules.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 #include "editor/instant_action/option_rows.h"
 #include "editor/store/leading_number.h"
 #include "editor/store/number_readings.h"
@@ -31,9 +35,27 @@ void OptionBoxChanged(OptionBoxes& boxes, int box, bool typing) {
     if (!typing && lead(box) <= 0) boxes.SetText(box, "0");
 }
 
-std::optional<std::string> SteppedText(std::string_view text, double delta) {
+bool IsWholeNumberOption(int box) {
+    // The keys the game keeps as decimals (the files write them "0.500000").
+    constexpr std::array<std::string_view, 3> kDecimalKeys{"FriendlyFireScale",
+                                                           "SpawnProtectionTime", "CampThreshold"};
+    for (const OptionRow& row : OptionRowTable()) {
+        if (row.kind == OptionKind::NumberBox && row.index == box) {
+            return std::find(kDecimalKeys.begin(), kDecimalKeys.end(), row.key) ==
+                   kDecimalKeys.end();
+        }
+    }
+    return box == kBotsBox;
+}
+
+std::optional<std::string> SteppedText(std::string_view text, double delta, bool whole) {
     if (!IsNumericText(text)) return std::nullopt;
-    return NumberText(LocaleNumber(text) + delta);
+    const double reading = LocaleNumber(text);
+    if (!std::isfinite(reading)) return std::nullopt;
+    if (!whole) return NumberText(reading + delta);
+    if (reading < kGameIntegerLowest || reading > kGameIntegerHighest) return std::nullopt;
+    return IntegerText(
+        std::clamp(std::nearbyint(reading + delta), kGameIntegerLowest, kGameIntegerHighest));
 }
 
 }  // namespace kestrane

@@ -27,8 +27,14 @@ class OptionBoxes {
 // no digit typed on can bring the number back below it.
 void OptionBoxChanged(OptionBoxes& boxes, int box, bool typing = false);
 
+// The game reads the option of number box `box` as a whole number (a count, a score, seconds
+// or minutes); only the scales and the times kept with a fraction are read as decimals.
+bool IsWholeNumberOption(int box);
+
 // The text a "+" (delta 1) or "-" (delta -1) press gives a box holding `text`; nothing for a
-// text that is not a number as a whole (such as "7x"), which the press leaves alone.
-std::optional<std::string> SteppedText(std::string_view text, double delta);
+// text that is not a number as a whole (such as "7x") or lies past what a step can count from,
+// which the press leaves alone. A `whole` option steps to the nearest whole number and never
+// from one outside the game's 32-bit integers, so it is never written in exponent form.
+std::optional<std::string> SteppedText(std::string_view text, double delta, bool whole = false);
 
 }  // namespace kestrane

@@ -27,6 +27,10 @@ std::string NumberText(double value);
 // The text with the user's decimal separator turned into ".".
 std::string WithDecimalPoint(std::string_view text);
 
+// What the game's 32-bit signed integers hold.
+inline constexpr double kGameIntegerLowest = -2147483648.0;
+inline constexpr double kGameIntegerHighest = 2147483647.0;
+
 // A whole value in plain decimal digits.
 std::string IntegerText(double value);
 

@@ -106,6 +106,13 @@ std::string NoNumberToStepFrom(std::string_view text) {
            "text. Type a number to change it.";
 }
 
+std::string NoWholeNumberToStepFrom(std::string_view text) {
+    return "\"" + std::string(text) +
+           "\" lies outside the whole numbers the game holds for this setting (-2147483648 to "
+           "2147483647), so a step cannot count from it: the setting keeps its text. Type a "
+           "number to change it.";
+}
+
 std::optional<std::string> StepRefusal(std::string_view text, const FieldRule& rule,
                                        const StepRule& step, bool up) {
     const std::string_view number = Unblanked(text);
@@ -114,10 +121,7 @@ std::optional<std::string> StepRefusal(std::string_view text, const FieldRule& r
     const double reading = FieldNumber(text);
     if (step.integer && std::isfinite(reading) &&
         (reading < kGameIntegerLowest || reading > kGameIntegerHighest)) {
-        return "\"" + std::string(text) +
-               "\" lies outside the whole numbers the game holds for this setting (-2147483648 "
-               "to 2147483647), so a step cannot count from it: the setting keeps its text. Type a "
-               "number to change it.";
+        return NoWholeNumberToStepFrom(text);
     }
     if (std::isfinite(reading) || BoundBeyond(reading, rule, step, up)) return std::nullopt;
     return "\"" + std::string(text) +

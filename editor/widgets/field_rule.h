@@ -31,9 +31,6 @@ struct StepRule {
     bool integer = false;
 };
 
-inline constexpr double kGameIntegerLowest = -2147483648.0;
-inline constexpr double kGameIntegerHighest = 2147483647.0;
-
 // The text a field holds once its text changed to `text` and its change handler ran, every
 // text the handler writes running the handler again, nested, as a text box does; `saved` is
 // the remembered field text.
@@ -55,6 +52,8 @@ std::optional<std::string> StepRefusal(std::string_view text, const FieldRule& r
                                        const StepRule& step, bool up);
 // The refusal of a step from a text that is no number to count from.
 std::string NoNumberToStepFrom(std::string_view text);
+// The refusal of a step on a whole-number setting from a number outside the game's integers.
+std::string NoWholeNumberToStepFrom(std::string_view text);
 
 // What one press of the up or down button leaves in a field holding `text`. From a number past
 // a double's range the press stops at the bound on its side (the button's own limit first).

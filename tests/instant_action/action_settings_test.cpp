@@ -5,6 +5,7 @@
 #include <map>
 
 #include "editor/instant_action/game_types.h"
+#include "editor/instant_action/option_rows.h"
 #include "editor/instant_action/option_rules.h"
 #include "editor/store/ini_writer.h"
 #include "tests/player/locale_guard.h"
@@ -209,6 +210,58 @@ TEST(OptionRules, SteppersChangeOnlyNumbers) {
     EXPECT_EQ(SteppedText("0.5", 1), "1.5");
     EXPECT_EQ(SteppedText("7x", 1), std::nullopt);
     EXPECT_EQ(SteppedText("", -1), std::nullopt);
+    EXPECT_EQ(SteppedText("1e400", 1), std::nullopt);
+}
+
+// A whole-number option steps in whole numbers the game's 32-bit integer holds, never into
+// exponent form ("1.23456789012346E+39", which the game reads as about 1).
+TEST(OptionRules, WholeNumberOptionsStepAsIntegers) {
+    test::LocaleGuard locale('.', ',');
+    const struct {
+        const char* text;
+        double delta;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {"20", 1, "21"},
+        {"2.6", 1, "4"},  // 3.6 to the nearest whole number
+        {"2147483646", 1, "2147483647"},
+        {"2147483647", 1, "2147483647"},
+        {"-2147483648", -1, "-2147483648"},
+        {"2147483648", -1, std::nullopt},
+        {"1234567890123456789012345678901234567890", 1, std::nullopt},
+        {"1e40", -1, std::nullopt},
+        {"0x10", 1, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SteppedText(c.text, c.delta, true), c.expected) << c.text;
+    }
+}
+
+// The files write the decimal options with a fraction ("FriendlyFireScale=0.500000",
+// "SpawnProtectionTime=2.000000", "CampThreshold=400.000000") and the counts, scores and times
+// bare ("GoalScore=25", "TimeLimit=20", "MaxLives=0", "TimeToScore=10").
+TEST(OptionRules, WholeNumberOptionsAreTheCountsScoresAndTimes) {
+    const struct {
+        std::string_view key;
+        bool whole;
+    } keys[] = {
+        {"FriendlyFireScale", false}, {"SpawnProtectionTime", false},
+        {"CampThreshold", false},     {"GoalScore", true},
+        {"TimeLimit", true},          {"MaxLives", true},
+        {"MaxTeamSize", true},        {"TimeToScore", true},
+        {"ResetTimeDelay", true},     {"InitialWave", true},
+        {"FinalWave", true},
+    };
+    for (const auto& k : keys) {
+        int seen = 0;
+        for (const OptionRow& row : OptionRowTable()) {
+            if (row.kind != OptionKind::NumberBox || row.key != k.key) continue;
+            ++seen;
+            EXPECT_EQ(IsWholeNumberOption(row.index), k.whole) << k.key << " " << row.index;
+        }
+        EXPECT_GT(seen, 0) << k.key;
+    }
+    EXPECT_TRUE(IsWholeNumberOption(kBotsBox));
 }
 
 }  // namespace

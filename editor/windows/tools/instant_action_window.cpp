@@ -11,12 +11,14 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "editor/binding/key_presence.h"
 #include "editor/instant_action/game_types.h"
 #include "editor/instant_action/instant_state.h"
 #include "editor/instant_action/map_list.h"
 #include "editor/instant_action/mutator_records.h"
+#include "editor/store/number_readings.h"
 #include "editor/store/program_state.h"
 #include "editor/widgets/elided_label.h"
 #include "editor/widgets/field_rule.h"
@@ -442,10 +444,14 @@ void frmInstantAction::b_AssSub_Click(int index) {
 // A box whose text is no number keeps it, and the player is told why.
 void frmInstantAction::Step(int index, double delta) {
     const std::string now = Text(index);
-    if (const auto text = SteppedText(now, delta)) {
+    const bool whole = IsWholeNumberOption(index);
+    if (const auto text = SteppedText(now, delta, whole)) {
         SetText(index, *text);
     } else {
-        platform::ShowMessage(NoNumberToStepFrom(now), platform::MsgButtons::Ok, {}, this);
+        const bool number = IsNumericText(now) && std::isfinite(LocaleNumber(now));
+        platform::ShowMessage(
+            number && whole ? NoWholeNumberToStepFrom(now) : NoNumberToStepFrom(now),
+            platform::MsgButtons::Ok, {}, this);
     }
 }
 
