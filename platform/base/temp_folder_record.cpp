@@ -62,6 +62,12 @@ void ReleaseTempFolderRecord() {
     record.noted.clear();
 }
 
+void HoldTempFolderRecord(bool held) {
+    Record& record = TheRecord();
+    const std::lock_guard<std::mutex> lock(record.mutex);
+    if (record.fd >= 0) Lock(record.fd, held ? LOCK_SH : LOCK_UN);
+}
+
 StrayCleanUp CleanUpStrayCopies(const std::string& hostRecordFile,
                                 const std::vector<SweptFolder>& always,
                                 const std::vector<std::string>& withoutRecord) {

@@ -40,5 +40,8 @@ StrayCleanUp CleanUpStrayCopies(const std::string& hostRecordFile,
 void NoteTempFolder(const std::string& hostFolder);
 // Lets go of the record and its lock (a test starts a program again in the same process).
 void ReleaseTempFolderRecord();
+// Lets go of the lock alone while this program writes nothing, so that a program it starts as
+// it ends cleans up at its start; taken back (waiting for that clean-up) before it writes again.
+void HoldTempFolderRecord(bool held);
 
 }  // namespace platform

@@ -85,6 +85,9 @@ void frmAutoPatcher::Command1_Click() {
     launching_ = true;  // a run under way ends here, after the editor has been started
     close();
     const std::string editor = platform::ProgramFolder() + "\\Kestrane_INI.exe";
+    // Patchwell writes nothing more (unless a run is still under way): the editor may clean up
+    // at its start.
+    if (!running_) platform::ReleaseTempFolderRecord();
     std::string error;
     if (!platform::StartProgram(editor, "", &error)) {
         platform::ShowMessage("Cannot start " + editor + ": " + error);
