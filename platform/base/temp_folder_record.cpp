@@ -65,7 +65,10 @@ void ReleaseTempFolderRecord() {
 void HoldTempFolderRecord(bool held) {
     Record& record = TheRecord();
     const std::lock_guard<std::mutex> lock(record.mutex);
-    if (record.fd >= 0) Lock(record.fd, held ? LOCK_SH : LOCK_UN);
+    if (record.fd < 0) return;
+    Lock(record.fd, held ? LOCK_SH : LOCK_UN);
+    // Another program may have cleaned up and emptied the record meanwhile.
+    if (held) record.noted.clear();
 }
 
 StrayCleanUp CleanUpStrayCopies(const std::string& hostRecordFile,
