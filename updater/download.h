@@ -43,6 +43,8 @@ class UpdateDownload : public QObject {
 
     // The highest index of the body received so far; -1 before its first byte.
     int64_t BufferUpperBound() const { return received_ - 1; }
+    // The identity of the file the last download writes (set once its file is opened).
+    platform::FileId NewFileId() const { return file_.NewFileId(); }
     // Why the last download failed; empty when it succeeded.
     const std::string& Failure() const { return failure_; }
 

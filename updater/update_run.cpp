@@ -6,6 +6,7 @@
 #include "platform/base/folders.h"
 #include "platform/base/paths.h"
 #include "platform/base/regional.h"
+#include "platform/base/run_leftovers.h"
 #include "platform/internet_transfer.h"
 #include "platform/message_box.h"
 #include "platform/zip_library.h"
@@ -64,20 +65,27 @@ void EnsureFolder(const std::string& path) {
     }
 }
 
-// Folders on the way to a file below the program folder, made when missing.
-void EnsureFolders(const std::string& programFolder, const std::string& folderPart) {
+// Folders on the way to a file below the program folder, made when missing; each is noted
+// before it is made, so that a failed run removes what it made.
+void EnsureFolders(const std::string& programFolder, const std::string& folderPart,
+                   platform::RunLeftovers& leftovers) {
     std::string path = programFolder;
     size_t from = 1;
     for (size_t end; (end = folderPart.find('\\', from)) != std::string::npos; from = end + 1) {
         if (end == from) continue;
         path += "\\" + folderPart.substr(from, end - from);
+        if (platform::FolderExists(path)) continue;
+        leftovers.NoteFolder(path);
         EnsureFolder(path);
     }
 }
 
 class Run {
   public:
-    Run(RunControls c) : c_(c), programFolder_(platform::ProgramFolder()) {}
+    Run(RunControls c)
+        : c_(c),
+          programFolder_(platform::ProgramFolder()),
+          leftovers_(programFolder_ + "\\" + platform::kRunLeftoversRecordName) {}
 
     void Go(const std::string& listUrl) {
         std::string reply;
@@ -107,8 +115,20 @@ class Run {
         c_.view.ScrollRTBDown();
     }
 
-    // True when the entry was already up to date.
+    // True when the entry was already up to date. A failure, or the program ending, leaves no
+    // archive and no folder this entry made and left empty.
     bool Entry(const UpdateEntry& entry) {
+        try {
+            const bool current = Fetch(entry);
+            leftovers_.Forget();
+            return current;
+        } catch (...) {
+            leftovers_.RemoveAll();
+            throw;
+        }
+    }
+
+    bool Fetch(const UpdateEntry& entry) {
         const std::string marker = MarkerPath(entry.MarkerName);
         const std::string baseName = FilePart(entry.LocalPath, kPartBaseName);
         if (platform::FileExists(marker) && ReadMarker(marker) == entry.Version) {
@@ -125,11 +145,14 @@ class Run {
 
         const std::string archive = programFolder_ + entry.LocalPath;
         const std::string folderPart = FilePart(entry.LocalPath, kPartFolder);
-        EnsureFolders(programFolder_, folderPart);
+        EnsureFolders(programFolder_, folderPart, leftovers_);
         c_.view.SetProgressVisible(true);
         c_.view.SetTimerEnabled(true);
         DownloadInProgress = true;
         c_.download.DownloadUpdateFile(archive, entry.Url, entry.SizeKB);
+        // Before the transfer's first byte arrives: the file, once it takes the archive's name,
+        // is removed by the next start if a kill stops the run before it is done with it.
+        leftovers_.NoteFile(archive, c_.download.NewFileId());
         WaitFor([] { return !DownloadInProgress; });
         if (!c_.download.Failure().empty()) throw UpdateFailure(c_.download.Failure());
 
@@ -159,6 +182,7 @@ class Run {
 
     RunControls c_;
     std::string programFolder_;
+    platform::RunLeftovers leftovers_;
 };
 
 }  // namespace

@@ -3,16 +3,19 @@
 
 #include <string>
 
+#include "platform/base/temp_folder_record.h"
+
 namespace kestrane {
 
-// The record, in the program folder, of the folders temporary copies were made in.
-inline constexpr const char* kTempFolderRecord = "Kestrane Temp Folders.txt";
+// The record, in the program folder, of the folders temporary copies were made in (Patchwell
+// keeps it too).
+inline constexpr const char* kTempFolderRecord = platform::kTempFolderRecordName;
 
-// The program folder with Kestrane.ini and the profiles below it, and of the game's System and
-// Cache folders and the folders the Cache Manager exports to those the record names (all of
-// them when no record has been kept yet): the editor's own temporary copies in them are
-// deleted, nothing else. From here on the record is kept. `gameFolder` ends in "\"; empty
-// skips the game's folders.
+// Of the program folder with Kestrane.ini and the profiles below it, of the folders the record
+// names, and (when no record has been kept yet) of the game's System and Cache folders and the
+// folders the Cache Manager exports to: the editor's own temporary copies are deleted, nothing
+// else. From here on the record is kept. Nothing is deleted while Patchwell or another editor
+// runs. `gameFolder` ends in "\"; empty skips the game's folders.
 void RemoveStrayCopies(const std::string& programFolder, const std::string& gameFolder);
 
 }  // namespace kestrane

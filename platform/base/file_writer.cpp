@@ -110,6 +110,7 @@ bool FileWriter::Open(const std::string& hostTarget) {
     placedOnNothing_ = false;
     error_.clear();
     written_ = 0;
+    newFileId_ = {};
     modified_.reset();
     std::string target = hostTarget;
     struct stat st {};
@@ -155,6 +156,8 @@ bool FileWriter::Open(const std::string& hostTarget) {
     temp_ = std::move(temp);
     target_ = std::move(target);
     ::fchmod(fd_, exists ? (st.st_mode & 07777) : NewFileMode());
+    struct stat made {};
+    newFileId_ = ::fstat(fd_, &made) == 0 ? FileId{made.st_dev, made.st_ino} : FileId{};
     return true;
 }
 
@@ -360,8 +363,8 @@ int RemoveStrayTempFiles(const std::string& windowsFolder, int depth) {
     return RemoveStrayIn(host, depth);
 }
 
-int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder) {
-    return RemoveStrayIn(hostFolder, 0);
+int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder, int depth) {
+    return RemoveStrayIn(hostFolder, depth);
 }
 
 }  // namespace platform

@@ -17,6 +17,11 @@ namespace platform {
 // deletion of a file (RemoveFile), which the test seam below can fail too.
 enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder, MakeFolder, Remove };
 
+struct FileId {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+};
+
 class FileWriter {
   public:
     FileWriter() = default;
@@ -49,6 +54,9 @@ class FileWriter {
     void DropOld();
     // The host path written to (a link's target), set by Open.
     const std::string& Target() const { return target_; }
+    // The new file's device and inode, set by Open; it keeps them when it takes the target's
+    // name, so a record of them tells the written file from one put there by someone else.
+    const FileId& NewFileId() const { return newFileId_; }
 
     const std::string& Error() const { return error_; }
     // Bytes taken by Write so far.
@@ -67,6 +75,7 @@ class FileWriter {
     std::string error_;
     int64_t written_ = 0;
     std::optional<int64_t> modified_;
+    FileId newFileId_;
 };
 
 // Test seam: asked before each step with the bytes written so far. A non-zero errno fails the
@@ -82,8 +91,8 @@ bool IsOwnTempFileName(std::string_view name);
 // Deletes the files so named that a killed run left in the folder, and in its subfolders down
 // to `depth` levels (links are not followed). The number deleted.
 int RemoveStrayTempFiles(const std::string& windowsFolder, int depth = 0);
-// The same in one host folder (as the temporary folder record names it), without subfolders.
-int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder);
+// The same in one host folder (as the temporary folder record names it).
+int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder, int depth = 0);
 
 // Syncs a host folder so that new names in it survive a power cut: 0 or the errno (none for a
 // file system that cannot sync folders).

@@ -1,18 +1,25 @@
 #include "platform/base/temp_folder_record.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <mutex>
 #include <set>
+
+#include "platform/base/file_writer.h"
+#include "platform/base/own_record.h"
 
 namespace platform {
 namespace {
 
 struct Record {
-    std::string file;
-    std::string swept;            // ends in "/"
+    int fd = -1;
     std::set<std::string> noted;  // by this run: each folder goes in once
+    std::mutex mutex;
 };
 
 Record& TheRecord() {
@@ -20,63 +27,103 @@ Record& TheRecord() {
     return record;
 }
 
+bool Lock(int fd, int operation) {
+    while (::flock(fd, operation) != 0) {
+        if (errno != EINTR) return false;
+    }
+    return true;
+}
+
+// A new record naming `folders`, written whole under a temporary name and linked into place,
+// so that no start sees it half made. A temporary file a kill leaves bears the writer's own
+// name in the program folder, which every start looks through.
+void MakeRecord(const std::string& file, const std::vector<std::string>& folders) {
+    std::string temp = file + ".kestrane-tmp-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    for (const std::string& folder : folders) AppendOwnRecordLine(fd, folder);
+    const bool whole = ::fsync(fd) == 0;
+    ::close(fd);
+    // A name taken meanwhile (another start made it) is kept.
+    if (whole) ::link(temp.c_str(), file.c_str());
+    ::unlink(temp.c_str());
+}
+
 }  // namespace
 
-void KeepTempFolderRecord(const std::string& hostRecordFile, const std::string& hostSweptFolder) {
-    std::string swept = hostSweptFolder;
-    if (swept.empty() || swept.back() != '/') swept += '/';
-    TheRecord() = Record{hostRecordFile, std::move(swept), {}};
+void ReleaseTempFolderRecord() {
+    Record& record = TheRecord();
+    const std::lock_guard<std::mutex> lock(record.mutex);
+    if (record.fd >= 0) ::close(record.fd);
+    record.fd = -1;
+    record.noted.clear();
+}
+
+void HoldTempFolderRecord(bool held) {
+    Record& record = TheRecord();
+    const std::lock_guard<std::mutex> lock(record.mutex);
+    if (record.fd < 0) return;
+    Lock(record.fd, held ? LOCK_SH : LOCK_UN);
+    // Another program may have cleaned up and emptied the record meanwhile.
+    if (held) record.noted.clear();
+}
+
+StrayCleanUp CleanUpStrayCopies(const std::string& hostRecordFile,
+                                const std::vector<SweptFolder>& always,
+                                const std::vector<std::string>& withoutRecord) {
+    ReleaseTempFolderRecord();
+    if (hostRecordFile.empty()) errno = EINVAL;
+    int fd = hostRecordFile.empty() ? -1 : OpenOwnRecord(hostRecordFile, O_RDWR | O_APPEND);
+    if (fd < 0 && errno == ENOENT) {
+        MakeRecord(hostRecordFile, withoutRecord);
+        fd = OpenOwnRecord(hostRecordFile, O_RDWR | O_APPEND);
+    }
+    std::set<std::string> folders;
+    bool exclusive = false;
+    if (fd >= 0) {
+        exclusive = Lock(fd, LOCK_EX | LOCK_NB);
+        if (!exclusive && errno == EWOULDBLOCK) {
+            // Another program runs: it may be writing a copy this clean-up would remove. Its
+            // own clean-up, if under way, is waited for before this program writes anything.
+            Lock(fd, LOCK_SH);
+            Record& record = TheRecord();
+            const std::lock_guard<std::mutex> lock(record.mutex);
+            record.fd = fd;
+            return StrayCleanUp::OtherProgramRunning;
+        }
+        // A file system without locks: cleaned as when only one program ran.
+        for (std::string& line : ReadOwnRecordLines(fd)) {
+            if (IsPlainAbsolutePath(line)) folders.insert(std::move(line));
+        }
+    } else {
+        folders.insert(withoutRecord.begin(), withoutRecord.end());
+    }
+    for (const SweptFolder& folder : always) {
+        RemoveStrayTempFilesInHostFolder(folder.hostFolder, folder.depth);
+        folders.erase(folder.hostFolder);
+    }
+    for (const std::string& folder : folders) RemoveStrayTempFilesInHostFolder(folder);
+    if (fd >= 0) {
+        // Emptied, not removed: an empty record says no copy was made since.
+        if (::ftruncate(fd, 0) != 0) {
+            // Its folders are looked through again at the next start: no harm.
+        }
+        if (exclusive) Lock(fd, LOCK_SH);
+        Record& record = TheRecord();
+        const std::lock_guard<std::mutex> lock(record.mutex);
+        record.fd = fd;
+    }
+    return StrayCleanUp::Done;
 }
 
 void NoteTempFolder(const std::string& hostFolder) {
     Record& record = TheRecord();
-    if (record.file.empty() || (hostFolder + "/").starts_with(record.swept) ||
-        !record.noted.insert(hostFolder).second) {
-        return;
-    }
-    const int fd = ::open(record.file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return;
-    const std::string line = hostFolder + "\n";
-    // One write of a short line: appended whole.
-    while (::write(fd, line.data(), line.size()) < 0 && errno == EINTR) {
-    }
-    ::close(fd);
-}
-
-std::optional<std::vector<std::string>> TakeTempFolderRecord() {
-    Record& record = TheRecord();
-    if (record.file.empty()) return std::nullopt;
-    const int fd = ::open(record.file.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) {
-        // The first start that keeps it: from here on the record is there.
-        if (errno == ENOENT) {
-            const int made = ::open(record.file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-            if (made >= 0) ::close(made);
-        }
-        return std::nullopt;
-    }
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            break;
-        }
-        text.append(buffer, static_cast<size_t>(n));
-    }
-    std::set<std::string> folders;
-    for (size_t start = 0, end; start < text.size(); start = end + 1) {
-        end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        if (end > start) folders.insert(text.substr(start, end - start));
-    }
-    // Emptied, not removed: an empty record says no copy was made since.
-    if (::ftruncate(fd, 0) != 0) {
-        // Its folders are looked in again at the next start: no harm.
-    }
-    ::close(fd);
-    record.noted.clear();
-    return std::vector<std::string>(folders.begin(), folders.end());
+    const std::lock_guard<std::mutex> lock(record.mutex);
+    if (record.fd < 0 || !record.noted.insert(hostFolder).second) return;
+    AppendOwnRecordLine(record.fd, hostFolder);
 }
 
 }  // namespace platform

@@ -1,8 +1,11 @@
 // Update runs through the window against a real server on 127.0.0.1: the list, its news, the
 // downloads, unpacking, markers, and every failure ending in the one message.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
@@ -12,9 +15,14 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
 #include <optional>
 #include <set>
 
+#include "platform/base/file_writer.h"
+#include "platform/base/paths.h"
 #include "platform/base/process.h"
 #include "platform/base/regional.h"
 #include "platform/connected_state.h"
@@ -384,6 +392,199 @@ TEST_F(PatcherWindowTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
     window.Form_Load();
     EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps"),
               std::vector<std::string>{"Pack.ut2.backup"});
+}
+
+// Every file and folder below a folder of the program folder, as relative paths, sorted.
+std::vector<std::string> Tree(const std::string& hostFolder) {
+    std::vector<std::string> paths;
+    QDirIterator it(QString::fromStdString(hostFolder),
+                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        paths.push_back(
+            QDir(QString::fromStdString(hostFolder)).relativeFilePath(it.filePath()).toStdString());
+    }
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+bool HoldsACopy(const std::vector<std::string>& paths) {
+    return std::any_of(paths.begin(), paths.end(), [](const std::string& path) {
+        return path.find(".kestrane-tmp-") != std::string::npos;
+    });
+}
+
+// The update run of the test below, in a fresh process of this program (a forked copy of
+// one that has used the network cannot use it again): the environment names the list, the
+// program folder and the write to be killed at.
+constexpr const char* kKilledRunEnv = "KESTRANE_KILLED_RUN";
+
+TEST(KilledRun, InAProcessOfItsOwn) {
+    const char* spec = std::getenv(kKilledRunEnv);
+    if (!spec) GTEST_SKIP() << "run by TheNextStartRemovesWhatAKilledRunLeftAtAnyDepth";
+    const QStringList parts = QString::fromLocal8Bit(spec).split('\n');
+    ASSERT_EQ(parts.size(), 4);
+    platform::SetProgramFolderForTest(parts[1].toStdString());
+    SetDelaySecondForTest(std::chrono::milliseconds(5));
+    platform::SetConnectedStateForTest(1);
+    SetEndProgramHandlerForTest([] {});
+    platform::ScriptedResponder responder;
+    const auto step = static_cast<platform::WriteStep>(parts[2].toInt());
+    platform::SetWriteFaultForTest(
+        [step, nth = parts[3].toInt(), reached = 0](platform::WriteStep now, int64_t) mutable {
+            if (now == step && reached++ == nth) ::raise(SIGKILL);
+            return 0;
+        });
+    frmAutoPatcher window(parts[0].toStdString());
+    window.Form_Load();
+    QTest::mouseClick(window.cmdDone, Qt::LeftButton);
+}
+
+// True when the run was killed where asked.
+bool RunKilled(const std::string& listUrl, const std::string& programFolder,
+               platform::WriteStep step, int nth) {
+    const std::string spec = listUrl + "\n" + programFolder + "\n" +
+                             std::to_string(static_cast<int>(step)) + "\n" + std::to_string(nth);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setenv(kKilledRunEnv, spec.c_str(), 1);
+        ::alarm(120);
+        const char* argv[] = {"test_updater", "--gtest_filter=KilledRun.InAProcessOfItsOwn",
+                              nullptr};
+        ::execv("/proc/self/exe", const_cast<char**>(argv));
+        ::_exit(127);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) return false;
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// A run killed on the way, in a process of its own, four folders below the program folder: the
+// next start removes the copies, the archive it downloaded and the folders it made, and keeps
+// an archive the player had there that the run never replaced.
+TEST_F(PatcherWindowTest, TheNextStartRemovesWhatAKilledRunLeftAtAnyDepth) {
+    using platform::WriteStep;
+    struct Case {
+        const char* what;
+        WriteStep step;
+        int nth;  // the download is the first file written, the archive's entries follow
+        bool playersArchive;
+        std::vector<std::string> left;  // in Maps, before the next start
+    };
+    const std::vector<std::string> folders = {"a", "a/b", "a/b/c"};
+    auto with = [&](std::vector<std::string> extra) {
+        extra.insert(extra.end(), folders.begin(), folders.end());
+        extra.push_back("Mine.ut2");
+        std::sort(extra.begin(), extra.end());
+        return extra;
+    };
+    const Case cases[] = {
+        {"during the download", WriteStep::Flush, 0, true, with({"a/b/c/Pack.zip"})},
+        {"before the unpacking", WriteStep::Create, 1, false, with({"a/b/c/Pack.zip"})},
+        {"during the unpacking", WriteStep::Create, 2, false, with({"a/b/c/Pack.zip"})},
+    };
+    List("0\r\n" + Entry("/Pack.zip", "\\Maps\\a\\b\\c\\Pack.zip") + "\r\n");
+    server_.Serve("/Pack.zip", {200, Zip({{"One.ut2", "one"}, {"Two.ut2", "two"}})});
+    const std::string maps = prefix_.ProgramFolder() + "/Maps";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(QString::fromStdString(maps)).removeRecursively();
+        prefix_.Write("Kestrane/Maps/Mine.ut2", "the player's map");
+        if (c.playersArchive) prefix_.Write("Kestrane/Maps/a/b/c/Pack.zip", "the player's zip");
+        ASSERT_TRUE(RunKilled(server_.Url("/update.txt"), prefix_.ProgramFolder(), c.step, c.nth));
+        std::vector<std::string> left = Tree(maps);
+        EXPECT_EQ(HoldsACopy(left), c.step == WriteStep::Flush || c.nth == 2);
+        left.erase(std::remove_if(left.begin(), left.end(),
+                                  [](const std::string& path) {
+                                      return path.find(".kestrane-tmp-") != std::string::npos;
+                                  }),
+                   left.end());
+        EXPECT_EQ(left, c.left);
+
+        frmAutoPatcher window(server_.Url("/update.txt"));
+        window.Form_Load();
+        if (c.playersArchive) {
+            EXPECT_EQ(Tree(maps), c.left);
+            EXPECT_EQ(Program("Maps/a/b/c/Pack.zip"), "the player's zip");
+        } else {
+            EXPECT_EQ(Tree(maps), std::vector<std::string>{"Mine.ut2"});
+        }
+    }
+}
+
+// A run that fails after its download, or while unpacking, removes the archive and the
+// folders it made for it (those only, and only when empty); a player's archive that a failed
+// download never replaced stays.
+TEST_F(PatcherWindowTest, AFailedRunRemovesTheArchiveAndTheFoldersItMade) {
+    struct Case {
+        const char* what;
+        std::string local;
+        HttpReply file;
+        bool failFolderSync;
+        std::vector<std::string> left;  // below the program folder's NewDir and Maps
+    };
+    const std::vector<std::string> mine = {"Maps", "Maps/Mine.ut2"};
+    const Case cases[] = {
+        {"folder sync fails after the download",
+         "\\NewDir\\Sub\\Pack.zip",
+         {200, Zip()},
+         true,
+         mine},
+        {"not a zip", "\\NewDir\\Sub\\Pack.zip", {200, "not a zip"}, false, mine},
+        {"not a zip, below Maps", "\\Maps\\New\\Sub\\Pack.zip", {200, "not a zip"}, false, mine},
+        {"not found",
+         "\\Maps\\Pack.zip",
+         {404, "gone"},
+         false,
+         {"Maps", "Maps/Mine.ut2", "Maps/Pack.zip"}},
+    };
+    const std::string record = prefix_.ProgramFolder() + "/Patchwell Downloads.txt";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::ScriptedResponder responder;
+        ended_ = 0;
+        SetEndProgramHandlerForTest([this] { ++ended_; });
+        for (const char* folder : {"/NewDir", "/Maps"}) {
+            QDir(QString::fromStdString(prefix_.ProgramFolder() + folder)).removeRecursively();
+        }
+        prefix_.Write("Kestrane/Maps/Mine.ut2", "the player's map");
+        prefix_.Write("Kestrane/Maps/Pack.zip", "the player's zip");
+        List("0\r\n" + Entry("/Pack.zip", c.local) + "\r\n");
+        server_.Serve("/Pack.zip", c.file);
+        std::optional<kestrane::test::FailingWrites> failing;
+        if (c.failFolderSync) failing.emplace(platform::WriteStep::SyncFolder, EIO);
+        Run();
+        failing.reset();
+        EXPECT_EQ(last_.outcome, RunOutcome::Failed);
+        EXPECT_EQ(responder.Messages().size(), 1u);
+        std::vector<std::string> left;
+        for (const char* folder : {"NewDir", "Maps"}) {
+            if (!Exists(folder)) continue;
+            left.push_back(folder);
+            for (const std::string& path : Tree(prefix_.ProgramFolder() + "/" + folder)) {
+                left.push_back(std::string(folder) + "/" + path);
+            }
+        }
+        std::sort(left.begin(), left.end());
+        if (c.left.back() != "Maps/Pack.zip") {
+            left.erase(std::remove(left.begin(), left.end(), "Maps/Pack.zip"), left.end());
+        }
+        EXPECT_EQ(left, c.left);
+        EXPECT_EQ(Program("Maps/Pack.zip"), "the player's zip");
+        EXPECT_EQ(kestrane::test::ReadHostFile(record), "");
+    }
+
+    // A run that succeeds keeps the folders it made, and the next start leaves them be.
+    SetEndProgramHandlerForTest([this] { ++ended_; });
+    List("0\r\n" + Entry("/Pack.zip", "\\NewDir\\Sub\\Pack.zip") + "\r\n");
+    server_.Serve("/Pack.zip", {200, Zip()});
+    Run();
+    EXPECT_EQ(last_.outcome, RunOutcome::Completed) << last_.failure;
+    frmAutoPatcher window(server_.Url("/update.txt"));
+    window.Form_Load();
+    EXPECT_EQ(Tree(prefix_.ProgramFolder() + "/NewDir"),
+              (std::vector<std::string>{"Sub", "Sub/Pack.ut2"}));
 }
 
 TEST_F(PatcherWindowTest, EmptyMarkersFailNamingTheMarker) {

@@ -9,10 +9,12 @@
 #include <QFileInfo>
 
 #include "editor/store/program_state.h"
+#include "editor/store/stray_copies.h"
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/splash_window.h"
 #include "editor/windows/main/startup.h"
 #include "platform/base/file_writer.h"
+#include "platform/base/paths.h"
 #include "tests/support/failing_writes.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
@@ -111,33 +113,75 @@ TEST_F(FailingDiskTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
 
 // Later starts look in the game's folders only where a copy was made since the last start:
 // a Maps folder of many thousands of files is not listed at every start. A copy an export
-// killed mid-way left in Maps still goes, and nothing else does.
+// killed mid-way left in Maps still goes, as does one a Save As three folders below the
+// program folder left, and nothing else does.
 TEST_F(FailingDiskTest, AStartRemovesTheCopyAKilledExportLeftAndLooksNowhereElse) {
     Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
     ASSERT_TRUE(Start());
     prefix->Write("UT2004/Maps/DM-Deck.ut2", "map");
     prefix->Write("UT2004/Maps/DM-Deck.ut2.Ab12Cd", "the player's own");
+    prefix->Write("Kestrane/Profiles/Me/Backup/User.ini", "the older backup");
     // Planted by hand where this program made no copy: not looked for.
     prefix->Write("UT2004/Textures/Old.utx.kestrane-tmp-Qw34Er", "not ours to look for");
-    // An export into Maps killed before its rename, as a separate process.
+    // An export into Maps and a Save As, each killed before its rename, in a separate process.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        platform::FileWriter writer;
-        const bool opened = writer.OpenWindowsPath("C:\\UT2004\\Maps\\DM-New.ut2");
-        ::_exit(opened && writer.Write("half a map") ? 0 : 1);
+        bool ok = true;
+        platform::FileWriter writers[2];
+        const char* targets[] = {"C:\\UT2004\\Maps\\DM-New.ut2",
+                                 "C:\\Kestrane\\Profiles\\Me\\Backup\\User.ini"};
+        for (int i = 0; i < 2; ++i) {
+            ok = ok && writers[i].OpenWindowsPath(targets[i]) && writers[i].Write("half a file");
+        }
+        ::_exit(ok ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_EQ(WEXITSTATUS(status), 0);
     ASSERT_EQ(Entries("UT2004/Maps").size(), 3u);
+    ASSERT_EQ(Entries("Kestrane/Profiles/Me/Backup").size(), 2u);
 
     CloseSplash();
     DestroyMainWindow();
     ResetState();
     ASSERT_TRUE(Start());
     EXPECT_EQ(Entries("UT2004/Maps"), (Names{"DM-Deck.ut2", "DM-Deck.ut2.Ab12Cd"}));
+    EXPECT_EQ(Entries("Kestrane/Profiles/Me/Backup"), Names{"User.ini"});
+    EXPECT_EQ(ProgramFile("Profiles/Me/Backup/User.ini"), "the older backup");
     EXPECT_EQ(Entries("UT2004/Textures"), Names{"Old.utx.kestrane-tmp-Qw34Er"});
+}
+
+// Two editors at once: one is saving User.ini (its copy written, not yet renamed) when the
+// other starts. The start removes nothing, the save goes through, and no copy stays.
+TEST_F(FailingDiskTest, AnEditorStartingWhileAnotherSavesLeavesItsCopyAlone) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    const std::string saved = std::string(test::kSmallUserIni) + "[Saved]\r\nBy=First\r\n";
+    int ready[2], go[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(go), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The first editor: its start's clean-up, then a save held between copy and rename.
+        RemoveStrayCopies(platform::ProgramFolder(), "C:\\UT2004\\");
+        platform::FileWriter writer;
+        bool ok = writer.OpenWindowsPath("C:\\UT2004\\System\\User.ini") && writer.Write(saved);
+        char byte = 1;
+        ok = ::write(ready[1], &byte, 1) == 1 && ::read(go[0], &byte, 1) == 1 && ok;
+        ::_exit(ok && writer.Commit() ? 0 : 1);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Entries("UT2004/System").size(), 3u);
+    ASSERT_EQ(::write(go[1], &byte, 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Entries("UT2004/System"), (Names{"UT2004.ini", "User.ini"}));
+    EXPECT_EQ(SystemFile("User.ini"), saved);
+    for (int fd : {ready[0], ready[1], go[0], go[1]}) ::close(fd);
 }
 
 // A UT2004.ini the game may read as UTF-16, one with NUL bytes, or a file whose lines end in

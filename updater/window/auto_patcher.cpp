@@ -13,6 +13,8 @@
 #include "platform/base/folders.h"
 #include "platform/base/paths.h"
 #include "platform/base/process.h"
+#include "platform/base/run_leftovers.h"
+#include "platform/base/temp_folder_record.h"
 #include "platform/message_box.h"
 #include "updater/connection_check.h"
 #include "updater/markers.h"
@@ -36,8 +38,16 @@ frmAutoPatcher::~frmAutoPatcher() = default;
 void frmAutoPatcher::Form_Load() {
     platform::SetProgramTitle("Patchwell");
     DownloadInProgress = false;
-    // Temporary copies a killed run left where archives unpack (the tree is the program's own).
-    platform::RemoveStrayTempFiles(platform::ProgramFolder(), 3);
+    // What a killed run left: temporary copies (three levels of the program's own tree, and
+    // every folder the record names, at any depth), then the archive it downloaded and the
+    // folders it made. Not while the editor or another Patchwell runs: they may be writing.
+    const std::string program = platform::ProgramFolder();
+    const std::string host = platform::ToHostPath(program);
+    if (platform::CleanUpStrayCopies(
+            platform::ToHostPath(program + "\\" + platform::kTempFolderRecordName), {{host, 3}},
+            {}) == platform::StrayCleanUp::Done) {
+        platform::RemoveRunLeftovers(program + "\\" + platform::kRunLeftoversRecordName);
+    }
     EnsureUpdateFolder();
     show();
 }
@@ -75,6 +85,9 @@ void frmAutoPatcher::Command1_Click() {
     launching_ = true;  // a run under way ends here, after the editor has been started
     close();
     const std::string editor = platform::ProgramFolder() + "\\Kestrane_INI.exe";
+    // Patchwell writes nothing more (unless a run is still under way): the editor may clean up
+    // at its start.
+    if (!running_) platform::ReleaseTempFolderRecord();
     std::string error;
     if (!platform::StartProgram(editor, "", &error)) {
         platform::ShowMessage("Cannot start " + editor + ": " + error);

@@ -1,0 +1,23 @@
+// The small text records the programs keep for themselves in the program folder. Anything
+// may stand under their names (a link, a FIFO, a device, a huge file), so they are opened
+// without following links, used only when they are plain files, and read only up to a cap.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Opens the record at the host path with `flags` (O_RDWR, O_WRONLY, O_APPEND, O_CREAT) added
+// to no-link, no-wait and close-on-exec: the descriptor, or -1 when it cannot be opened or is
+// not a plain file (errno says why: ELOOP for a link, EINVAL for anything else not a file).
+int OpenOwnRecord(const std::string& hostFile, int flags);
+// Its lines from the start (at most the first MiB), each without the CR of a CR LF.
+std::vector<std::string> ReadOwnRecordLines(int fd);
+// A line that names an absolute host path plainly: no "." or ".." part, no NUL byte.
+bool IsPlainAbsolutePath(std::string_view line);
+// Appends one line (it ends in LF) in one write, as records do.
+void AppendOwnRecordLine(int fd, const std::string& line);
+
+}  // namespace platform
