@@ -79,35 +79,38 @@ bool LinksRefused(int error) {
            error == ENOSYS;
 }
 
-// Keeps the old file under a new name of the kept pattern by a second hard link, so that the
-// target is never missing: 0 or the errno (ENOENT: there is no old file).
-int LinkAside(const std::string& target, std::string& kept) {
+// A name for the old file beside `target` that nothing holds yet; empty when none is found.
+std::string FreeKeptName(const std::string& target, int& error) {
     static constexpr std::string_view kChars =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         unsigned char random[kTempRandomChars];
-        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
-            return errno ? errno : EIO;
-        }
-        kept = target + std::string(kOldMark);
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) break;
+        std::string kept = target + std::string(kOldMark);
         for (const unsigned char r : random) kept += kChars[r % kChars.size()];
-        if (::link(target.c_str(), kept.c_str()) == 0) return 0;
-        if (errno != EEXIST) return errno;
+        struct stat st {};
+        if (::lstat(kept.c_str(), &st) != 0 && errno == ENOENT) return kept;
     }
-    return EEXIST;
+    error = EEXIST;
+    return {};
 }
 
-// Keeps the old file by renaming it over a name made (and so owned) first; the target is
-// missing until the new file is renamed in, a gap the start-up clean-up covers.
+// Keeps the old file under a name of its own by a second hard link, so that the target is
+// never missing: 0 or the errno (ENOENT: there is no old file).
+int LinkAside(const std::string& target, std::string& kept) {
+    int error = 0;
+    kept = FreeKeptName(target, error);
+    if (kept.empty()) return error;
+    return ::link(target.c_str(), kept.c_str()) == 0 ? 0 : errno;
+}
+
+// Keeps the old file under a name of its own by a rename; the target is missing until the new
+// file is renamed in, a gap the start-up clean-up covers.
 int RenameAside(const std::string& target, std::string& kept) {
-    kept = target + std::string(kOldMark) + std::string(kTempRandomChars, 'X');
-    const int fd = ::mkostemp(kept.data(), O_CLOEXEC);
-    if (fd < 0) return errno;
-    ::close(fd);
-    if (::rename(target.c_str(), kept.c_str()) == 0) return 0;
-    const int error = errno;
-    ::unlink(kept.c_str());
-    return error;
+    int error = 0;
+    kept = FreeKeptName(target, error);
+    if (kept.empty()) return error;
+    return ::rename(target.c_str(), kept.c_str()) == 0 ? 0 : errno;
 }
 
 // File systems that cannot sync a folder say so; that is no failure of the write.
