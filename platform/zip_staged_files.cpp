@@ -70,7 +70,9 @@ bool StagedFiles::Commit(const std::vector<std::string>& alsoSync, std::string* 
     std::set<std::string> folders(alsoSync.begin(), alsoSync.end());
     for (const auto& file : files_) folders.insert(FolderOf(file->Target()));
     for (const std::string& folder : folders) {
-        if (const int e = SyncFolder(folder)) {
+        int e = InjectedWriteFault(WriteStep::SyncFolder);
+        if (e == 0) e = SyncFolder(folder);
+        if (e != 0) {
             if (failedPath) *failedPath = folder;
             if (error) *error = std::generic_category().message(e);
             UnplaceFirst(files_.size());

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@ namespace platform {
 namespace {
 
 constexpr std::string_view kTempMark = ".kestrane-tmp-";
+constexpr std::string_view kOldMark = ".kestrane-old-";
 constexpr size_t kTempRandomChars = 6;
 // Room for the mark and the random part within the 255 bytes a name may have.
 constexpr size_t kTempNameStem = 200;
@@ -68,6 +70,47 @@ int WriteAll(int fd, const char* data, size_t size, int64_t& written) {
         written += n;
     }
     return 0;
+}
+
+// A file system without hard links (vfat, exfat, some FUSE mounts) says so; the old file is
+// then set aside by a rename instead.
+bool LinksRefused(int error) {
+    return error == EPERM || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||
+           error == ENOSYS;
+}
+
+// A name for the old file beside `target` that nothing holds yet; empty when none is found.
+std::string FreeKeptName(const std::string& target, int& error) {
+    static constexpr std::string_view kChars =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[kTempRandomChars];
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) break;
+        std::string kept = target + std::string(kOldMark);
+        for (const unsigned char r : random) kept += kChars[r % kChars.size()];
+        struct stat st {};
+        if (::lstat(kept.c_str(), &st) != 0 && errno == ENOENT) return kept;
+    }
+    error = EEXIST;
+    return {};
+}
+
+// Keeps the old file under a name of its own by a second hard link, so that the target is
+// never missing: 0 or the errno (ENOENT: there is no old file).
+int LinkAside(const std::string& target, std::string& kept) {
+    int error = 0;
+    kept = FreeKeptName(target, error);
+    if (kept.empty()) return error;
+    return ::link(target.c_str(), kept.c_str()) == 0 ? 0 : errno;
+}
+
+// Keeps the old file under a name of its own by a rename; the target is missing until the new
+// file is renamed in, a gap the start-up clean-up covers.
+int RenameAside(const std::string& target, std::string& kept) {
+    int error = 0;
+    kept = FreeKeptName(target, error);
+    if (kept.empty()) return error;
+    return ::rename(target.c_str(), kept.c_str()) == 0 ? 0 : errno;
 }
 
 // File systems that cannot sync a folder say so; that is no failure of the write.
@@ -266,27 +309,58 @@ bool FileWriter::Place() {
         if (error_.empty()) error_ = "the file is not open";
         return false;
     }
-    if (const int e = InjectedError(WriteStep::Rename, written_)) return Fail(e);
-    if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) == 0) {
-        old_ = std::move(temp_);
-        temp_.clear();
-        return true;
+    if (InjectedError(WriteStep::Exchange, written_) == 0) {
+        if (const int e = InjectedError(WriteStep::Rename, written_)) return Fail(e);
+        if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) == 0) {
+            old_ = std::move(temp_);
+            temp_.clear();
+            return true;
+        }
+        return PlaceKeepingOld(true);
     }
-    // No file to swap with, or a file system that cannot swap: a plain rename.
-    placedOnNothing_ = errno == ENOENT;
-    if (::rename(temp_.c_str(), target_.c_str()) != 0) return Fail(errno);
+    return PlaceKeepingOld(false);
+}
+
+// No file to swap with, or a file system that cannot swap: the old file is kept under a name
+// of its own, then the new one is renamed over the target.
+bool FileWriter::PlaceKeepingOld(bool renameAsked) {
+    std::string kept;
+    int e = InjectedError(WriteStep::Link, written_);
+    if (e == 0) e = LinkAside(target_, kept);
+    bool setAside = false;
+    if (LinksRefused(e)) {
+        e = InjectedError(WriteStep::SetAside, written_);
+        if (e == 0) e = RenameAside(target_, kept);
+        setAside = e == 0;
+    }
+    const bool nothingToKeep = e == ENOENT;
+    if (nothingToKeep) {
+        kept.clear();
+        e = 0;
+    }
+    if (e != 0) return Fail(e);
+    if (!renameAsked) e = InjectedError(WriteStep::Rename, written_);
+    if (e == 0 && ::rename(temp_.c_str(), target_.c_str()) != 0) e = errno;
+    if (e != 0) {
+        // A linked copy is a second name of the file still in place; a set-aside one goes
+        // back, or, when even that fails, stays for the clean-up to put back.
+        if (setAside) {
+            ::rename(kept.c_str(), target_.c_str());
+        } else if (!kept.empty()) {
+            ::unlink(kept.c_str());
+        }
+        return Fail(e);
+    }
     temp_.clear();
+    old_ = std::move(kept);
+    placedOnNothing_ = nothingToKeep;
     return true;
 }
 
 bool FileWriter::Unplace() {
     if (!old_.empty()) {
-        if (::renameat2(AT_FDCWD, old_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
-            return false;
-        }
-        temp_ = std::move(old_);
+        if (::rename(old_.c_str(), target_.c_str()) != 0) return false;
         old_.clear();
-        Cancel();
         return true;
     }
     if (placedOnNothing_) {
@@ -309,11 +383,15 @@ int SyncFolder(const std::string& hostFolder) {
     return error;
 }
 
-bool IsOwnTempFileName(std::string_view name) {
-    const size_t mark = name.rfind(kTempMark);
-    if (mark == std::string_view::npos || mark == 0) return false;
-    const std::string_view random = name.substr(mark + kTempMark.size());
-    if (random.size() != kTempRandomChars) return false;
+namespace {
+
+// "<name><mark>XXXXXX" with a name of at least one character and six letters or digits.
+bool EndsInMark(std::string_view name, std::string_view mark) {
+    if (name.size() <= mark.size() + kTempRandomChars) return false;
+    const std::string_view random = name.substr(name.size() - kTempRandomChars);
+    if (name.substr(name.size() - kTempRandomChars - mark.size(), mark.size()) != mark) {
+        return false;
+    }
     for (const char c : random) {
         const bool alnum =
             (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
@@ -322,7 +400,35 @@ bool IsOwnTempFileName(std::string_view name) {
     return true;
 }
 
+}  // namespace
+
+OwnFileKind ClassifyOwnFileName(std::string_view name) {
+    if (EndsInMark(name, kTempMark)) return OwnFileKind::Temp;
+    if (EndsInMark(name, kOldMark)) return OwnFileKind::KeptOld;
+    return OwnFileKind::None;
+}
+
+bool IsOwnTempFileName(std::string_view name) {
+    return ClassifyOwnFileName(name) != OwnFileKind::None;
+}
+
 namespace {
+
+// A kept old copy whose target is missing is the only copy of the old file (a run killed
+// between setting it aside and renaming the new file in): it goes back. Any other copy goes.
+bool ClearOwnCopy(const std::string& folder, const std::string& path, std::string_view name,
+                  OwnFileKind kind) {
+    if (kind == OwnFileKind::KeptOld) {
+        const std::string target =
+            folder + "/" +
+            std::string(name.substr(0, name.size() - kOldMark.size() - kTempRandomChars));
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0) {
+            return errno == ENOENT && ::rename(path.c_str(), target.c_str()) == 0;
+        }
+    }
+    return ::unlink(path.c_str()) == 0;
+}
 
 // Reads names only: a folder of 50,000 maps costs one listing, not 50,000 looks at each file's
 // details. Only a name of the writer's pattern, or a subfolder to go into, is looked at further.
@@ -334,7 +440,8 @@ int RemoveStrayIn(const std::string& folder, int depth) {
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name(entry->d_name);
         if (name == "." || name == "..") continue;
-        const bool own = IsOwnTempFileName(name);
+        const OwnFileKind kind = ClassifyOwnFileName(name);
+        const bool own = kind != OwnFileKind::None;
         unsigned char type = entry->d_type;
         if (!own && (depth <= 0 || (type != DT_DIR && type != DT_UNKNOWN))) continue;
         const std::string path = folder + "/" + std::string(name);
@@ -345,7 +452,7 @@ int RemoveStrayIn(const std::string& folder, int depth) {
             type = S_ISREG(st.st_mode) ? DT_REG : S_ISDIR(st.st_mode) ? DT_DIR : DT_LNK;
         }
         if (own && type == DT_REG) {
-            if (::unlink(path.c_str()) == 0) ++removed;
+            if (ClearOwnCopy(folder, path, name, kind)) ++removed;
         } else if (type == DT_DIR && depth > 0) {
             subfolders.push_back(path);
         }

@@ -14,8 +14,25 @@
 namespace platform {
 
 // The steps of a write; MakeFolder is the making of a folder (MakeDirectory) and Remove the
-// deletion of a file (RemoveFile), which the test seam below can fail too.
-enum class WriteStep { Create, Write, Flush, Sync, Close, Rename, SyncFolder, MakeFolder, Remove };
+// deletion of a file (RemoveFile), which the test seam below can fail too. Place asks
+// Exchange before it swaps the new file in (a failure there is the file system refusing the
+// swap, as NFS, SMB, FUSE, ntfs3 and vfat do), then, where the swap is refused, Link before it
+// keeps the old file by a hard link and SetAside before it keeps it by a rename (where links
+// are refused too); Rename is the move of the new file into the target's name.
+enum class WriteStep {
+    Create,
+    Write,
+    Flush,
+    Sync,
+    Close,
+    Rename,
+    SyncFolder,
+    MakeFolder,
+    Remove,
+    Exchange,
+    Link,
+    SetAside
+};
 
 struct FileId {
     uint64_t device = 0;
@@ -46,7 +63,11 @@ class FileWriter {
     // caller runs over all of them in turn. Finish: write out, close and start the writeback
     // without waiting for it. Sync: wait until the bytes are on the disk (safe on several
     // threads at once). Place: swap the new file in; the old one stays under the temporary
-    // name until DropOld, and Unplace puts it back. The caller syncs the folders.
+    // name until DropOld, and Unplace puts it back. Where the file system cannot swap, the old
+    // file is first kept under a name of its own ("<name>.kestrane-old-XXXXXX", by a hard link,
+    // or by a rename where links are refused) and the new one renamed over the target; the
+    // start-up clean-up puts such a copy back when its target is missing. The caller syncs the
+    // folders.
     bool Finish();
     bool Sync();
     bool Place();
@@ -65,11 +86,12 @@ class FileWriter {
   private:
     bool Put(std::string_view bytes, WriteStep step);
     bool Fail(int error);
+    bool PlaceKeepingOld(bool renameAsked);
 
     int fd_ = -1;
     std::string target_;
     std::string temp_;
-    std::string old_;               // after Place: the temporary name holding the replaced file
+    std::string old_;               // after Place: the name holding the replaced file
     bool placedOnNothing_ = false;  // after Place: there was no file to replace
     std::string buffer_;
     std::string error_;
@@ -86,10 +108,17 @@ void SetWriteFaultForTest(WriteFault fault);
 // The errno the seam gives the step (0: none), for the other file services that use it.
 int InjectedWriteFault(WriteStep step);
 
-// "<name>.kestrane-tmp-XXXXXX": the temporary files of FileWriter and nothing else.
+// The names FileWriter makes beside a target: "<name>.kestrane-tmp-XXXXXX" for the new bytes
+// (and, after a swap, the old ones) and "<name>.kestrane-old-XXXXXX" for an old file kept
+// where the swap is refused.
+enum class OwnFileKind { None, Temp, KeptOld };
+OwnFileKind ClassifyOwnFileName(std::string_view name);
+// True for every name FileWriter makes, of either kind.
 bool IsOwnTempFileName(std::string_view name);
-// Deletes the files so named that a killed run left in the folder, and in its subfolders down
-// to `depth` levels (links are not followed). The number deleted.
+// Clears the copies so named that a killed run left in the folder, and in its subfolders down
+// to `depth` levels (links are not followed): a temporary copy is deleted, a kept old copy is
+// deleted when its target is there and put back in its place when the target is missing. The
+// number cleared.
 int RemoveStrayTempFiles(const std::string& windowsFolder, int depth = 0);
 // The same in one host folder (as the temporary folder record names it).
 int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder, int depth = 0);

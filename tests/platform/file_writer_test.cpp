@@ -180,4 +180,43 @@ TEST(RemoveStrayTempFiles, RemovesOnlyTheWritersOwnTemporaryFiles) {
     EXPECT_EQ(prefix.Read("Elsewhere/User.ini.kestrane-tmp-Ab12Cd"), "not ours to look at");
 }
 
+// The writer's names: its temporary copies and the old files it keeps where the swap is
+// refused; a look-alike is neither.
+TEST(ClassifyOwnFileName, TellsTemporaryCopiesFromKeptOldFiles) {
+    using platform::OwnFileKind;
+    const std::pair<const char*, OwnFileKind> cases[] = {
+        {"User.ini.kestrane-tmp-Ab12Cd", OwnFileKind::Temp},
+        {"Map.ut2.kestrane-old-x9Y8z7", OwnFileKind::KeptOld},
+        {"a.kestrane-tmp-Ab12Cd.kestrane-old-Ab12Cd", OwnFileKind::KeptOld},
+        {"Map.ut2", OwnFileKind::None},
+        {".kestrane-old-Ab12Cd", OwnFileKind::None},
+        {"Map.ut2.kestrane-old-Ab12C", OwnFileKind::None},
+        {"Map.ut2.kestrane-old-Ab12Cde", OwnFileKind::None},
+        {"Map.ut2.kestrane-old-Ab_2Cd", OwnFileKind::None},
+        {"Map.ut2.kestrane-OLD-Ab12Cd", OwnFileKind::None},
+        {"Map.ut2.kestrane-old-Ab12Cd.ut2", OwnFileKind::None},
+    };
+    for (const auto& [name, kind] : cases) {
+        EXPECT_EQ(platform::ClassifyOwnFileName(name), kind) << name;
+        EXPECT_EQ(platform::IsOwnTempFileName(name), kind != OwnFileKind::None) << name;
+    }
+}
+
+// A kept old file beside its target is a leftover and goes; one whose target is missing is
+// the only copy of that file and takes its place again.
+TEST(RemoveStrayTempFiles, PutsBackAKeptOldFileWhoseTargetIsMissing) {
+    TempPrefix prefix;
+    prefix.Write("Kestrane/Map.ut2", "new map");
+    prefix.Write("Kestrane/Map.ut2.kestrane-old-Ab12Cd", "old map");
+    prefix.Write("Kestrane/Pack.ut2.kestrane-old-Zz9Zz9", "old pack");
+    prefix.Write("Kestrane/Pack.ut2.kestrane-tmp-Qq1Qq1", "new pack");
+    prefix.Write("Kestrane/Maps/Deep.ut2.kestrane-old-Ab12Cd", "old deep");
+    EXPECT_EQ(platform::RemoveStrayTempFiles("C:\\Kestrane", 1), 4);
+    EXPECT_EQ(prefix.Read("Kestrane/Map.ut2"), "new map");
+    EXPECT_EQ(prefix.Read("Kestrane/Pack.ut2"), "old pack");
+    EXPECT_EQ(prefix.Read("Kestrane/Maps/Deep.ut2"), "old deep");
+    EXPECT_EQ(FolderEntries(prefix.ProgramFolder()), (Names{"Map.ut2", "Maps", "Pack.ut2"}));
+    EXPECT_EQ(FolderEntries(prefix.ProgramFolder() + "/Maps"), Names{"Deep.ut2"});
+}
+
 }  // namespace

@@ -4,9 +4,29 @@
 
 namespace kestrane::test {
 
-FailingWrites::FailingWrites(platform::WriteStep step, int error, int passing) {
-    platform::SetWriteFaultForTest([step, error, passing, reached = 0, failed = failed_](
+const char* Describe(SwapSupport support) {
+    switch (support) {
+        case SwapSupport::Swaps:
+            return "the swap works";
+        case SwapSupport::NoSwap:
+            return "the swap refused";
+        case SwapSupport::NoSwapNoLinks:
+            return "the swap and links refused";
+    }
+    return "";
+}
+
+int RefusedBy(SwapSupport support, platform::WriteStep step) {
+    if (support != SwapSupport::Swaps && step == platform::WriteStep::Exchange) return EINVAL;
+    if (support == SwapSupport::NoSwapNoLinks && step == platform::WriteStep::Link) return EPERM;
+    return 0;
+}
+
+FailingWrites::FailingWrites(platform::WriteStep step, int error, int passing,
+                             SwapSupport support) {
+    platform::SetWriteFaultForTest([step, error, passing, support, reached = 0, failed = failed_](
                                        platform::WriteStep now, int64_t) mutable {
+        if (const int refused = RefusedBy(support, now)) return refused;
         if (now != step || reached++ < passing) return 0;
         ++*failed;
         return error;

@@ -12,10 +12,21 @@
 
 namespace kestrane::test {
 
+// How a file system takes the swap of a new file with the old one: as ext4 does, refusing it
+// while it keeps hard links (NFS, SMB, ntfs3, ntfs-3g), or refusing links too (vfat, exfat).
+enum class SwapSupport { Swaps, NoSwap, NoSwapNoLinks };
+inline constexpr SwapSupport kSwapSupports[] = {SwapSupport::Swaps, SwapSupport::NoSwap,
+                                                SwapSupport::NoSwapNoLinks};
+const char* Describe(SwapSupport support);
+// The errno such a file system gives the step (EINVAL for the swap, EPERM for a link), or 0.
+int RefusedBy(SwapSupport support, platform::WriteStep step);
+
 class FailingWrites {
   public:
-    // The first `passing` writes that reach the step go through.
-    FailingWrites(platform::WriteStep step, int error, int passing = 0);
+    // The first `passing` writes that reach the step go through; the file system takes the
+    // swap as `support` says.
+    FailingWrites(platform::WriteStep step, int error, int passing = 0,
+                  SwapSupport support = SwapSupport::Swaps);
     ~FailingWrites();
     FailingWrites(const FailingWrites&) = delete;
     FailingWrites& operator=(const FailingWrites&) = delete;

@@ -289,6 +289,35 @@ TEST_F(PatcherWindowTest, AnUnpackingTheDiskCutsShortFailsNamingTheFile) {
     }
 }
 
+// On a file system that refuses the swap and hard links (vfat, exFAT), a failure at the
+// third file's rename fails the run and puts back the old files the first two replaced, with
+// no new file and no copy left.
+TEST_F(PatcherWindowTest, WhereTheSwapIsRefusedAFailedUnpackingPutsBackTheOldFiles) {
+    List("0\r\n" + Entry() + "\r\n");
+    server_.Serve("/Pack.zip",
+                  {200, Zip({{"F0.ut2", "new 0"}, {"F1.ut2", "new 1"}, {"F2.ut2", "new 2"}})});
+    prefix_.Write("Kestrane/Maps/F0.ut2", "old 0");
+    prefix_.Write("Kestrane/Maps/F2.ut2", "old 2");
+    using kestrane::test::SwapSupport;
+    std::string log;
+    {
+        // The archive's download and the first two files pass the rename.
+        kestrane::test::FailingWrites failing(platform::WriteStep::Rename, EIO, 3,
+                                              SwapSupport::NoSwapNoLinks);
+        log = Run();
+        EXPECT_EQ(failing.Failed(), 1);
+    }
+    EXPECT_EQ(LastLine(log),
+              "Failed: the archive C:\\Kestrane\\Maps\\Pack.zip could not be unpacked: cannot "
+              "write C:\\Kestrane\\Maps\\F2.ut2: Input/output error (unzip result 50: a file or "
+              "folder could not be written)");
+    ExpectFailed();
+    EXPECT_EQ(Program("Maps/F0.ut2"), "old 0");
+    EXPECT_EQ(Program("Maps/F2.ut2"), "old 2");
+    EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps"),
+              (std::vector<std::string>{"F0.ut2", "F2.ut2"}));
+}
+
 // A damaged later entry, an entry longer than it declares, one declaring 2 GiB and four whose
 // declared sizes add up past 2^64: the run fails naming the archive and the entry, every old
 // file stays as it was, and neither the archive nor any part of the new files is left.

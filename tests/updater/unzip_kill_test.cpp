@@ -1,5 +1,6 @@
-// Unpacking killed at any point: every file is whole, old or new, and the next start clears
-// what the killed run left beside them.
+// Unpacking killed at any point, with the swap working or refused: every file is whole, old
+// or new, and the next start clears what the killed run left beside them, putting back an old
+// file that was set aside.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,6 +25,7 @@ namespace {
 
 using kestrane::test::FolderEntries;
 using kestrane::test::ReadHostFile;
+using kestrane::test::SwapSupport;
 using kestrane::test::WriteHostFile;
 using platform::WriteStep;
 
@@ -74,8 +76,19 @@ class UnzipKillTest : public ::testing::Test {
         return false;
     }
 
-    // Every file old or new, whole; then the next start leaves exactly the files.
-    void ExpectEachFileOldOrNew(bool finished) {
+    // Only the files and the writer's copies are there; after the next start's clean-up every
+    // file is old or new, whole, none with an old copy is missing, and nothing else is left.
+    // Only where links are refused may a file be missing before the clean-up (set aside).
+    void ExpectEachFileOldOrNew(bool finished, SwapSupport support = SwapSupport::Swaps) {
+        for (const std::string& name : FolderEntries(Host("out"))) {
+            EXPECT_TRUE(newFiles_.count(name) || platform::IsOwnTempFileName(name)) << name;
+        }
+        for (const auto& [name, bytes] : oldFiles_) {
+            if (support == SwapSupport::NoSwapNoLinks) break;
+            EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(Host("out/" + name))))
+                << name << " is gone before the clean-up";
+        }
+        platform::RemoveStrayTempFiles(platform::ToWindowsPath(Host("out")));
         std::vector<std::string> present;
         for (const auto& [name, bytes] : newFiles_) {
             const std::string path = Host("out/" + name);
@@ -93,11 +106,16 @@ class UnzipKillTest : public ::testing::Test {
                     << name << " holds " << now.size() << " bytes of neither";
             }
         }
-        for (const std::string& name : FolderEntries(Host("out"))) {
-            EXPECT_TRUE(newFiles_.count(name) || platform::IsOwnTempFileName(name)) << name;
-        }
-        platform::RemoveStrayTempFiles(platform::ToWindowsPath(Host("out")));
         EXPECT_EQ(FolderEntries(Host("out")), present);
+    }
+
+    // A seam that kills the process as the step is reached for the nth time; the file system
+    // takes the swap as `support` says.
+    static void KillAt(WriteStep step, int nth, SwapSupport support) {
+        platform::SetWriteFaultForTest([=, reached = 0](WriteStep now, int64_t) mutable {
+            if (now == step && reached++ == nth) raise(SIGKILL);
+            return kestrane::test::RefusedBy(support, now);
+        });
     }
 
     QTemporaryDir dir_;
@@ -107,48 +125,90 @@ class UnzipKillTest : public ::testing::Test {
 // Killed as a step is reached for the first, a middle or the last file.
 TEST_F(UnzipKillTest, AKillAtAnyStepLeavesEachFileOldOrNew) {
     const std::pair<WriteStep, int> points[] = {
-        {WriteStep::Create, 0}, {WriteStep::Create, 3}, {WriteStep::Create, 5},
-        {WriteStep::Write, 0},  {WriteStep::Write, 1},  {WriteStep::Flush, 2},
-        {WriteStep::Flush, 5},  {WriteStep::Close, 0},  {WriteStep::Close, 5},
-        {WriteStep::Sync, 0},   {WriteStep::Sync, 5},   {WriteStep::Rename, 0},
-        {WriteStep::Rename, 2}, {WriteStep::Rename, 4}, {WriteStep::Rename, 5},
+        {WriteStep::Create, 0},   {WriteStep::Create, 3},     {WriteStep::Create, 5},
+        {WriteStep::Write, 0},    {WriteStep::Write, 1},      {WriteStep::Flush, 2},
+        {WriteStep::Flush, 5},    {WriteStep::Close, 0},      {WriteStep::Close, 5},
+        {WriteStep::Sync, 0},     {WriteStep::Sync, 5},       {WriteStep::Rename, 0},
+        {WriteStep::Rename, 2},   {WriteStep::Rename, 4},     {WriteStep::Rename, 5},
+        {WriteStep::Exchange, 0}, {WriteStep::Exchange, 5},   {WriteStep::Link, 0},
+        {WriteStep::Link, 1},     {WriteStep::SyncFolder, 0},
     };
     for (const auto& [step, nth] : points) {
         SCOPED_TRACE(testing::Message() << "step " << static_cast<int>(step) << ", time " << nth);
-        const bool finished = UnpackKilled([step = step, nth = nth] {
-            platform::SetWriteFaultForTest([=, reached = 0](WriteStep now, int64_t) mutable {
-                if (now == step && reached++ == nth) raise(SIGKILL);
-                return 0;
-            });
-        });
+        const bool finished =
+            UnpackKilled([step = step, nth = nth] { KillAt(step, nth, SwapSupport::Swaps); });
         EXPECT_FALSE(finished);
         ExpectEachFileOldOrNew(false);
     }
 }
 
-// Killed at moments spread over a whole unpacking, the renames, the folder sync and the
-// removal of the replaced copies included.
-TEST_F(UnzipKillTest, AKillAtAnyMomentLeavesEachFileOldOrNew) {
-    QElapsedTimer clock;
-    clock.start();
-    ASSERT_TRUE(UnpackKilled([] {}));
-    ExpectEachFileOldOrNew(true);
-    const auto whole = std::chrono::nanoseconds(clock.nsecsElapsed());
-    int killed = 0;
-    for (int i = 0; i <= 40; ++i) {
-        SCOPED_TRACE(i);
-        const auto after = whole * i / 40;
-        const bool finished = UnpackKilled([after] {
-            const pid_t self = getpid();
-            std::thread([self, after] {
-                std::this_thread::sleep_for(after);
-                ::kill(self, SIGKILL);
-            }).detach();
+// Where the swap is refused, killed at every step of every file: before and after the old
+// file is kept aside (by a link, or by a rename where links are refused too), before the new
+// one is renamed in, and before the folder sync.
+TEST_F(UnzipKillTest, AKillAtEveryStepWithTheSwapRefusedLeavesEachFileOldOrNew) {
+    for (const SwapSupport support : {SwapSupport::NoSwap, SwapSupport::NoSwapNoLinks}) {
+        SCOPED_TRACE(kestrane::test::Describe(support));
+        std::map<WriteStep, int> reached;
+        LayOldFiles();
+        platform::SetWriteFaultForTest([&](WriteStep step, int64_t) {
+            ++reached[step];
+            return kestrane::test::RefusedBy(support, step);
         });
-        killed += !finished;
-        ExpectEachFileOldOrNew(finished);
+        cUnzip zip;
+        zip.OverwriteExisting(true);
+        zip.ZipFile(platform::ToWindowsPath(Host("a.zip")));
+        zip.UnzipFolder(platform::ToWindowsPath(Host("out")));
+        EXPECT_TRUE(zip.Unzip());
+        platform::SetWriteFaultForTest(nullptr);
+        EXPECT_GT(reached[support == SwapSupport::NoSwap ? WriteStep::Link : WriteStep::SetAside],
+                  0);
+        for (const auto& [step, times] : reached) {
+            for (int nth = 0; nth < times; ++nth) {
+                SCOPED_TRACE(testing::Message()
+                             << "step " << static_cast<int>(step) << ", time " << nth);
+                const bool finished =
+                    UnpackKilled([step = step, nth, support] { KillAt(step, nth, support); });
+                EXPECT_FALSE(finished);
+                ExpectEachFileOldOrNew(false, support);
+            }
+        }
     }
-    EXPECT_GT(killed, 0);
+}
+
+// Killed at moments spread over a whole unpacking, the renames, the folder sync and the
+// removal of the replaced copies included; with the swap working, and with the swap and links
+// refused (where a file is missing between being set aside and the new one's rename).
+TEST_F(UnzipKillTest, AKillAtAnyMomentLeavesEachFileOldOrNew) {
+    for (const SwapSupport support : {SwapSupport::Swaps, SwapSupport::NoSwapNoLinks}) {
+        SCOPED_TRACE(kestrane::test::Describe(support));
+        const auto refuse = [support] {
+            if (support == SwapSupport::Swaps) return;
+            platform::SetWriteFaultForTest([support](WriteStep now, int64_t) {
+                return kestrane::test::RefusedBy(support, now);
+            });
+        };
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_TRUE(UnpackKilled(refuse));
+        ExpectEachFileOldOrNew(true, support);
+        const auto whole = std::chrono::nanoseconds(clock.nsecsElapsed());
+        int killed = 0;
+        for (int i = 0; i <= 40; ++i) {
+            SCOPED_TRACE(i);
+            const auto after = whole * i / 40;
+            const bool finished = UnpackKilled([after, refuse] {
+                refuse();
+                const pid_t self = getpid();
+                std::thread([self, after] {
+                    std::this_thread::sleep_for(after);
+                    ::kill(self, SIGKILL);
+                }).detach();
+            });
+            killed += !finished;
+            ExpectEachFileOldOrNew(finished, support);
+        }
+        EXPECT_GT(killed, 0);
+    }
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstring>
+#include <map>
 
 #include "platform/base/paths.h"
 #include "tests/support/failing_writes.h"
@@ -20,6 +22,7 @@ namespace {
 using kestrane::test::FolderEntries;
 using kestrane::test::MakeZip;
 using kestrane::test::ReadHostFile;
+using kestrane::test::SwapSupport;
 using kestrane::test::WriteHostFile;
 using kestrane::test::ZipBytes;
 
@@ -378,7 +381,8 @@ TEST_F(UnzipTest, AnArchiveThatCannotBeUnpackedWholeChangesNothing) {
 
 // A failure at any step of any file, the second file's in particular (the first has passed
 // it, and after a failed rename is put back), keeps every old file and tells the system's
-// reason with the file's Windows path.
+// reason with the file's Windows path; where the swap is refused, so do the steps that keep
+// the old file aside and the rename after them.
 TEST_F(UnzipTest, AFailingWriteStepKeepsEveryOldFileAndGivesTheReason) {
     using platform::WriteStep;
     struct Case {
@@ -386,6 +390,7 @@ TEST_F(UnzipTest, AFailingWriteStepKeepsEveryOldFileAndGivesTheReason) {
         int error;
         std::string message;  // up to the failing file's name
         std::string reason;
+        SwapSupport support = SwapSupport::Swaps;
     };
     const Case cases[] = {
         {WriteStep::Create, EACCES, "cannot create ", "Permission denied"},
@@ -394,17 +399,22 @@ TEST_F(UnzipTest, AFailingWriteStepKeepsEveryOldFileAndGivesTheReason) {
         {WriteStep::Close, EIO, "cannot write ", "Input/output error"},
         {WriteStep::Sync, EIO, "cannot write ", "Input/output error"},
         {WriteStep::Rename, EXDEV, "cannot write ", "Invalid cross-device link"},
+        {WriteStep::Link, EIO, "cannot write ", "Input/output error", SwapSupport::NoSwap},
+        {WriteStep::Rename, EIO, "cannot write ", "Input/output error", SwapSupport::NoSwap},
+        {WriteStep::SetAside, ENOSPC, "cannot write ", "No space left on device",
+         SwapSupport::NoSwapNoLinks},
+        {WriteStep::Rename, EIO, "cannot write ", "Input/output error", SwapSupport::NoSwapNoLinks},
     };
     // Above one write block, so each file meets every step.
     std::string a(200 * 1024, 'a'), b(200 * 1024, 'b');
     MakeZip(Host("a.zip"), {{"a.ut2", a}, {"b.ut2", b}});
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.reason);
+        SCOPED_TRACE(testing::Message() << c.reason << ", " << Describe(c.support));
         WriteHostFile(Host("out/a.ut2"), "old a");
         WriteHostFile(Host("out/b.ut2"), "old b");
         auto zip = Zip("a.zip");
         {
-            kestrane::test::FailingWrites failing(c.step, c.error, 1);
+            kestrane::test::FailingWrites failing(c.step, c.error, 1, c.support);
             EXPECT_FALSE(zip->Unzip());
             EXPECT_EQ(failing.Failed(), 1);
         }
@@ -422,6 +432,70 @@ TEST_F(UnzipTest, AFailingWriteStepKeepsEveryOldFileAndGivesTheReason) {
     EXPECT_TRUE(Zip("a.zip")->Unzip());
     EXPECT_EQ(ReadHostFile(Host("out/a.ut2")), a);
     EXPECT_EQ(ReadHostFile(Host("out/b.ut2")), b);
+}
+
+// An update of eight files, four of them replacing old ones, failed at each step of each file
+// in turn, with the swap working and refused: a failure brings back every old file byte for
+// byte and leaves no new file and no copy. Only a refused swap is no failure (the old file is
+// then kept aside instead).
+TEST_F(UnzipTest, AFailureAtAnyStepBringsBackEveryOldFile) {
+    using platform::WriteStep;
+    std::vector<kestrane::test::ZipMember> members;
+    std::map<std::string, std::string> olds, news;
+    for (int i = 0; i < 8; ++i) {
+        const std::string name = "F" + std::to_string(i) + ".ut2";
+        // Two above one write block, so that they meet the write step too.
+        news[name] =
+            std::string(i == 0 || i == 5 ? 100 * 1024 : 100 + i, static_cast<char>('a' + i));
+        if (i % 2 == 0) olds[name] = "old " + name;
+        members.push_back({name, news[name]});
+    }
+    MakeZip(Host("a.zip"), members);
+    const auto layOld = [&] {
+        QDir(QString::fromStdString(Host("out"))).removeRecursively();
+        QDir().mkpath(QString::fromStdString(Host("out")));
+        for (const auto& [name, bytes] : olds) WriteHostFile(Host("out/" + name), bytes);
+    };
+    const auto names = [](const std::map<std::string, std::string>& files) {
+        std::vector<std::string> all;
+        for (const auto& file : files) all.push_back(file.first);
+        return all;
+    };
+    for (const SwapSupport support : kestrane::test::kSwapSupports) {
+        SCOPED_TRACE(Describe(support));
+        std::map<WriteStep, int> reached;
+        layOld();
+        platform::SetWriteFaultForTest([&](WriteStep step, int64_t) {
+            ++reached[step];
+            return kestrane::test::RefusedBy(support, step);
+        });
+        EXPECT_TRUE(Zip("a.zip")->Unzip());
+        platform::SetWriteFaultForTest(nullptr);
+        EXPECT_EQ(FolderEntries(Host("out")), names(news));
+        EXPECT_GT(reached[WriteStep::SyncFolder], 0);
+        for (const auto& [step, times] : reached) {
+            if (kestrane::test::RefusedBy(support, step)) continue;
+            for (int nth = 0; nth < times; ++nth) {
+                const int error = nth % 2 ? EIO : ENOSPC;
+                SCOPED_TRACE(testing::Message() << "step " << static_cast<int>(step) << ", time "
+                                                << nth << ", " << strerror(error));
+                layOld();
+                auto zip = Zip("a.zip");
+                bool ok;
+                {
+                    kestrane::test::FailingWrites failing(step, error, nth, support);
+                    ok = zip->Unzip();
+                    EXPECT_GE(failing.Failed(), 1);
+                }
+                EXPECT_EQ(ok, step == WriteStep::Exchange) << zip->LastError();
+                const auto& expected = ok ? news : olds;
+                EXPECT_EQ(FolderEntries(Host("out")), names(expected));
+                for (const auto& [name, bytes] : expected) {
+                    EXPECT_EQ(ReadHostFile(Host("out/" + name)), bytes) << name;
+                }
+            }
+        }
+    }
 }
 
 // What stands in an entry's way is named by its Windows path, with the system's reason.
