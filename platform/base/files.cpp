@@ -1,10 +1,17 @@
 #include "platform/base/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <system_error>
 
 #include "platform/base/file_writer.h"
+#include "platform/base/own_record.h"
 #include "platform/base/paths.h"
 
 namespace platform {
@@ -48,6 +55,48 @@ bool ReadBytes(const std::string& windowsPath, std::string& bytes, std::string* 
         SetError(error, file.errorString());
         return false;
     }
+    bytes = std::move(data);
+    return true;
+}
+
+bool ReadOwnFile(const std::string& windowsPath, size_t maxBytes, std::string& bytes,
+                 std::string* error) {
+    const auto fail = [&](std::string why) {
+        if (error) *error = std::move(why);
+        return false;
+    };
+    const std::string host = ToHostPath(windowsPath);
+    if (host.empty()) return fail("the drive of the path is unknown");
+    const int fd = OpenOwnRecord(host, O_RDONLY);
+    if (fd < 0) {
+        const int why = errno;
+        struct stat st {};
+        if (::lstat(host.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+            return fail(QFileInfo::exists(QString::fromStdString(host))
+                            ? "it is a link, and the program reads its own files only as plain "
+                              "files"
+                            : "it is a link that loops or leads nowhere");
+        }
+        if (why == EINVAL) return fail(NotAFileReason(windowsPath));
+        return fail(std::generic_category().message(why));
+    }
+    std::string data(maxBytes + 1, '\0');
+    size_t got = 0;
+    int readError = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) readError = errno;
+        if (n <= 0) break;
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    if (readError != 0) return fail(std::generic_category().message(readError));
+    if (got > maxBytes) {
+        return fail("it is larger than the " + std::to_string(maxBytes) +
+                    " bytes the program's own settings can take");
+    }
+    data.resize(got);
     bytes = std::move(data);
     return true;
 }

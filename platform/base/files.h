@@ -12,6 +12,11 @@ namespace platform {
 // On failure `error` gives the reason, the system's where it has one ("No space left on
 // device"); the caller names the file in its message.
 bool ReadBytes(const std::string& windowsPath, std::string& bytes, std::string* error = nullptr);
+// A file the program keeps for itself: read only when it is a plain file under its own name (no
+// link followed, no FIFO or device opened, so nothing can block or feed the read without end)
+// and holds at most `maxBytes`; otherwise false with why.
+bool ReadOwnFile(const std::string& windowsPath, size_t maxBytes, std::string& bytes,
+                 std::string* error);
 bool WriteBytesAtomic(const std::string& windowsPath, std::string_view bytes,
                       std::string* error = nullptr);
 

@@ -1,6 +1,7 @@
 // The editor on a disk that fails its writes, after a run that was killed mid-write, and on
 // files it must leave alone: nothing is cut, every failure is told by file and reason.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -252,6 +253,52 @@ TEST_F(FailingDiskTest, AKestraneIniLinkThatLoopsIsToldAndLeftAlone) {
     EXPECT_EQ(Messages(), Names{"Could not read C:\\Kestrane\\Kestrane.ini: it is a link that "
                                 "loops or leads nowhere. It was left as it is."});
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), link);
+}
+
+// Kestrane.ini is the editor's own: a link to a file elsewhere, a FIFO, a link to an endless
+// device or a file far larger than its keys is named at the start, neither read (nothing
+// blocks, nothing grows) nor written, and left as it is.
+TEST_F(FailingDiskTest, AKestraneIniThatIsNoPlainFileOfItsOwnIsToldAndLeftAlone) {
+    const std::string tail = ". It was left as it is.";
+    const std::string head = "Could not read C:\\Kestrane\\Kestrane.ini: ";
+    const struct {
+        const char* what;
+        std::string message;
+    } cases[] = {
+        {"link",
+         head + "it is a link, and the program reads its own files only as plain files" + tail},
+        {"fifo", head + "it is not a file" + tail},
+        {"zero",
+         head + "it is a link, and the program reads its own files only as plain files" + tail},
+        {"large",
+         head + "it is larger than the 1048576 bytes the program's own settings can take" + tail},
+    };
+    for (const auto& c : cases) {
+        TearDown();
+        SetUp();
+        Install(test::kSmallUserIni, test::kSmallUt2004Ini, "");
+        const std::string path = prefix->ProgramFolder() + "/Kestrane.ini";
+        const std::string elsewhere = prefix->ProgramFolder() + "/../Elsewhere.ini";
+        const std::string large = "Music=OFF\r\n" + std::string(1 << 20, ';');
+        if (std::string_view(c.what) == "link") {
+            prefix->Write("Elsewhere.ini", "Music=OFF\r\nProfileName=Me\r\n");
+            ASSERT_TRUE(
+                QFile::link(QString::fromStdString(elsewhere), QString::fromStdString(path)));
+        } else if (std::string_view(c.what) == "fifo") {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        } else if (std::string_view(c.what) == "zero") {
+            ASSERT_TRUE(QFile::link("/dev/zero", QString::fromStdString(path)));
+        } else {
+            prefix->Write("Kestrane/Kestrane.ini", large);
+        }
+        EXPECT_FALSE(Start()) << c.what;
+        EXPECT_EQ(Messages(), Names{c.message}) << c.what;
+        if (std::string_view(c.what) == "link") {
+            EXPECT_EQ(prefix->Read("Elsewhere.ini"), "Music=OFF\r\nProfileName=Me\r\n");
+        } else if (std::string_view(c.what) == "large") {
+            EXPECT_EQ(ProgramFile("Kestrane.ini"), large);
+        }
+    }
 }
 
 }  // namespace

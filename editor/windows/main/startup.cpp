@@ -30,6 +30,8 @@ namespace {
 std::string g_refusedProfileName;
 
 constexpr const char* kDefaultKestraneIni = "Music=ON\r\nProfileName=\r\nCacheDelete=False\r\n";
+// Far more than its three keys take; what is larger is no file the editor wrote.
+constexpr size_t kKestraneIniMaxBytes = 1 << 20;
 
 bool ShowLoadError(INI& window, const FileError& error) {
     platform::ShowMessage(error.Message("read"), platform::MsgButtons::Ok, {}, &window);
@@ -77,11 +79,15 @@ std::optional<std::string> ReadKestraneIni() {
         if (!platform::WriteBytesAtomic(path, kDefaultKestraneIni, &reason)) {
             return "Could not create " + path + ": " + reason;
         }
-    } else if (const std::string why = platform::NotAFileReason(path); !why.empty()) {
+    }
+    // The editor's own file is read only as a plain file of its own: a link, a FIFO or a
+    // device under its name is named and left as it is.
+    std::string text;
+    std::string why;
+    if (!platform::ReadOwnFile(path, kKestraneIniMaxBytes, text, &why)) {
         return "Could not read " + path + ": " + why + ". It was left as it is.";
     }
-    FileError error;
-    if (!LoadIniFile(k, path, &error)) return error.Message("read");
+    k.Load(std::move(text));
     return std::nullopt;
 }
 
