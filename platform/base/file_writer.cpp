@@ -89,7 +89,11 @@ std::string FreeKeptName(const std::string& target, int& error) {
         std::string kept = target + std::string(kOldMark);
         for (const unsigned char r : random) kept += kChars[r % kChars.size()];
         struct stat st {};
-        if (::lstat(kept.c_str(), &st) != 0 && errno == ENOENT) return kept;
+        if (::lstat(kept.c_str(), &st) == 0) continue;
+        if (errno == ENOENT) return kept;
+        // No name of this form can be had ("File name too long" beside a long name).
+        error = errno;
+        return {};
     }
     error = EEXIST;
     return {};
@@ -325,7 +329,10 @@ bool FileWriter::Place() {
 // of its own, then the new one is renamed over the target.
 bool FileWriter::PlaceKeepingOld(bool renameAsked) {
     std::string kept;
-    int e = InjectedError(WriteStep::Link, written_);
+    // A new file needs no kept name, which a name near the limit would have no room for.
+    struct stat st {};
+    int e = ::lstat(target_.c_str(), &st) != 0 && errno == ENOENT ? ENOENT : 0;
+    if (e == 0) e = InjectedError(WriteStep::Link, written_);
     if (e == 0) e = LinkAside(target_, kept);
     bool setAside = false;
     if (LinksRefused(e)) {

@@ -22,6 +22,7 @@ namespace {
 using kestrane::test::FolderEntries;
 using kestrane::test::MakeZip;
 using kestrane::test::ReadHostFile;
+using kestrane::test::RefusedBy;
 using kestrane::test::SwapSupport;
 using kestrane::test::WriteHostFile;
 using kestrane::test::ZipBytes;
@@ -495,6 +496,36 @@ TEST_F(UnzipTest, AFailureAtAnyStepBringsBackEveryOldFile) {
                 }
             }
         }
+    }
+}
+
+// A name near the 255 bytes a folder entry may have leaves no room for a kept old copy's mark.
+// A new file needs none and is unpacked on every file system; an old one is swapped where the
+// swap works, and where it is refused the update fails with the system's reason, the old file
+// kept.
+TEST_F(UnzipTest, ANameNearTheLimitIsUnpackedOrRefusedWithItsReason) {
+    const std::string name = std::string(246, 'n') + ".ut2";
+    MakeZip(Host("a.zip"), {{name, "new"}});
+    for (const SwapSupport support : kestrane::test::kSwapSupports) {
+        SCOPED_TRACE(Describe(support));
+        QDir(QString::fromStdString(Host("out"))).removeRecursively();
+        QDir().mkpath(QString::fromStdString(Host("out")));
+        platform::SetWriteFaultForTest(
+            [support](platform::WriteStep step, int64_t) { return RefusedBy(support, step); });
+        auto fresh = Zip("a.zip");
+        EXPECT_TRUE(fresh->Unzip()) << fresh->LastError();
+        EXPECT_EQ(ReadHostFile(Host("out/" + name)), "new");
+        WriteHostFile(Host("out/" + name), "old");
+        auto over = Zip("a.zip");
+        const bool swaps = support == SwapSupport::Swaps;
+        EXPECT_EQ(over->Unzip(), swaps);
+        platform::SetWriteFaultForTest(nullptr);
+        if (!swaps) {
+            EXPECT_EQ(over->LastError(),
+                      "cannot write " + Win("out/" + name) + ": File name too long");
+        }
+        EXPECT_EQ(ReadHostFile(Host("out/" + name)), swaps ? "new" : "old");
+        EXPECT_EQ(FolderEntries(Host("out")), std::vector<std::string>{name});
     }
 }
 
