@@ -53,11 +53,14 @@ void RemoveNamed(const std::vector<std::string>& lines) {
     for (auto it = folders.rbegin(); it != folders.rend(); ++it) ::rmdir(it->c_str());
 }
 
-void EmptyRecord(const std::string& hostFile) {
+// Cuts the record back to its first `length` bytes.
+void CutRecord(const std::string& hostFile, long long length) {
     if (hostFile.empty()) return;
     const int fd = OpenOwnRecord(hostFile, O_WRONLY);
     if (fd < 0) return;
-    if (::ftruncate(fd, 0) != 0) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size < length) length = 0;
+    if (::ftruncate(fd, static_cast<off_t>(length)) != 0) {
         // Named again at the next start, where the same test of each applies.
     }
     ::close(fd);
@@ -88,6 +91,8 @@ void RunLeftovers::Note(std::string line) {
     // cleaned up by the run itself.
     const int fd = OpenOwnRecord(record_, O_WRONLY | O_APPEND | O_CREAT);
     if (fd < 0) return;
+    struct stat st {};
+    if (kept_ < 0) kept_ = ::fstat(fd, &st) == 0 ? static_cast<long long>(st.st_size) : 0;
     AppendOwnRecordLine(fd, lines_.back());
     ::close(fd);
 }
@@ -98,7 +103,8 @@ void RunLeftovers::RemoveAll() {
 }
 
 void RunLeftovers::Forget() {
-    if (!lines_.empty()) EmptyRecord(record_);
+    if (kept_ >= 0) CutRecord(record_, kept_);
+    kept_ = -1;
     lines_.clear();
 }
 

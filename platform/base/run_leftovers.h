@@ -22,9 +22,11 @@ class RunLeftovers {
     // The file a download writes, by the identity it keeps when it takes its name.
     void NoteFile(const std::string& windowsPath, FileId id);
     // Removes the noted file if it still is the one written, then the noted folders that are
-    // empty, the last made first, and empties the record.
+    // empty, the last made first, and takes this run's lines off the record.
     void RemoveAll();
-    // The run is done with them: they stay, and the record is emptied.
+    // The run is done with them: they stay, and this run's lines go off the record. Lines an
+    // earlier run left (its start's clean-up skipped while another program ran) stay for the
+    // next start.
     void Forget();
 
   private:
@@ -32,6 +34,7 @@ class RunLeftovers {
 
     std::string record_;
     std::vector<std::string> lines_;
+    long long kept_ = -1;  // the record's length before this run's first line; -1: none yet
 };
 
 // At start: removes what the record names, as RemoveAll does, then empties it.
