@@ -72,11 +72,12 @@ int WriteAll(int fd, const char* data, size_t size, int64_t& written) {
     return 0;
 }
 
-// A file system without hard links (vfat, exfat, some FUSE mounts) says so; the old file is
-// then set aside by a rename instead.
+// A file system without hard links (vfat, exfat, some FUSE and SMB mounts, which may answer
+// EACCES) says so; the old file is then set aside by a rename instead, which fails with the
+// same reason where the folder really is closed to writing.
 bool LinksRefused(int error) {
     return error == EPERM || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||
-           error == ENOSYS;
+           error == ENOSYS || error == EACCES;
 }
 
 // A name for the old file beside `target` that nothing holds yet; empty when none is found.

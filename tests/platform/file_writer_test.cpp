@@ -219,4 +219,26 @@ TEST(RemoveStrayTempFiles, PutsBackAKeptOldFileWhoseTargetIsMissing) {
     EXPECT_EQ(FolderEntries(prefix.ProgramFolder() + "/Maps"), Names{"Deep.ut2"});
 }
 
+// Where the swap is refused and the link is refused too, in each way a file system says so, the
+// old file is set aside by a rename: placed, the new file is in; put back, the old one is.
+TEST(FileWriter, WhereLinksAreRefusedTheOldFileIsSetAsideAndPutBack) {
+    for (const int refusal : {EPERM, EACCES, ENOTSUP, EMLINK}) {
+        SCOPED_TRACE(refusal);
+        TempPrefix prefix;
+        prefix.Write("Kestrane/Map.ut2", "old map");
+        platform::SetWriteFaultForTest([refusal](WriteStep step, int64_t) {
+            return step == WriteStep::Exchange ? EINVAL : step == WriteStep::Link ? refusal : 0;
+        });
+        platform::FileWriter writer;
+        ASSERT_TRUE(writer.Open(prefix.ProgramFolder() + "/Map.ut2"));
+        ASSERT_TRUE(writer.Write("new map") && writer.Finish() && writer.Sync());
+        EXPECT_TRUE(writer.Place()) << writer.Error();
+        EXPECT_EQ(prefix.Read("Kestrane/Map.ut2"), "new map");
+        EXPECT_TRUE(writer.Unplace());
+        platform::SetWriteFaultForTest({});
+        EXPECT_EQ(prefix.Read("Kestrane/Map.ut2"), "old map");
+        EXPECT_EQ(FolderEntries(prefix.ProgramFolder()), Names{"Map.ut2"});
+    }
+}
+
 }  // namespace
