@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,6 +22,7 @@
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
+#include "platform/base/program_folder_lock.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
 
@@ -95,6 +98,40 @@ TEST_F(EditorTest, MissingGameEndsWithAMessageAndWritesNothing) {
     EXPECT_NE(responder->Messages()[0].text.find("\"Folder\""), std::string::npos);
     EXPECT_NE(responder->Messages()[0].text.find("system.reg"), std::string::npos);
     EXPECT_EQ(ProgramFile("Kestrane.ini"), "Music=OFF\r\nProfileName=Me\r\n");
+}
+
+// A second editor on the same program folder is told the first one runs, and ends having
+// written nothing: its saves would undo the first one's. Once the first has ended, it starts.
+TEST_F(EditorTest, ASecondEditorOnTheSameFolderEndsWithAMessage) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    int locked[2], done[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    ASSERT_EQ(::pipe(done), 0);
+    const pid_t first = ::fork();
+    ASSERT_GE(first, 0);
+    if (first == 0) {
+        // The first editor, as far as the folder can tell: it holds the lock until told to end.
+        char byte = platform::TakeProgramFolderLock(prefix->ProgramFolder()) ? 1 : 0;
+        if (::write(locked[1], &byte, 1) != 1 || ::read(done[0], &byte, 1) != 1) _exit(2);
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(locked[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 1);
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(responder->Messages().size(), 1u);
+    EXPECT_EQ(responder->Messages()[0].text,
+              "Kestrane INI is already running from C:\\Kestrane. Close it before starting it "
+              "again: two editors saving the same files would undo each other's changes.");
+    EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+    EXPECT_EQ(ProgramFile("Kestrane.ini"), "Music=OFF\r\nProfileName=Me\r\n");
+
+    ASSERT_EQ(::write(done[1], &byte, 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(first, &status, 0), first);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(Start());
+    for (const int fd : {locked[0], locked[1], done[0], done[1]}) ::close(fd);
 }
 
 TEST_F(EditorTest, MissingGameFileIsNamed) {

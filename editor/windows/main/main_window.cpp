@@ -35,6 +35,7 @@
 #include "platform/base/ansi.h"
 #include "platform/base/paths.h"
 #include "platform/base/process.h"
+#include "platform/base/program_folder_lock.h"
 #include "platform/base/temp_folder_record.h"
 #include "platform/message_box.h"
 #include "platform/music_player.h"
@@ -253,11 +254,13 @@ void INI::LeaveFor(const std::string& question, const std::string& program) {
     UnloadWindow();
     // The editor writes nothing more: the program it starts may clean up at its start.
     platform::HoldTempFolderRecord(false);
+    platform::HoldProgramFolderLock(false);
     std::string error;
     if (platform::StartProgram(program, {}, &error)) {
         Quit();
         return;
     }
+    platform::HoldProgramFolderLock(true);
     platform::HoldTempFolderRecord(true);
     // Nothing started: the editor comes back as the player left it, edits and all, and the
     // message waits for an answer.

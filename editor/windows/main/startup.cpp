@@ -19,6 +19,7 @@
 #include "platform/base/files.h"
 #include "platform/base/folders.h"
 #include "platform/base/paths.h"
+#include "platform/base/program_folder_lock.h"
 #include "platform/base/registry.h"
 #include "platform/message_box.h"
 #include "platform/music_player.h"
@@ -159,6 +160,12 @@ bool MainFormLoad(INI& window) {
 
 bool Main() {
     platform::SetProgramTitle(kProgramTitle);
+    if (!platform::TakeProgramFolderLock(platform::ToHostPath(platform::ProgramFolder()))) {
+        platform::ShowMessage("Kestrane INI is already running from " + platform::ProgramFolder() +
+                              ". Close it before starting it again: two editors saving the same "
+                              "files would undo each other's changes.");
+        return false;
+    }
     if (auto problem = ReadKestraneIni()) {
         platform::ShowMessage(*problem);
         return false;
