@@ -80,23 +80,14 @@ bool ReadOwnFile(const std::string& windowsPath, size_t maxBytes, std::string& b
         if (why == EINVAL) return fail(NotAFileReason(windowsPath));
         return fail(std::generic_category().message(why));
     }
-    std::string data(maxBytes + 1, '\0');
-    size_t got = 0;
-    int readError = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) readError = errno;
-        if (n <= 0) break;
-        got += static_cast<size_t>(n);
-    }
+    std::string data;
+    const int readError = ReadOwnRecordBytes(fd, maxBytes + 1, data);
     ::close(fd);
     if (readError != 0) return fail(std::generic_category().message(readError));
-    if (got > maxBytes) {
+    if (data.size() > maxBytes) {
         return fail("it is larger than the " + std::to_string(maxBytes) +
                     " bytes the program's own settings can take");
     }
-    data.resize(got);
     bytes = std::move(data);
     return true;
 }

@@ -26,18 +26,25 @@ int OpenOwnRecord(const std::string& hostFile, int flags) {
     return fd;
 }
 
-std::vector<std::string> ReadOwnRecordLines(int fd) {
-    std::string text;
-    text.resize(kRecordCap);
+int ReadOwnRecordBytes(int fd, size_t cap, std::string& bytes) {
+    bytes.resize(cap);
     size_t have = 0;
-    while (have < text.size()) {
+    int error = 0;
+    while (have < bytes.size()) {
         const ssize_t n =
-            ::pread(fd, text.data() + have, text.size() - have, static_cast<off_t>(have));
+            ::pread(fd, bytes.data() + have, bytes.size() - have, static_cast<off_t>(have));
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;
         if (n <= 0) break;
         have += static_cast<size_t>(n);
     }
-    text.resize(have);
+    bytes.resize(have);
+    return error;
+}
+
+std::vector<std::string> ReadOwnRecordLines(int fd) {
+    std::string text;
+    ReadOwnRecordBytes(fd, kRecordCap, text);
     std::vector<std::string> lines;
     for (size_t start = 0, end; start < text.size(); start = end + 1) {
         end = text.find('\n', start);

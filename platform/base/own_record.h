@@ -13,6 +13,8 @@ namespace platform {
 // to no-link, no-wait and close-on-exec: the descriptor, or -1 when it cannot be opened or is
 // not a plain file (errno says why: ELOOP for a link, EINVAL for anything else not a file).
 int OpenOwnRecord(const std::string& hostFile, int flags);
+// Its first `cap` bytes at most, from the start: 0, or the errno of a failed read.
+int ReadOwnRecordBytes(int fd, size_t cap, std::string& bytes);
 // Its lines from the start (at most the first MiB), each without the CR of a CR LF.
 std::vector<std::string> ReadOwnRecordLines(int fd);
 // A line that names an absolute host path plainly: no "." or ".." part, no NUL byte.
