@@ -93,6 +93,29 @@ class RealFilesThroughTheEditor : public EditorTest {
             }
         }
     }
+
+    // Every bound control written back as it shows, as if each had been touched: `line` gets
+    // each line that then changed. Not fields: the team choice writes a side, and the
+    // resolution combos write the Windows client's resolution into the SDL client's lines too.
+    static void ForEachRewrittenLine(
+        const std::function<void(const std::string& key, std::string_view was,
+                                 const std::string& now)>& line) {
+        BindingContext ctx = MainWindow().Binding();
+        ForgetShown(ctx);
+        SaveSettings(ctx);
+        for (const IniStore* store : {&State().user, &State().ut2004}) {
+            for (size_t row = 0; row < store->RowCount(); ++row) {
+                const std::string_view was = store->LoadedValue(row);
+                const std::string& now = store->Value(row);
+                const std::string& key = store->Key(row);
+                if (was == now || key == "team" || key.find("ViewportX") != std::string::npos ||
+                    key.find("ViewportY") != std::string::npos) {
+                    continue;
+                }
+                line(key, was, now);
+            }
+        }
+    }
 };
 
 TEST_F(RealFilesThroughTheEditor, StartWithAProfileAndSaveKeepEveryByte) {
@@ -231,21 +254,9 @@ TEST_F(RealFilesThroughTheEditor, EveryNumericFieldShowsTheNumberItsFileHolds) {
                 EXPECT_EQ(field->Box()->text(), "") << field->Box()->objectName().toStdString();
             }
         }
-        BindingContext ctx = MainWindow().Binding();
-        ForgetShown(ctx);
-        SaveSettings(ctx);
-        for (const IniStore* store : {&State().user, &State().ut2004}) {
-            for (size_t row = 0; row < store->RowCount(); ++row) {
-                const std::string_view was = store->LoadedValue(row);
-                const std::string& now = store->Value(row);
-                // Not fields: the team choice writes a side, and the resolution combos
-                // write the Windows client's resolution into the SDL client's lines too.
-                if (was == now || store->Key(row) == "team" ||
-                    store->Key(row).find("ViewportX") != std::string::npos ||
-                    store->Key(row).find("ViewportY") != std::string::npos) {
-                    continue;
-                }
-                const std::string line = store->Key(row) + "=" + std::string(was) + " -> " + now;
+        ForEachRewrittenLine(
+            [&](const std::string& key, std::string_view was, const std::string& now) {
+                const std::string line = key + "=" + std::string(was) + " -> " + now;
                 if (const auto number = StartingNumber(was); number && StartingNumber(now)) {
                     ++numbers;
                     EXPECT_EQ(*StartingNumber(now), *number) << line;
@@ -253,8 +264,7 @@ TEST_F(RealFilesThroughTheEditor, EveryNumericFieldShowsTheNumberItsFileHolds) {
                     ++numbers;
                     EXPECT_EQ(*Channels(now), *colour) << line;
                 }
-            }
-        }
+            });
     });
     std::cout << numbers << " numeric values respelled and compared\n";
 }
@@ -292,26 +302,14 @@ TEST_F(RealFilesThroughTheEditor, EveryNumericBoxShowsItsNumberWithoutACut) {
         for (NumericField* field : MainWindow().findChildren<NumericField*>()) {
             if (!field->Box()->text().isEmpty()) ++boxes;
         }
-        BindingContext ctx = MainWindow().Binding();
-        ForgetShown(ctx);
-        SaveSettings(ctx);
-        for (const IniStore* store : {&State().user, &State().ut2004}) {
-            for (size_t row = 0; row < store->RowCount(); ++row) {
-                const std::string_view was = store->LoadedValue(row);
-                const std::string& now = store->Value(row);
+        ForEachRewrittenLine(
+            [&](const std::string& key, std::string_view was, const std::string& now) {
                 const auto shown = WithoutTrailingZeros(was);
-                // Not boxes: the team choice and the SDL client's resolution lines.
-                if (was == now || !shown || !WithoutTrailingZeros(now) ||
-                    store->Key(row) == "team" ||
-                    store->Key(row).find("ViewportX") != std::string::npos ||
-                    store->Key(row).find("ViewportY") != std::string::npos) {
-                    continue;
-                }
+                if (!shown || !WithoutTrailingZeros(now)) return;
                 ++respelled;
                 if (now != *shown) ++offRule;
-                EXPECT_EQ(now, *shown) << store->Key(row) << "=" << was;
-            }
-        }
+                EXPECT_EQ(now, *shown) << key << "=" << was;
+            });
     });
     std::cout << boxes << " numeric boxes showing a number; " << respelled
               << " show the file's number without its trailing zeros, " << offRule
