@@ -78,6 +78,11 @@ bool ReadOwnFile(const std::string& windowsPath, size_t maxBytes, std::string& b
                             : "it is a link that loops or leads nowhere");
         }
         if (why == EINVAL) return fail(NotAFileReason(windowsPath));
+        if (why == EMLINK) {
+            return fail(
+                "it has a second name (a hard link), and the program reads its own files "
+                "only as files of their own");
+        }
         return fail(std::generic_category().message(why));
     }
     std::string data;

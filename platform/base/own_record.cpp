@@ -23,6 +23,12 @@ int OpenOwnRecord(const std::string& hostFile, int flags) {
         errno = EINVAL;
         return -1;
     }
+    // A second name makes it another file's too: writing it would change that file.
+    if (st.st_nlink != 1) {
+        ::close(fd);
+        errno = EMLINK;
+        return -1;
+    }
     return fd;
 }
 

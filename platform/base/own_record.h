@@ -11,7 +11,8 @@ namespace platform {
 
 // Opens the record at the host path with `flags` (O_RDWR, O_WRONLY, O_APPEND, O_CREAT) added
 // to no-link, no-wait and close-on-exec: the descriptor, or -1 when it cannot be opened or is
-// not a plain file (errno says why: ELOOP for a link, EINVAL for anything else not a file).
+// not a plain file of one name (errno says why: ELOOP for a link, EMLINK for a file with a
+// second name, EINVAL for anything else not a file).
 int OpenOwnRecord(const std::string& hostFile, int flags);
 // Its first `cap` bytes at most, from the start: 0, or the errno of a failed read.
 int ReadOwnRecordBytes(int fd, size_t cap, std::string& bytes);

@@ -272,6 +272,11 @@ TEST_F(FailingDiskTest, AKestraneIniThatIsNoPlainFileOfItsOwnIsToldAndLeftAlone)
          head + "it is a link, and the program reads its own files only as plain files" + tail},
         {"large",
          head + "it is larger than the 1048576 bytes the program's own settings can take" + tail},
+        {"hard link",
+         head +
+             "it has a second name (a hard link), and the program reads its own files only as "
+             "files of their own" +
+             tail},
     };
     for (const auto& c : cases) {
         TearDown();
@@ -288,12 +293,15 @@ TEST_F(FailingDiskTest, AKestraneIniThatIsNoPlainFileOfItsOwnIsToldAndLeftAlone)
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
         } else if (std::string_view(c.what) == "zero") {
             ASSERT_TRUE(QFile::link("/dev/zero", QString::fromStdString(path)));
+        } else if (std::string_view(c.what) == "hard link") {
+            prefix->Write("Elsewhere.ini", "Music=OFF\r\nProfileName=Me\r\n");
+            ASSERT_EQ(::link(elsewhere.c_str(), path.c_str()), 0);
         } else {
             prefix->Write("Kestrane/Kestrane.ini", large);
         }
         EXPECT_FALSE(Start()) << c.what;
         EXPECT_EQ(Messages(), Names{c.message}) << c.what;
-        if (std::string_view(c.what) == "link") {
+        if (std::string_view(c.what) == "link" || std::string_view(c.what) == "hard link") {
             EXPECT_EQ(prefix->Read("Elsewhere.ini"), "Music=OFF\r\nProfileName=Me\r\n");
         } else if (std::string_view(c.what) == "large") {
             EXPECT_EQ(ProgramFile("Kestrane.ini"), large);
