@@ -11,11 +11,12 @@ namespace kestrane {
 // keeps it too).
 inline constexpr const char* kTempFolderRecord = platform::kTempFolderRecordName;
 
-// Of the program folder with Kestrane.ini and the profiles below it, of the folders the record
-// names, and (when no record has been kept yet) of the game's System and Cache folders and the
-// folders the Cache Manager exports to: the editor's own temporary copies are deleted, nothing
-// else. From here on the record is kept. Nothing is deleted while Patchwell or another editor
-// runs. `gameFolder` ends in "\"; empty skips the game's folders.
+// Of the program folder with Kestrane.ini and the profiles below it, and of the folders the
+// record names below the program or the game folder: the editor's own temporary copies are
+// deleted, nothing else. From here on the record is kept; the start that makes it names the
+// game's System and Cache folders and the folders the Cache Manager exports to in it, for the
+// next start to look in. Nothing is deleted while Patchwell or another editor runs, or where
+// that cannot be known. `gameFolder` ends in "\"; empty skips the game's folders.
 void RemoveStrayCopies(const std::string& programFolder, const std::string& gameFolder);
 
 }  // namespace kestrane

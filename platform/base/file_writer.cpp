@@ -72,14 +72,6 @@ int WriteAll(int fd, const char* data, size_t size, int64_t& written) {
     return 0;
 }
 
-// A file system without hard links (vfat, exfat, some FUSE and SMB mounts, which may answer
-// EACCES) says so; the old file is then set aside by a rename instead, which fails with the
-// same reason where the folder really is closed to writing.
-bool LinksRefused(int error) {
-    return error == EPERM || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||
-           error == ENOSYS || error == EACCES;
-}
-
 // A name for the old file beside `target` that nothing holds yet; empty when none is found.
 std::string FreeKeptName(const std::string& target, int& error) {
     static constexpr std::string_view kChars =
@@ -336,7 +328,7 @@ bool FileWriter::PlaceKeepingOld(bool renameAsked) {
     if (e == 0) e = InjectedError(WriteStep::Link, written_);
     if (e == 0) e = LinkAside(target_, kept);
     bool setAside = false;
-    if (LinksRefused(e)) {
+    if (HardLinksRefused(e)) {
         e = InjectedError(WriteStep::SetAside, written_);
         if (e == 0) e = RenameAside(target_, kept);
         setAside = e == 0;
@@ -383,6 +375,13 @@ void FileWriter::DropOld() {
     old_.clear();
 }
 
+// The old file is then set aside by a rename instead, which fails with the same reason where
+// the folder really is closed to writing.
+bool HardLinksRefused(int error) {
+    return error == EPERM || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||
+           error == ENOSYS || error == EACCES;
+}
+
 int SyncFolder(const std::string& hostFolder) {
     const int dir = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return 0;
@@ -424,26 +423,44 @@ namespace {
 
 // A kept old copy whose target is missing is the only copy of the old file (a run killed
 // between setting it aside and renaming the new file in): it goes back. Any other copy goes.
-bool ClearOwnCopy(const std::string& folder, const std::string& path, std::string_view name,
-                  OwnFileKind kind) {
+// Old files are kept aside only where `keptOld` says; anywhere else such a name is left alone.
+void ClearOwnCopy(int dirFd, const char* name, OwnFileKind kind, bool keptOld, StraySweep& sweep) {
     if (kind == OwnFileKind::KeptOld) {
-        const std::string target =
-            folder + "/" +
-            std::string(name.substr(0, name.size() - kOldMark.size() - kTempRandomChars));
+        if (!keptOld) return;
+        const std::string_view whole(name);
+        const std::string target(
+            whole.substr(0, whole.size() - kOldMark.size() - kTempRandomChars));
         struct stat st {};
-        if (::lstat(target.c_str(), &st) != 0) {
-            return errno == ENOENT && ::rename(path.c_str(), target.c_str()) == 0;
+        if (::fstatat(dirFd, target.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            const bool back = errno == ENOENT && ::renameat2(dirFd, name, dirFd, target.c_str(),
+                                                             RENAME_NOREPLACE) == 0;
+            // A file system without rename's flags: the target was just seen missing.
+            const bool plain = !back && (errno == EINVAL || errno == ENOSYS) &&
+                               ::renameat(dirFd, name, dirFd, target.c_str()) == 0;
+            ++(back || plain ? sweep.cleared : sweep.failed);
+            return;
         }
     }
-    return ::unlink(path.c_str()) == 0;
+    int error = InjectedError(WriteStep::Remove, 0);
+    if (error == 0 && ::unlinkat(dirFd, name, 0) != 0) error = errno;
+    if (error == 0 || error == ENOENT) {
+        sweep.cleared += error == 0;
+    } else {
+        ++sweep.failed;
+    }
 }
 
 // Reads names only: a folder of 50,000 maps costs one listing, not 50,000 looks at each file's
 // details. Only a name of the writer's pattern, or a subfolder to go into, is looked at further.
-int RemoveStrayIn(const std::string& folder, int depth) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return 0;
-    int removed = 0;
+// Subfolders are opened from their folder without following a link.
+void SweepFolder(int dirFd, int depth, bool keptOld, StraySweep& sweep) {
+    const int listFd = ::dup(dirFd);
+    DIR* dir = listFd < 0 ? nullptr : ::fdopendir(listFd);
+    if (!dir) {
+        if (listFd >= 0) ::close(listFd);
+        ++sweep.failed;
+        return;
+    }
     std::vector<std::string> subfolders;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name(entry->d_name);
@@ -452,34 +469,48 @@ int RemoveStrayIn(const std::string& folder, int depth) {
         const bool own = kind != OwnFileKind::None;
         unsigned char type = entry->d_type;
         if (!own && (depth <= 0 || (type != DT_DIR && type != DT_UNKNOWN))) continue;
-        const std::string path = folder + "/" + std::string(name);
         // Some file systems do not say what an entry is; links are never followed.
         if (type == DT_UNKNOWN) {
             struct stat st {};
-            if (::lstat(path.c_str(), &st) != 0) continue;
+            if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
             type = S_ISREG(st.st_mode) ? DT_REG : S_ISDIR(st.st_mode) ? DT_DIR : DT_LNK;
         }
         if (own && type == DT_REG) {
-            if (ClearOwnCopy(folder, path, name, kind)) ++removed;
+            ClearOwnCopy(dirFd, entry->d_name, kind, keptOld, sweep);
         } else if (type == DT_DIR && depth > 0) {
-            subfolders.push_back(path);
+            subfolders.emplace_back(name);
         }
     }
     ::closedir(dir);
-    for (const std::string& sub : subfolders) removed += RemoveStrayIn(sub, depth - 1);
-    return removed;
+    for (const std::string& sub : subfolders) {
+        const int subFd =
+            ::openat(dirFd, sub.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (subFd < 0) {
+            // Gone meanwhile, or a link put in its place: nothing of the writer's there.
+            if (errno != ENOENT && errno != ELOOP && errno != ENOTDIR) ++sweep.failed;
+            continue;
+        }
+        SweepFolder(subFd, depth - 1, keptOld, sweep);
+        ::close(subFd);
+    }
 }
 
 }  // namespace
 
+StraySweep RemoveStrayTempFilesAt(int folderFd, int depth, bool keptOld) {
+    StraySweep sweep;
+    SweepFolder(folderFd, depth, keptOld, sweep);
+    return sweep;
+}
+
 int RemoveStrayTempFiles(const std::string& windowsFolder, int depth) {
     const std::string host = ToHostPath(windowsFolder);
     if (host.empty()) return 0;
-    return RemoveStrayIn(host, depth);
-}
-
-int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder, int depth) {
-    return RemoveStrayIn(hostFolder, depth);
+    const int fd = ::open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    const StraySweep sweep = RemoveStrayTempFilesAt(fd, depth, true);
+    ::close(fd);
+    return sweep.cleared;
 }
 
 }  // namespace platform

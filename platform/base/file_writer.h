@@ -18,7 +18,9 @@ namespace platform {
 // Exchange before it swaps the new file in (a failure there is the file system refusing the
 // swap, as NFS, SMB, FUSE, ntfs3 and vfat do), then, where the swap is refused, Link before it
 // keeps the old file by a hard link and SetAside before it keeps it by a rename (where links
-// are refused too); Rename is the move of the new file into the target's name.
+// are refused too); Rename is the move of the new file into the target's name. Lock is the
+// taking of a lock on a record or on the program folder (a file system without locks refuses
+// it).
 enum class WriteStep {
     Create,
     Write,
@@ -31,7 +33,8 @@ enum class WriteStep {
     Remove,
     Exchange,
     Link,
-    SetAside
+    SetAside,
+    Lock
 };
 
 struct FileId {
@@ -115,13 +118,23 @@ enum class OwnFileKind { None, Temp, KeptOld };
 OwnFileKind ClassifyOwnFileName(std::string_view name);
 // True for every name FileWriter makes, of either kind.
 bool IsOwnTempFileName(std::string_view name);
-// Clears the copies so named that a killed run left in the folder, and in its subfolders down
-// to `depth` levels (links are not followed): a temporary copy is deleted, a kept old copy is
-// deleted when its target is there and put back in its place when the target is missing. The
-// number cleared.
+// What a sweep for such copies did: copies cleared, and copies or folders it could not clear
+// or read (the folder is not clean yet).
+struct StraySweep {
+    int cleared = 0;
+    int failed = 0;
+};
+// Clears the copies so named that a killed run left in the open folder, and in its subfolders
+// down to `depth` levels (links are not followed): a temporary copy is deleted; a kept old copy,
+// only where `keptOld` (where old files are kept aside), is deleted when its target is there and
+// put back in its place when the target is missing.
+StraySweep RemoveStrayTempFilesAt(int folderFd, int depth, bool keptOld);
+// The same in the folder at a Windows path, kept old copies included: the number cleared.
 int RemoveStrayTempFiles(const std::string& windowsFolder, int depth = 0);
-// The same in one host folder (as the temporary folder record names it).
-int RemoveStrayTempFilesInHostFolder(const std::string& hostFolder, int depth = 0);
+
+// True for the errors with which a file system says it has no hard links (vfat, exfat, some
+// FUSE and SMB mounts, which may answer EACCES).
+bool HardLinksRefused(int error);
 
 // Syncs a host folder so that new names in it survive a power cut: 0 or the errno (none for a
 // file system that cannot sync folders).

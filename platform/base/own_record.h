@@ -22,5 +22,13 @@ std::vector<std::string> ReadOwnRecordLines(int fd);
 bool IsPlainAbsolutePath(std::string_view line);
 // Appends one line (it ends in LF) in one write, as records do.
 void AppendOwnRecordLine(int fd, const std::string& line);
+// Writes all of the text, going on after short writes.
+bool WriteOwnRecordText(int fd, std::string_view text);
+// Makes a new record at the host path holding `text`, never in place of one made meanwhile:
+// written whole under a temporary name, then given its name by a rename that refuses to
+// replace, else by a hard link; where the file system has neither (exFAT, vfat, some FUSE and
+// SMB mounts), the name is made new and the text goes in after it. 0 when the record now at the
+// name is this call's, EEXIST when another stood there, else the errno.
+int MakeOwnRecord(const std::string& hostFile, std::string_view text);
 
 }  // namespace platform

@@ -30,8 +30,8 @@ QString MatchComponent(const QString& folder, const QString& name) {
     const QString exact = folder.endsWith('/') ? folder + name : folder + '/' + name;
     if (name == "." || name == ".." || QFileInfo::exists(exact)) return exact;
     const QDir dir(folder.isEmpty() ? "/" : folder);
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                              QDir::NoDotAndDotDot);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0) {
             return folder.endsWith('/') ? folder + entry : folder + '/' + entry;
@@ -78,8 +78,8 @@ std::string ToHostPath(const std::string& windowsPath) {
 }
 
 std::string ToWindowsPath(const std::string& hostPath) {
-    QString host = QFileInfo(QFile::decodeName(QByteArray::fromStdString(hostPath)))
-                       .absoluteFilePath();
+    QString host =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(hostPath))).absoluteFilePath();
     const QString canonical = QFileInfo(host).canonicalFilePath();
     if (!canonical.isEmpty()) host = canonical;
 
@@ -113,6 +113,8 @@ std::string ProgramFolder() {
     return ToWindowsPath(QCoreApplication::applicationDirPath().toStdString());
 }
 
-void SetProgramFolderForTest(const std::string& hostFolder) { g_programFolderOverride = hostFolder; }
+void SetProgramFolderForTest(const std::string& hostFolder) {
+    g_programFolderOverride = hostFolder;
+}
 
 }  // namespace platform

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -414,11 +415,16 @@ TEST_F(PatcherWindowTest, AFolderThatCannotBeMadeFailsBeforeTheDownload) {
 
 // A run killed while unpacking left a full temporary copy; the next start removes it by the
 // writer's own name pattern and nothing else.
+// The first start only makes the record (a program that ran without one may be writing).
 TEST_F(PatcherWindowTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
     prefix_.Write("Kestrane/Maps/Pack.ut2.kestrane-tmp-Ab12Cd", "a full copy");
     prefix_.Write("Kestrane/Maps/Pack.ut2.backup", "the player's own");
-    frmAutoPatcher window(server_.Url("/update.txt"));
-    window.Form_Load();
+    for (const bool first : {true, false}) {
+        frmAutoPatcher window(server_.Url("/update.txt"));
+        window.Form_Load();
+        EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps").size(),
+                  first ? 2u : 1u);
+    }
     EXPECT_EQ(kestrane::test::FolderEntries(prefix_.ProgramFolder() + "/Maps"),
               std::vector<std::string>{"Pack.ut2.backup"});
 }
@@ -453,18 +459,19 @@ TEST(KilledRun, InAProcessOfItsOwn) {
     const char* spec = std::getenv(kKilledRunEnv);
     if (!spec) GTEST_SKIP() << "run by TheNextStartRemovesWhatAKilledRunLeftAtAnyDepth";
     const QStringList parts = QString::fromLocal8Bit(spec).split('\n');
-    ASSERT_EQ(parts.size(), 4);
+    ASSERT_EQ(parts.size(), 5);
     platform::SetProgramFolderForTest(parts[1].toStdString());
     SetDelaySecondForTest(std::chrono::milliseconds(5));
     platform::SetConnectedStateForTest(1);
     SetEndProgramHandlerForTest([] {});
     platform::ScriptedResponder responder;
     const auto step = static_cast<platform::WriteStep>(parts[2].toInt());
-    platform::SetWriteFaultForTest(
-        [step, nth = parts[3].toInt(), reached = 0](platform::WriteStep now, int64_t) mutable {
-            if (now == step && reached++ == nth) ::raise(SIGKILL);
-            return 0;
-        });
+    const auto support = static_cast<kestrane::test::SwapSupport>(parts[4].toInt());
+    platform::SetWriteFaultForTest([step, support, nth = parts[3].toInt(), reached = 0](
+                                       platform::WriteStep now, int64_t) mutable {
+        if (now == step && reached++ == nth) ::raise(SIGKILL);
+        return kestrane::test::RefusedBy(support, now);
+    });
     frmAutoPatcher window(parts[0].toStdString());
     window.Form_Load();
     QTest::mouseClick(window.cmdDone, Qt::LeftButton);
@@ -472,9 +479,11 @@ TEST(KilledRun, InAProcessOfItsOwn) {
 
 // True when the run was killed where asked.
 bool RunKilled(const std::string& listUrl, const std::string& programFolder,
-               platform::WriteStep step, int nth) {
+               platform::WriteStep step, int nth,
+               kestrane::test::SwapSupport support = kestrane::test::SwapSupport::Swaps) {
     const std::string spec = listUrl + "\n" + programFolder + "\n" +
-                             std::to_string(static_cast<int>(step)) + "\n" + std::to_string(nth);
+                             std::to_string(static_cast<int>(step)) + "\n" + std::to_string(nth) +
+                             "\n" + std::to_string(static_cast<int>(support));
     const pid_t child = ::fork();
     if (child == 0) {
         ::setenv(kKilledRunEnv, spec.c_str(), 1);
@@ -539,6 +548,83 @@ TEST_F(PatcherWindowTest, TheNextStartRemovesWhatAKilledRunLeftAtAnyDepth) {
         } else {
             EXPECT_EQ(Tree(maps), std::vector<std::string>{"Mine.ut2"});
         }
+    }
+}
+
+// On every file system, with no record of folders written into at its start (a first run),
+// a run killed at each step of a 6-file update four folders deep (3 files replacing old ones):
+// after the next start every file is old or new, and no copy and no archive is left.
+TEST_F(PatcherWindowTest, AKillAtEveryStepFourFoldersDeepLeavesEachFileOldOrNew) {
+    using kestrane::test::SwapSupport;
+    std::map<std::string, std::string> newFiles, oldFiles;
+    std::vector<kestrane::test::ZipMember> members;
+    for (int i = 0; i < 6; ++i) {
+        const std::string name = "K0" + std::to_string(i) + ".ut2";
+        newFiles[name] = std::string(i == 1 ? 100 * 1024 : 40, static_cast<char>('a' + i));
+        if (i < 3) oldFiles[name] = "old " + name;
+        members.push_back({name, newFiles[name]});
+    }
+    List("0\r\n" + Entry("/Pack.zip", "\\Maps\\a\\b\\c\\Pack.zip") + "\r\n");
+    server_.Serve("/Pack.zip", {200, Zip(members)});
+    const std::string program = prefix_.ProgramFolder();
+    const std::string deep = program + "/Maps/a/b/c";
+    const auto layOut = [&] {
+        QDir(QString::fromStdString(program + "/Maps")).removeRecursively();
+        QDir(QString::fromStdString(program + "/update")).removeRecursively();
+        QFile::remove(QString::fromStdString(program + "/Kestrane Temp Folders.txt"));
+        QFile::remove(QString::fromStdString(program + "/Patchwell Downloads.txt"));
+        for (const auto& [name, bytes] : oldFiles) {
+            prefix_.Write("Kestrane/Maps/a/b/c/" + name, bytes);
+        }
+    };
+    for (const SwapSupport support : kestrane::test::kSwapSupports) {
+        SCOPED_TRACE(kestrane::test::Describe(support));
+        // One whole run, to count the steps it reaches.
+        std::map<platform::WriteStep, int> reached;
+        layOut();
+        platform::SetWriteFaultForTest([&](platform::WriteStep step, int64_t) {
+            ++reached[step];
+            return kestrane::test::RefusedBy(support, step);
+        });
+        Run();
+        platform::SetWriteFaultForTest(nullptr);
+        ASSERT_EQ(last_.outcome, RunOutcome::Completed) << last_.failure;
+        int kills = 0;
+        for (const auto& [step, times] : reached) {
+            for (int nth = 0; nth < times; ++nth) {
+                SCOPED_TRACE(testing::Message()
+                             << "step " << static_cast<int>(step) << ", time " << nth);
+                layOut();
+                if (!RunKilled(server_.Url("/update.txt"), program, step, nth, support)) {
+                    ADD_FAILURE() << "not killed";
+                    continue;
+                }
+                ++kills;
+                platform::SetWriteFaultForTest([support](platform::WriteStep now, int64_t) {
+                    return kestrane::test::RefusedBy(support, now);
+                });
+                {
+                    frmAutoPatcher window(server_.Url("/update.txt"));
+                    window.Form_Load();
+                }
+                platform::SetWriteFaultForTest(nullptr);
+                std::vector<std::string> present;
+                for (const auto& [name, bytes] : newFiles) {
+                    const std::string path = deep + "/" + name;
+                    if (!QFileInfo::exists(QString::fromStdString(path))) {
+                        EXPECT_EQ(oldFiles.count(name), 0u) << name << " is gone";
+                        continue;
+                    }
+                    present.push_back(name);
+                    const std::string now = kestrane::test::ReadHostFile(path);
+                    const auto old = oldFiles.find(name);
+                    EXPECT_TRUE(now == bytes || (old != oldFiles.end() && now == old->second))
+                        << name << " holds " << now.size() << " bytes of neither";
+                }
+                EXPECT_EQ(kestrane::test::FolderEntries(deep), present);
+            }
+        }
+        EXPECT_GT(kills, 40);
     }
 }
 

@@ -102,6 +102,15 @@ TEST_F(FailingDiskTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
     prefix->Write("UT2004/System/User.ini.backup", "the player's own");
     prefix->Write("UT2004/System/User.ini.Ab12Cd", "the player's own");
     prefix->Write("UT2004/Maps/DM-Deck.ut2", "map");
+    // The first start makes the record of folders written into, naming the game's, and
+    // removes nothing: a program that ran without a record may be writing its copies.
+    ASSERT_TRUE(Start());
+    for (const char* name : left) {
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(prefix->DriveC() + "/" + name))) << name;
+    }
+    CloseSplash();
+    DestroyMainWindow();
+    ResetState();
     ASSERT_TRUE(Start());
     EXPECT_EQ(Entries("UT2004/System"),
               (Names{"UT2004.ini", "User.ini", "User.ini.Ab12Cd", "User.ini.backup"}));
@@ -118,6 +127,13 @@ TEST_F(FailingDiskTest, TheNextStartRemovesTheCopiesAKilledRunLeft) {
 // program folder left, and nothing else does.
 TEST_F(FailingDiskTest, AStartRemovesTheCopyAKilledExportLeftAndLooksNowhereElse) {
     Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    // The first start makes the record; the second looks through the game's folders once.
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_TRUE(Start());
+        CloseSplash();
+        DestroyMainWindow();
+        ResetState();
+    }
     ASSERT_TRUE(Start());
     prefix->Write("UT2004/Maps/DM-Deck.ut2", "map");
     prefix->Write("UT2004/Maps/DM-Deck.ut2.Ab12Cd", "the player's own");

@@ -16,12 +16,15 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextCursor>
+#include <csignal>
 
 #include "editor/instant_action/game_sections.h"
 #include "editor/store/program_state.h"
 #include "editor/windows/main/main_window.h"
 #include "editor/windows/main/splash_window.h"
 #include "editor/windows/tools/new_profile_dialog.h"
+#include "platform/base/file_writer.h"
+#include "platform/base/process.h"
 #include "platform/base/program_folder_lock.h"
 #include "tests/support/test_paths.h"
 #include "tests/windows/editor_fixture.h"
@@ -111,7 +114,10 @@ TEST_F(EditorTest, ASecondEditorOnTheSameFolderEndsWithAMessage) {
     ASSERT_GE(first, 0);
     if (first == 0) {
         // The first editor, as far as the folder can tell: it holds the lock until told to end.
-        char byte = platform::TakeProgramFolderLock(prefix->ProgramFolder()) ? 1 : 0;
+        char byte =
+            platform::TakeProgramFolderLock(prefix->ProgramFolder()) == platform::FolderLock::Taken
+                ? 1
+                : 0;
         if (::write(locked[1], &byte, 1) != 1 || ::read(done[0], &byte, 1) != 1) _exit(2);
         _exit(0);
     }
@@ -132,6 +138,144 @@ TEST_F(EditorTest, ASecondEditorOnTheSameFolderEndsWithAMessage) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_TRUE(Start());
     for (const int fd : {locked[0], locked[1], done[0], done[1]}) ::close(fd);
+}
+
+// Another editor, as a child process: on each byte it is sent it takes the program folder's
+// lock (where locks are refused, as its running file says it), answers with the result, and
+// holds it until it is ended.
+class OtherEditor {
+  public:
+    OtherEditor(const std::string& folder, bool locksRefused) {
+        if (::pipe(go_) != 0 || ::pipe(answer_) != 0) return;
+        child_ = ::fork();
+        if (child_ != 0) return;
+        if (locksRefused) RefuseLocks();
+        char byte = 0;
+        while (::read(go_[0], &byte, 1) == 1) {
+            byte = static_cast<char>(platform::TakeProgramFolderLock(folder));
+            if (::write(answer_[1], &byte, 1) != 1) break;
+        }
+        ::_exit(0);
+    }
+    ~OtherEditor() {
+        End();
+        for (const int fd : {go_[0], go_[1], answer_[0], answer_[1]}) ::close(fd);
+    }
+    platform::FolderLock Take() {
+        char byte = 0;
+        if (::write(go_[1], &byte, 1) != 1 || ::read(answer_[0], &byte, 1) != 1) return {};
+        return static_cast<platform::FolderLock>(byte);
+    }
+    // Killed: nothing it holds is given back but by the system.
+    void End() {
+        if (child_ <= 0) return;
+        ::kill(child_, SIGKILL);
+        ::waitpid(child_, nullptr, 0);
+        child_ = -1;
+    }
+    static void RefuseLocks() {
+        platform::SetWriteFaultForTest([](platform::WriteStep step, int64_t) {
+            return step == platform::WriteStep::Lock ? ENOLCK : 0;
+        });
+    }
+
+  private:
+    int go_[2] = {-1, -1}, answer_[2] = {-1, -1};
+    pid_t child_ = -1;
+};
+
+const char* kAlreadyRunning =
+    "Kestrane INI is already running from C:\\Kestrane. Close it before starting it again: two "
+    "editors saving the same files would undo each other's changes.";
+
+// Where the program folder's file system has no locks, the editor's running file stands for
+// the lock: a second editor is told the first runs; once the first has ended, even killed, the
+// next starts; a running file of another computer's editor, or one that cannot be read, keeps
+// it from starting, with a message naming the file, which it leaves as it is.
+TEST_F(EditorTest, WithoutLocksASecondEditorStillEndsWithAMessage) {
+    Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=Me\r\n");
+    OtherEditor::RefuseLocks();
+    const std::string running = prefix->ProgramFolder() + "/Kestrane_INI Running.txt";
+    {
+        OtherEditor first(prefix->ProgramFolder(), true);
+        ASSERT_EQ(first.Take(), platform::FolderLock::Taken);
+        EXPECT_FALSE(Start());
+        ASSERT_EQ(responder->Messages().size(), 1u);
+        EXPECT_EQ(responder->Messages()[0].text, kAlreadyRunning);
+        EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+        first.End();
+    }
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(running)));
+    responder.reset();
+    responder = std::make_unique<platform::ScriptedResponder>();
+    EXPECT_TRUE(Start());
+    EXPECT_TRUE(responder->Messages().empty());
+
+    const std::string maybe =
+        "Kestrane INI may be running from C:\\Kestrane: C:\\Kestrane\\Kestrane_INI Running.txt "
+        "names an editor this computer cannot look for (on another computer, or in a file it "
+        "cannot read). Close it before starting it again: two editors saving the same files "
+        "would undo each other's changes. If none runs, delete that file.";
+    for (const char* text : {"4242 917 0b5b32c4-56d7-4ac1-a0a6-5e0d2c31a6a3 elsewhere\n", ""}) {
+        SCOPED_TRACE(text);
+        CloseSplash();
+        DestroyMainWindow();
+        ResetState();
+        kestrane::test::WriteHostFile(running, text);
+        responder.reset();
+        responder = std::make_unique<platform::ScriptedResponder>();
+        EXPECT_FALSE(Start());
+        ASSERT_EQ(responder->Messages().size(), 1u);
+        EXPECT_EQ(responder->Messages()[0].text, maybe);
+        EXPECT_EQ(kestrane::test::ReadHostFile(running), text);
+    }
+    platform::SetWriteFaultForTest(nullptr);
+}
+
+// Play or Update that cannot start its program gives the editor back, but another editor may
+// have started in the moment the editor let go of its lock: then this one says so and ends
+// without saving, with locks and without.
+TEST_F(EditorTest, AnEditorThatCannotTakeItsLockBackEndsWithoutSaving) {
+    platform::RecordLaunchesForTest(nullptr);
+    for (const bool locksRefused : {false, true}) {
+        SCOPED_TRACE(locksRefused ? "locks refused" : "with locks");
+        DestroyMainWindow();
+        ResetState();
+        Install(test::kSmallUserIni, test::kSmallUt2004Ini, "Music=OFF\r\nProfileName=\r\n");
+        responder.reset();
+        responder = std::make_unique<platform::ScriptedResponder>();
+        if (locksRefused) OtherEditor::RefuseLocks();
+        ASSERT_TRUE(Start());
+        OtherEditor other(prefix->ProgramFolder(), locksRefused);
+        // As the editor takes its lock back (or, without locks, makes its running file again),
+        // the other has just started.
+        bool asked = false;
+        platform::FolderLock taken{};
+        platform::SetWriteFaultForTest([&](platform::WriteStep step, int64_t) {
+            using platform::WriteStep;
+            if (step != WriteStep::Lock && step != WriteStep::Exchange) return 0;
+            if (!asked) {
+                asked = true;
+                taken = other.Take();
+            }
+            return step == WriteStep::Lock && locksRefused ? ENOLCK : 0;
+        });
+        MainWindow().Controls().SetText({"tbx_Name"}, "Edited");
+        responder->AnswerMessage(platform::MsgAnswer::No);
+        Trigger("mnuPatchwell_Kestrane");
+        platform::SetWriteFaultForTest(nullptr);
+        EXPECT_EQ(taken, platform::FolderLock::Taken);
+        ASSERT_EQ(responder->Messages().size(), 2u);
+        const std::string& text = responder->Messages()[1].text;
+        EXPECT_EQ(text.rfind("Could not start C:\\Kestrane\\Patchwell.exe:\r\n", 0), 0u) << text;
+        EXPECT_TRUE(
+            text.ends_with("\r\n\r\nAnother Kestrane INI started from C:\\Kestrane "
+                           "meanwhile. This one ends without saving, so that it cannot "
+                           "undo that one's changes."))
+            << text;
+        EXPECT_TRUE(MainWindow().Unloaded());
+        EXPECT_EQ(SystemFile("User.ini"), test::kSmallUserIni);
+    }
 }
 
 TEST_F(EditorTest, MissingGameFileIsNamed) {
@@ -254,6 +398,7 @@ TEST_F(EditorTest, PlayAndUpdateAskToSave) {
         launches.clear();
         Install(std::string(test::kSmallUserIni));
         responder.reset();  // the old one unregisters before the new one takes over
+        responder.reset();
         responder = std::make_unique<platform::ScriptedResponder>();
         ASSERT_TRUE(Start());
         responder->AnswerMessage(c.answer);

@@ -39,13 +39,17 @@ void frmAutoPatcher::Form_Load() {
     platform::SetProgramTitle("Patchwell");
     DownloadInProgress = false;
     // What a killed run left: temporary copies (three levels of the program's own tree, and
-    // every folder the record names, at any depth), then the archive it downloaded and the
-    // folders it made. Not while the editor or another Patchwell runs: they may be writing.
+    // every folder the record names below it, at any depth), then the archive it downloaded and
+    // the folders it made. Not while the editor or another Patchwell runs, or where that cannot
+    // be known: they may be writing.
     const std::string program = platform::ProgramFolder();
     const std::string host = platform::ToHostPath(program);
+    platform::StrayCopyPlaces places;
+    places.programFolder = host;
+    places.programDepth = 3;
     if (platform::CleanUpStrayCopies(
-            platform::ToHostPath(program + "\\" + platform::kTempFolderRecordName), {{host, 3}},
-            {}) == platform::StrayCleanUp::Done) {
+            platform::ToHostPath(program + "\\" + platform::kTempFolderRecordName), places) ==
+        platform::StrayCleanUp::Done) {
         platform::RemoveRunLeftovers(program + "\\" + platform::kRunLeftoversRecordName);
     }
     EnsureUpdateFolder();

@@ -260,13 +260,24 @@ void INI::LeaveFor(const std::string& question, const std::string& program) {
         Quit();
         return;
     }
-    platform::HoldProgramFolderLock(true);
+    const bool stillAlone = platform::HoldProgramFolderLock(true);
     platform::HoldTempFolderRecord(true);
+    std::string shown = program;
+    for (size_t at; (at = shown.find("\\\\")) != std::string::npos;) shown.erase(at, 1);
+    if (!stillAlone) {
+        // Its saves would put back what the other one's saves change.
+        platform::ShowMessage("Could not start " + shown + ":\r\n" + error +
+                                  "\r\n\r\nAnother Kestrane INI started from " +
+                                  platform::ProgramFolder() +
+                                  " meanwhile. This one ends without saving, so that it cannot "
+                                  "undo that one's changes.",
+                              platform::MsgButtons::Ok);
+        Quit();
+        return;
+    }
     // Nothing started: the editor comes back as the player left it, edits and all, and the
     // message waits for an answer.
     ComeBack();
-    std::string shown = program;
-    for (size_t at; (at = shown.find("\\\\")) != std::string::npos;) shown.erase(at, 1);
     platform::ShowMessage("Could not start " + shown + ":\r\n" + error, platform::MsgButtons::Ok,
                           {}, this);
 }

@@ -160,11 +160,23 @@ bool MainFormLoad(INI& window) {
 
 bool Main() {
     platform::SetProgramTitle(kProgramTitle);
-    if (!platform::TakeProgramFolderLock(platform::ToHostPath(platform::ProgramFolder()))) {
-        platform::ShowMessage("Kestrane INI is already running from " + platform::ProgramFolder() +
-                              ". Close it before starting it again: two editors saving the same "
-                              "files would undo each other's changes.");
-        return false;
+    const std::string program = platform::ProgramFolder();
+    switch (platform::TakeProgramFolderLock(platform::ToHostPath(program))) {
+        case platform::FolderLock::Taken:
+            break;
+        case platform::FolderLock::HeldByAnother:
+            platform::ShowMessage("Kestrane INI is already running from " + program +
+                                  ". Close it before starting it again: two editors saving the "
+                                  "same files would undo each other's changes.");
+            return false;
+        case platform::FolderLock::MaybeHeld:
+            platform::ShowMessage(
+                "Kestrane INI may be running from " + program + ": " + program + "\\" +
+                platform::kRunningFileName +
+                " names an editor this computer cannot look for (on another computer, or in a "
+                "file it cannot read). Close it before starting it again: two editors saving the "
+                "same files would undo each other's changes. If none runs, delete that file.");
+            return false;
     }
     if (auto problem = ReadKestraneIni()) {
         platform::ShowMessage(*problem);
