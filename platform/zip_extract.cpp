@@ -513,22 +513,23 @@ int32_t Run(int32_t includeCount, const std::vector<std::string>& includeNames,
         return extractor.Warning() ? kUnzipWarning : kUnzipOk;
     }
 
-    // Refuse the whole archive before anything is written.
+    // Refuse the whole archive before anything is written. Names are judged first, so that a
+    // name like a:b.ut2 is told by its ":" rather than as a drive letter. Judged on the stored
+    // bytes: decoding as CP437 would turn a control byte into a symbol. Both encodings an
+    // archive may use keep these characters as they are.
+    for (const Entry& e : entries) {
+        if (const std::string why = NameRefusal(e.rawName, e.shownName); !why.empty()) {
+            messages.Error("error:  " + RefusedName(e) + " is not a file name: " + why +
+                           "; nothing extracted");
+            return kUnzipRefusedName;
+        }
+    }
     for (const Entry& e : entries) {
         if (IsUnsafeEntryName(e.name) || e.symlink) {
             messages.Error("error:  " + e.shownName +
                            (e.symlink ? " is a link" : " would leave the extraction folder") +
                            "; nothing extracted");
             return kUnzipUnsafeEntry;
-        }
-    }
-    // Judged on the stored bytes: decoding as CP437 would turn a control byte into a symbol.
-    // Both encodings an archive may use keep these characters as they are.
-    for (const Entry& e : entries) {
-        if (const std::string why = NameRefusal(e.rawName); !why.empty()) {
-            messages.Error("error:  " + RefusedName(e) + " is not a file name: " + why +
-                           "; nothing extracted");
-            return kUnzipRefusedName;
         }
     }
     const std::string folder = CutAtZero(options.ExtractFolder);

@@ -210,6 +210,31 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
          "0\r\n" + Entry("/Pack.zip", "\\Maps\\ok?.zip") + "\r\n",
          {200, Zip()},
          "line 2 of the update list: the path \\Maps\\ok?.zip is not a file name: it holds \"?\""},
+        // Beside an old Maps\Map.ut2 that Windows would have them replace.
+        {"entry ending in a dot",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"Map.ut2.", "new map"}})},
+         "could not be unpacked: Map.ut2. is not a file name: \"Map.ut2.\" ends in a dot, which "
+         "Windows does not allow at the end of a name; nothing extracted (unzip result 91"},
+        {"entry ending in a blank",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"Map.ut2 ", "new map"}})},
+         "could not be unpacked: Map.ut2  is not a file name: \"Map.ut2 \" ends in a blank"},
+        {"entry named like a device",
+         "0\r\n" + entry,
+         {200, Zip({{"ok.ut2", "x"}, {"aux.ut2", "new map"}})},
+         "could not be unpacked: aux.ut2 is not a file name: \"aux.ut2\" names the device AUX, "
+         "which Windows does not allow as a name; nothing extracted"},
+        {"list folder ending in a blank",
+         "0\r\n" + Entry("/Pack.zip", "\\Maps \\Pack.zip") + "\r\n",
+         {200, Zip({{"Map.ut2", "new map"}})},
+         "line 2 of the update list: the path \\Maps \\Pack.zip is not a file name: \"Maps \" "
+         "ends in a blank"},
+        {"marker named like a device",
+         "0\r\n\\Maps\\Pack.zip, CON, 1.3, 250, " + pack + "\r\n",
+         {200, Zip({{"Map.ut2", "new map"}})},
+         "line 2 of the update list: the marker name CON is not a file name: \"CON\" names the "
+         "device CON"},
         {"entry named like the archive",
          "0\r\n" + entry,
          {200, Zip({{"ok.ut2", "x"}, {"pack.ZIP", "z"}})},
@@ -233,6 +258,7 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
         SetEndProgramHandlerForTest([this] { ++ended_; });
         // An older archive lies where the download goes: a failed download never unpacks it.
         prefix_.Write("Kestrane/Maps/Pack.zip", ZipBytes({{"old.ut2", "old map"}}));
+        prefix_.Write("Kestrane/Maps/Map.ut2", "old map");
         server_.Serve("/update.txt", {404, "no list"});
         if (!c.list.empty()) List(c.list);
         server_.Serve("/Pack.zip", c.file);
@@ -252,6 +278,11 @@ TEST_F(PatcherWindowTest, FailuresEndTheRunWithTheMessage) {
         EXPECT_FALSE(Exists("Maps/what?.ut2"));
         EXPECT_FALSE(Exists("Maps/Keep.ut2.kestrane-tmp-abcdef"));
         EXPECT_FALSE(Exists("Maps/ok?.zip"));
+        EXPECT_EQ(Program("Maps/Map.ut2"), "old map");
+        for (const char* beside :
+             {"Maps/Map.ut2.", "Maps/Map.ut2 ", "Maps/aux.ut2", "Maps ", "update/CON"}) {
+            EXPECT_FALSE(Exists(beside)) << beside;
+        }
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.DriveC() + "/evil.txt")));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(prefix_.Root() + "/evil.txt")));
     }

@@ -196,6 +196,11 @@ TEST_F(UnzipTest, UnsafeArchivesAreRefusedWhole) {
 TEST_F(UnzipTest, NamesNoFileMayBearAreRefusedWhole) {
     const std::string windows = ", which Windows does not allow in names";
     const std::string temp = "it is named like a temporary copy, which the next start deletes";
+    const std::string dot = " ends in a dot, which Windows does not allow at the end of a name";
+    const std::string blank = " ends in a blank, which Windows does not allow at the end of a name";
+    const auto device = [](const std::string& name) {
+        return " names the device " + name + ", which Windows does not allow as a name";
+    };
     using namespace std::string_literals;
     struct Case {
         kestrane::test::ZipMember entry;
@@ -225,6 +230,28 @@ TEST_F(UnzipTest, NamesNoFileMayBearAreRefusedWhole) {
          "Keep.ut2.kestrane-tmp-abcdef is not a file name: " + temp},
         {{"Maps/Old.kestrane-tmp-Ab12Z9/x.ut2", "x"},
          "Maps\\Old.kestrane-tmp-Ab12Z9\\x.ut2 is not a file name: " + temp},
+        // A drive letter's colon is named like any other, not taken for a way out.
+        {{"a:b.ut2", "x"}, "a:b.ut2 is not a file name: it holds \":\"" + windows},
+        // Windows drops a trailing dot or blank: the file would land on another's name.
+        {{"Map.ut2.", "x"}, "Map.ut2. is not a file name: \"Map.ut2.\"" + dot},
+        {{"Map.ut2 ", "x"}, "Map.ut2  is not a file name: \"Map.ut2 \"" + blank},
+        {{"Maps /x.ut2", "x"}, "Maps \\x.ut2 is not a file name: \"Maps \"" + blank},
+        {{"Maps./x.ut2", "x"}, "Maps.\\x.ut2 is not a file name: \"Maps.\"" + dot},
+        {{"...", "x"}, "... is not a file name: \"...\"" + dot},
+        {{"caf\x82./x.ut2", "x", false, false, true},  // CP437 é, named as the player reads it
+         "caf\xe9.\\x.ut2 is not a file name: \"caf\xe9.\"" + dot},
+        // Device names, alone or with an extension, in any case; blanks before the dot count
+        // for nothing.
+        {{"CON", "x"}, "CON is not a file name: \"CON\"" + device("CON")},
+        {{"nul", "x"}, "nul is not a file name: \"nul\"" + device("NUL")},
+        {{"com1.txt", "x"}, "com1.txt is not a file name: \"com1.txt\"" + device("COM1")},
+        {{"aux.ut2", "x"}, "aux.ut2 is not a file name: \"aux.ut2\"" + device("AUX")},
+        {{"lpt9.u", "x"}, "lpt9.u is not a file name: \"lpt9.u\"" + device("LPT9")},
+        {{"Prn.tar.gz", "x"}, "Prn.tar.gz is not a file name: \"Prn.tar.gz\"" + device("PRN")},
+        {{"NUL .txt", "x"}, "NUL .txt is not a file name: \"NUL .txt\"" + device("NUL")},
+        {{"CON.", "x"}, "CON. is not a file name: \"CON.\"" + device("CON")},
+        {{"Maps/Com9/x.ut2", "x"},
+         "Maps\\Com9\\x.ut2 is not a file name: \"Com9\"" + device("COM9")},
     };
     for (bool folders : {true, false}) {
         for (const Case& c : cases) {
@@ -254,7 +281,8 @@ TEST_F(UnzipTest, NamesNoFileMayBearAreRefusedWhole) {
 }
 
 // Blanks, dots, brackets, "#", "&" and letters beyond ASCII, in either encoding, are names like
-// any other.
+// any other; so are a leading blank and names that only begin like a device, or hold one after
+// the first dot, which Windows holds.
 TEST_F(UnzipTest, OrdinaryNamesAreStillUnpacked) {
     MakeZip(Host("a.zip"), {{"with space.ut2", "1"},
                             {"dots.in.name.ut2", "2"},
@@ -262,7 +290,14 @@ TEST_F(UnzipTest, OrdinaryNamesAreStillUnpacked) {
                             {"Maps/na\xc3\xafve \xc3\xa9t\xc3\xa9.ut2", "4"},
                             {"Map[1].ut2", "5"},
                             {"#1 & R&D.ut2", "6"},
-                            {"Keep.ut2.kestrane-tmp-abc", "7"}});  // not the copies' pattern
+                            {"Keep.ut2.kestrane-tmp-abc", "7"},  // not the copies' pattern
+                            {" lead.ut2", "8"},
+                            {"CONSOLE.u", "9"},
+                            {"Maps/con1.txt", "10"},
+                            {"COM0.u", "11"},
+                            {"lpt10.u", "12"},
+                            {"thesis.aux", "13"},
+                            {"Maps/./dot.ut2", "14"}});
     EXPECT_TRUE(Zip("a.zip")->Unzip());
     EXPECT_EQ(ReadHostFile(Host("out/with space.ut2")), "1");
     EXPECT_EQ(ReadHostFile(Host("out/dots.in.name.ut2")), "2");
@@ -271,6 +306,13 @@ TEST_F(UnzipTest, OrdinaryNamesAreStillUnpacked) {
     EXPECT_EQ(ReadHostFile(Host("out/Map[1].ut2")), "5");
     EXPECT_EQ(ReadHostFile(Host("out/#1 & R&D.ut2")), "6");
     EXPECT_EQ(ReadHostFile(Host("out/Keep.ut2.kestrane-tmp-abc")), "7");
+    EXPECT_EQ(ReadHostFile(Host("out/ lead.ut2")), "8");
+    EXPECT_EQ(ReadHostFile(Host("out/CONSOLE.u")), "9");
+    EXPECT_EQ(ReadHostFile(Host("out/Maps/con1.txt")), "10");
+    EXPECT_EQ(ReadHostFile(Host("out/COM0.u")), "11");
+    EXPECT_EQ(ReadHostFile(Host("out/lpt10.u")), "12");
+    EXPECT_EQ(ReadHostFile(Host("out/thesis.aux")), "13");
+    EXPECT_EQ(ReadHostFile(Host("out/Maps/dot.ut2")), "14");
 }
 
 TEST_F(UnzipTest, ALinkOnDiskIsNotFollowed) {
