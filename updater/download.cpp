@@ -1,5 +1,6 @@
 #include "updater/download.h"
 
+#include "platform/base/run_leftovers.h"
 #include "updater/download_display.h"
 #include "updater/progress_text.h"
 #include "updater/update_failure.h"
@@ -17,7 +18,8 @@ UpdateDownload::UpdateDownload(DownloadDisplay& display, QObject* parent)
 }
 
 void UpdateDownload::DownloadUpdateFile(const std::string& Dest, const std::string& FileLoc,
-                                        const std::string& Size) {
+                                        const std::string& Size,
+                                        platform::RunLeftovers* leftovers) {
     display_.SetStatusCaption("");
     display_.SetPercentCaption("");
     const int16_t size = SizeKBValue(Size);
@@ -28,6 +30,8 @@ void UpdateDownload::DownloadUpdateFile(const std::string& Dest, const std::stri
     Delay(2);
     if (!file_.OpenWindowsPath(Dest)) throw UpdateFailure(WriteFailure());
     received_ = 0;
+    leftovers_ = leftovers;
+    digest_.Reset();
     clock_.start();
     pace_.Start(size, 0);
     if (!Inet1.Execute(FileLoc, "GET", [this](std::string_view piece) { return Receive(piece); })) {
@@ -38,6 +42,7 @@ void UpdateDownload::DownloadUpdateFile(const std::string& Dest, const std::stri
 
 bool UpdateDownload::Receive(std::string_view piece) {
     if (!file_.Write(piece)) return false;
+    if (leftovers_) digest_.Add(piece);  // only what a record notes needs its digest
     received_ += static_cast<int64_t>(piece.size());
     const int32_t value = ProgressValue(BufferUpperBound(), display_.ProgressMax());
     if (pace_.Due(value, clock_.elapsed())) display_.SetProgressValue(value);
@@ -68,7 +73,12 @@ void UpdateDownload::Finish(bool commit) {
     display_.SetStatusCaption("");
     display_.SetPercentCaption("");
     Inet1.Cancel();
-    // The file appears whole or not at all; an existing file is replaced, never overlaid.
+    // The file appears whole or not at all; an existing file is replaced, never overlaid. Once
+    // it has that name only the proof noted here lets a start tell it from a player's file.
+    if (commit && leftovers_) {
+        leftovers_->NoteFile(file_.Target(), {file_.NewFileId(), file_.Written(), digest_.Hex()});
+    }
+    leftovers_ = nullptr;
     if (commit && !file_.Commit()) failure_ = WriteFailure();
     file_.Cancel();
     received_ = 0;
@@ -85,6 +95,7 @@ void UpdateDownload::Timer1_Timer() {
 }
 
 void UpdateDownload::Cancel() {
+    leftovers_ = nullptr;
     Inet1.Cancel();
     file_.Cancel();
 }

@@ -9,9 +9,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/base/file_digest.h"
 #include "platform/base/file_writer.h"
 #include "platform/internet_transfer.h"
 #include "updater/progress_pace.h"
+
+namespace platform {
+class RunLeftovers;
+}
 
 namespace patchwell {
 
@@ -29,9 +34,10 @@ class UpdateDownload : public QObject {
     // Starts the download of FileLoc into Dest; Size is the kilobytes the list announces. The
     // caller has set DownloadInProgress and waits for it to drop. Throws UpdateFailure for a
     // size that is no whole number from 1 to 32767, a destination that cannot be written or a
-    // transfer that cannot start.
+    // transfer that cannot start. The whole file, with what proves it is this download's, is
+    // noted in `leftovers` (when given) just before it takes Dest's name.
     void DownloadUpdateFile(const std::string& Dest, const std::string& FileLoc,
-                            const std::string& Size);
+                            const std::string& Size, platform::RunLeftovers* leftovers = nullptr);
 
     // The completion handler of Inet1.
     void Inet1_StateChanged(int16_t State);
@@ -43,8 +49,6 @@ class UpdateDownload : public QObject {
 
     // The highest index of the body received so far; -1 before its first byte.
     int64_t BufferUpperBound() const { return received_ - 1; }
-    // The identity of the file the last download writes (set once its file is opened).
-    platform::FileId NewFileId() const { return file_.NewFileId(); }
     // Why the last download failed; empty when it succeeded.
     const std::string& Failure() const { return failure_; }
 
@@ -58,6 +62,8 @@ class UpdateDownload : public QObject {
 
     DownloadDisplay& display_;
     platform::FileWriter file_;
+    platform::FileDigest digest_;
+    platform::RunLeftovers* leftovers_ = nullptr;
     int64_t received_ = 0;
     QElapsedTimer clock_;
     ProgressPace pace_;

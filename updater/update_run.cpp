@@ -149,10 +149,9 @@ class Run {
         c_.view.SetProgressVisible(true);
         c_.view.SetTimerEnabled(true);
         DownloadInProgress = true;
-        c_.download.DownloadUpdateFile(archive, entry.Url, entry.SizeKB);
-        // Before the transfer's first byte arrives: the file, once it takes the archive's name,
-        // is removed by the next start if a kill stops the run before it is done with it.
-        leftovers_.NoteFile(archive, c_.download.NewFileId());
+        // The file, once it takes the archive's name, is removed by the next start if a kill
+        // stops the run before it is done with it.
+        c_.download.DownloadUpdateFile(archive, entry.Url, entry.SizeKB, &leftovers_);
         WaitFor([] { return !DownloadInProgress; });
         if (!c_.download.Failure().empty()) throw UpdateFailure(c_.download.Failure());
 

@@ -1,9 +1,11 @@
 // Update runs through the window against a real server on 127.0.0.1: the list, its news, the
 // downloads, unpacking, markers, and every failure ending in the one message.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -550,6 +552,7 @@ TEST_F(PatcherWindowTest, TheNextStartRemovesWhatAKilledRunLeftAtAnyDepth) {
     };
     const Case cases[] = {
         {"during the download", WriteStep::Flush, 0, true, with({"a/b/c/Pack.zip"})},
+        {"as the archive took its name", WriteStep::SyncFolder, 0, false, with({"a/b/c/Pack.zip"})},
         {"before the unpacking", WriteStep::Create, 1, false, with({"a/b/c/Pack.zip"})},
         {"during the unpacking", WriteStep::Create, 2, false, with({"a/b/c/Pack.zip"})},
     };
@@ -657,6 +660,67 @@ TEST_F(PatcherWindowTest, AKillAtEveryStepFourFoldersDeepLeavesEachFileOldOrNew)
         }
         EXPECT_GT(kills, 40);
     }
+}
+
+// The player's own archive saved where a killed run's download was to go stays at the next
+// start, even on the very inode the run's file had (ext4 hands a freed inode to the next new
+// file at once): killed while the body came in, and killed once its proof was noted but
+// before it took its name. The player has deleted the odd-named copy the kill left.
+TEST_F(PatcherWindowTest, ThePlayersFileOnAKilledDownloadsInodeStays) {
+    using platform::WriteStep;
+    std::string noise(200 * 1024, '\0');  // incompressible: the body comes in several writes
+    uint32_t seed = 7;
+    for (char& c : noise) c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+    const QByteArray zip = Zip({{"Pack.ut2", noise}});
+    server_.Serve("/Pack.zip", {200, zip});
+    List("0\r\n" + Entry() + "\r\n");
+    const std::string maps = prefix_.ProgramFolder() + "/Maps";
+    const std::string record = prefix_.ProgramFolder() + "/Patchwell Downloads.txt";
+    const std::string archive = maps + "/Pack.zip";
+    const std::pair<const char*, WriteStep> kills[] = {{"during the body", WriteStep::Write},
+                                                       {"before the rename", WriteStep::Flush}};
+    int reused = 0;
+    for (const auto& [what, step] : kills) {
+        SCOPED_TRACE(what);
+        QDir(QString::fromStdString(maps)).removeRecursively();
+        ASSERT_TRUE(RunKilled(server_.Url("/update.txt"), prefix_.ProgramFolder(), step, 0));
+        const std::vector<std::string> left = kestrane::test::FolderEntries(maps);
+        ASSERT_EQ(left.size(), 1u);
+        ASSERT_TRUE(HoldsACopy(left));
+        struct stat copy {};
+        ASSERT_EQ(::stat((maps + "/" + left[0]).c_str(), &copy), 0);
+        ASSERT_EQ(::unlink((maps + "/" + left[0]).c_str()), 0);
+        // As long as the archive, so that only its bytes tell it from the download.
+        const std::string mine(static_cast<size_t>(zip.size()), 'p');
+        kestrane::test::WriteHostFile(archive, mine);
+        struct stat player {};
+        ASSERT_EQ(::stat(archive.c_str(), &player), 0);
+        if (player.st_ino == copy.st_ino && player.st_dev == copy.st_dev) {
+            ++reused;
+        } else {
+            // The file system gave another inode: the record names the player's file as a
+            // line of the old form and one proving other bytes would, on the same inode.
+            const std::string id =
+                std::to_string(player.st_dev) + " " + std::to_string(player.st_ino) + " ";
+            const std::string others =
+                QCryptographicHash::hash(zip, QCryptographicHash::Blake2b_256)
+                    .toHex()
+                    .toStdString();
+            std::FILE* file = std::fopen(record.c_str(), "a");
+            ASSERT_NE(file, nullptr);
+            std::fprintf(file, "file %s%s\nfile-digest %s%lld %s %s\n", id.c_str(), archive.c_str(),
+                         id.c_str(), static_cast<long long>(player.st_size), others.c_str(),
+                         archive.c_str());
+            std::fclose(file);
+        }
+
+        frmAutoPatcher window(server_.Url("/update.txt"));
+        window.Form_Load();
+        EXPECT_EQ(kestrane::test::FolderEntries(maps), std::vector<std::string>{"Pack.zip"});
+        EXPECT_EQ(Program("Maps/Pack.zip"), mine);
+        EXPECT_EQ(kestrane::test::ReadHostFile(record), "");
+    }
+    RecordProperty("inode_reused", reused);
 }
 
 // A run that fails after its download, or while unpacking, removes the archive and the
